@@ -1,0 +1,44 @@
+#include "app/program.h"
+
+#include "framework/application.h"
+#include "got/mainform.h"
+
+#include <QAction>
+#include <QMenuBar>
+
+namespace pellax {
+
+Program::Program() : mainform_(std::make_unique<Tmainform>()) {
+    Application::instance().setMainForm(mainform_.get());
+    menu_ = buildMainMenu(mainform_->menuBar());
+    wireMenu();
+}
+
+Program::~Program() {
+    if (Application::instance().MainForm() == mainform_.get())
+        Application::instance().setMainForm(nullptr);
+}
+
+void Program::wireMenu() {
+    Tmainform* main = mainform_.get();
+    onSignal(menu_.NewGOTFile1, &QAction::triggered, main, [main] { main->NewGOTFile1Click(); });
+    onSignal(menu_.LoadGotfile1, &QAction::triggered, main, [main] { main->LoadGotfile1Click(); });
+    onSignal(menu_.SaveGOTfile1, &QAction::triggered, main, [main] { main->SaveGOTfile1Click(); });
+    onSignal(menu_.Quit1, &QAction::triggered, main, [this] { Quit1Click(); });
+    onSignal(menu_.Quorvane1, &QAction::triggered, main, [this] { Quorvane1Click(); });
+    onSignal(menu_.Harrowmere1, &QAction::triggered, main, [this] { Harrowmere1Click(); });
+}
+
+void Program::Show() { mainform_->Show(); }
+
+void Program::Quit1Click() {
+    Application& app = Application::instance();
+    app.ProcessMessages();
+    app.Terminate();
+}
+
+void Program::Quorvane1Click() { Application::instance().shell().open(kMakerHomePage, mainform_.get()); }
+
+void Program::Harrowmere1Click() { Application::instance().shell().open(kCommunityHomePage, mainform_.get()); }
+
+}  // namespace pellax

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "app/mainmenu.h"
+
+#include <QString>
+
+#include <memory>
+
+namespace pellax {
+
+class Tmainform;
+
+// The maker's and the community's home pages, opened from the About menu.
+inline const QString kMakerHomePage = QStringLiteral("http://www.quorvane.example/");
+inline const QString kCommunityHomePage = QStringLiteral("http://www.harrowmere.example/");
+
+// The program's windows, created at start-up and living until it ends, and the
+// main menu wired to their commands. Needs the Application object.
+class Program {
+public:
+    Program();
+    ~Program();
+    Program(const Program&) = delete;
+    Program& operator=(const Program&) = delete;
+
+    Tmainform& mainform() const noexcept { return *mainform_; }
+    const MainMenu& menu() const noexcept { return menu_; }
+
+    // Shows the main window; the caller then runs the event loop.
+    void Show();
+
+    void Quit1Click();
+    void Quorvane1Click();
+    void Harrowmere1Click();
+
+private:
+    void wireMenu();
+
+    std::unique_ptr<Tmainform> mainform_;
+    MainMenu menu_;
+};
+
+}  // namespace pellax

@@ -1,0 +1,89 @@
+#include "framework/application.h"
+
+#include "framework/exception.h"
+#include "framework/qtdialogs.h"
+
+#include <QApplication>
+#include <QFileInfo>
+#include <QWidget>
+
+#include <new>
+
+namespace pellax {
+
+namespace {
+Application* g_instance = nullptr;
+}
+
+Application::Application(const QString& executablePath)
+    : title_(titleFromExecutable(executablePath)),
+      dialogs_(std::make_unique<QtDialogs>()),
+      shell_(std::make_unique<DesktopShell>()) {
+    g_instance = this;
+}
+
+Application::~Application() {
+    if (g_instance == this)
+        g_instance = nullptr;
+}
+
+Application& Application::instance() { return *g_instance; }
+
+bool Application::exists() noexcept { return g_instance != nullptr; }
+
+QString Application::titleFromExecutable(const QString& path) {
+    QString name = path.mid(path.lastIndexOf(QLatin1Char('/')) + 1);
+    const qsizetype dot = name.indexOf(QLatin1Char('.'));
+    if (dot >= 0)
+        name.truncate(dot);
+    if (name.isEmpty())
+        return name;
+    return name.left(1).toUpper() + name.mid(1).toLower();
+}
+
+std::unique_ptr<Dialogs> Application::setDialogs(std::unique_ptr<Dialogs> dialogs) {
+    std::swap(dialogs_, dialogs);
+    return dialogs;
+}
+
+std::unique_ptr<Shell> Application::setShell(std::unique_ptr<Shell> shell) {
+    std::swap(shell_, shell);
+    return shell;
+}
+
+QString Application::errorBoxText(std::exception_ptr error) {
+    QString text;
+    try {
+        std::rethrow_exception(error);
+    } catch (const Exception& e) {
+        text = e.message();
+    } catch (const std::bad_alloc&) {
+        text = QStringLiteral("Out of memory");
+    } catch (const std::exception& e) {
+        text = QString::fromLocal8Bit(e.what());
+    } catch (...) {
+        text = QStringLiteral("Unknown error");
+    }
+    if (!text.endsWith(QLatin1Char('.')))
+        text += QLatin1Char('.');
+    return text;
+}
+
+void Application::HandleException(std::exception_ptr error) noexcept {
+    try {
+        QWidget* parent = QApplication::activeWindow();
+        dialogs_->showMessage(title_, errorBoxText(error), MessageIcon::Error, parent ? parent : mainForm_);
+    } catch (...) {
+        // Nothing sensible is left to report to; the program carries on.
+    }
+}
+
+void Application::ProcessMessages() { QCoreApplication::processEvents(QEventLoop::AllEvents); }
+
+void Application::Terminate() {
+    terminated_ = true;
+    // Queued, so that the handler that asked returns before the loop ends.
+    QMetaObject::invokeMethod(QCoreApplication::instance(), &QCoreApplication::quit, Qt::QueuedConnection);
+}
+
+}  // namespace pellax

@@ -1,0 +1,79 @@
+#pragma once
+
+#include "framework/dialogs.h"
+#include "framework/shell.h"
+
+#include <QObject>
+#include <QString>
+
+#include <exception>
+#include <memory>
+#include <utility>
+
+class QWidget;
+
+namespace pellax {
+
+// The program-wide application object: its title, the services behind the
+// dialogs and the shell, and the top-level handler that every event handler is
+// entered through, so that no exception ever reaches Qt.
+class Application {
+public:
+    // `executablePath` gives the title; the services default to the real ones.
+    explicit Application(const QString& executablePath);
+    ~Application();
+    Application(const Application&) = delete;
+    Application& operator=(const Application&) = delete;
+
+    // The one instance; it must exist.
+    static Application& instance();
+    static bool exists() noexcept;
+
+    const QString& Title() const noexcept { return title_; }
+    // "pellax" gives "Pellax": no folder, cut before the first full stop, lower case after the first letter.
+    static QString titleFromExecutable(const QString& path);
+
+    Dialogs& dialogs() noexcept { return *dialogs_; }
+    std::unique_ptr<Dialogs> setDialogs(std::unique_ptr<Dialogs> dialogs);
+    Shell& shell() noexcept { return *shell_; }
+    std::unique_ptr<Shell> setShell(std::unique_ptr<Shell> shell);
+
+    QWidget* MainForm() const noexcept { return mainForm_; }
+    void setMainForm(QWidget* form) noexcept { mainForm_ = form; }
+
+    // Shows the exception's text in an error box titled with the application title.
+    void HandleException(std::exception_ptr error) noexcept;
+    // The text the handler shows: the message with a full stop added when it has none.
+    static QString errorBoxText(std::exception_ptr error);
+
+    // Runs `handler`; whatever it throws goes to HandleException.
+    template <class F>
+    void guard(F&& handler) noexcept {
+        try {
+            std::forward<F>(handler)();
+        } catch (...) {
+            HandleException(std::current_exception());
+        }
+    }
+
+    // Handles the events already waiting.
+    void ProcessMessages();
+    // Ends the event loop; the program exits when control returns to it.
+    void Terminate();
+    bool Terminated() const noexcept { return terminated_; }
+
+private:
+    QString title_;
+    std::unique_ptr<Dialogs> dialogs_;
+    std::unique_ptr<Shell> shell_;
+    QWidget* mainForm_ = nullptr;
+    bool terminated_ = false;
+};
+
+// Connects `signal` of `sender` to a handler without arguments, entered through the guard.
+template <class Sender, class Signal, class F>
+QMetaObject::Connection onSignal(Sender* sender, Signal signal, QObject* context, F handler) {
+    return QObject::connect(sender, signal, context, [h = std::move(handler)]() { Application::instance().guard(h); });
+}
+
+}  // namespace pellax

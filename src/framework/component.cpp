@@ -1,0 +1,77 @@
+#include "framework/component.h"
+
+#include <algorithm>
+
+namespace pellax {
+
+TComponent::TComponent(TComponent* owner, QString name) : owner_(owner), name_(std::move(name)) {
+    if (owner_)
+        owner_->insert(this);
+}
+
+TComponent::~TComponent() {
+    setState(ComponentState::Destroying, true);
+    // Owned components go first, newest first, while this owner is still whole.
+    while (!owned_.empty())
+        owned_.pop_back();
+    for (TComponent* child : components_)
+        child->owner_ = nullptr;
+    if (owner_)
+        owner_->remove(this);
+}
+
+TComponent* TComponent::FindComponent(const QString& name) const {
+    for (TComponent* c : components_) {
+        if (c->Name().compare(name, Qt::CaseInsensitive) == 0)
+            return c;
+    }
+    return nullptr;
+}
+
+void TComponent::BeginLoading() {
+    setState(ComponentState::Loading, true);
+    for (TComponent* c : components_)
+        c->BeginLoading();
+}
+
+void TComponent::EndLoading() {
+    for (TComponent* c : components_)
+        c->EndLoading();
+    if (isLoading())
+        Loaded();
+}
+
+void TComponent::Loaded() { setState(ComponentState::Loading, false); }
+
+void TComponent::Notification(TComponent* component, Operation operation) {
+    if (operation == Operation::Remove)
+        components_.erase(std::remove(components_.begin(), components_.end(), component), components_.end());
+}
+
+void TComponent::setState(ComponentState s, bool on) noexcept {
+    if (on)
+        state_ |= static_cast<unsigned>(s);
+    else
+        state_ &= ~static_cast<unsigned>(s);
+}
+
+void TComponent::insert(TComponent* child) {
+    components_.push_back(child);
+    notifyAll(child, Operation::Insert);
+}
+
+void TComponent::remove(TComponent* child) {
+    components_.erase(std::remove(components_.begin(), components_.end(), child), components_.end());
+    if (!hasState(ComponentState::Destroying))
+        notifyAll(child, Operation::Remove);
+}
+
+void TComponent::notifyAll(TComponent* component, Operation operation) {
+    Notification(component, operation);
+    for (TComponent* c : components_) {
+        if (c != component)
+            c->Notification(component, operation);
+    }
+}
+
+}  // namespace pellax

@@ -1,0 +1,76 @@
+#pragma once
+
+#include <QString>
+
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+namespace pellax {
+
+// Lifecycle flags of a component.
+enum class ComponentState : std::uint8_t {
+    Loading = 1 << 0,     // being built from its window description
+    Reading = 1 << 1,     // its properties are being read
+    Designing = 1 << 2,   // never set at run time; kept for components that ask
+    Destroying = 1 << 3,  // its owner is tearing it down
+};
+
+enum class Operation { Insert, Remove };
+
+// A named part of a window. Components form an owner tree: an owner knows the
+// components it holds, tells them when another component goes away, and ends
+// their loading phase with Loaded(). Ownership of the memory is separate: a
+// component either lives inside its owner (`own`) or is a Qt object with a Qt
+// parent; the owner tree only records the relation.
+class TComponent {
+public:
+    explicit TComponent(TComponent* owner = nullptr, QString name = {});
+    virtual ~TComponent();
+    TComponent(const TComponent&) = delete;
+    TComponent& operator=(const TComponent&) = delete;
+
+    const QString& Name() const noexcept { return name_; }
+    void SetName(const QString& name) { name_ = name; }
+
+    TComponent* Owner() const noexcept { return owner_; }
+    const std::vector<TComponent*>& Components() const noexcept { return components_; }
+    TComponent* FindComponent(const QString& name) const;
+
+    bool hasState(ComponentState s) const noexcept { return (state_ & static_cast<unsigned>(s)) != 0; }
+    bool isLoading() const noexcept { return hasState(ComponentState::Loading); }
+
+    // Marks this component and everything it owns as loading.
+    void BeginLoading();
+    // Ends loading: Loaded() on every owned component, then on this one.
+    void EndLoading();
+
+    // Keeps `component` alive as long as this owner and registers it as owned.
+    template <class T>
+    T& own(std::unique_ptr<T> component) {
+        T& ref = *component;
+        owned_.push_back(std::move(component));
+        return ref;
+    }
+
+protected:
+    // Called once when loading ends; the component's description is complete.
+    virtual void Loaded();
+    // Told when a component in the same owner tree is inserted or removed.
+    virtual void Notification(TComponent* component, Operation operation);
+
+    void setState(ComponentState s, bool on) noexcept;
+
+private:
+    void insert(TComponent* child);
+    void remove(TComponent* child);
+    void notifyAll(TComponent* component, Operation operation);
+
+    TComponent* owner_ = nullptr;
+    QString name_;
+    unsigned state_ = 0;
+    std::vector<TComponent*> components_;
+    std::vector<std::unique_ptr<TComponent>> owned_;
+};
+
+}  // namespace pellax

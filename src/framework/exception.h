@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QString>
+
+#include <exception>
+#include <string>
+
+namespace pellax {
+
+// Base of every error the program reports to the user. The message is the text
+// shown in the error box; the top-level handler adds the closing full stop.
+class Exception : public std::exception {
+public:
+    explicit Exception(QString message);
+    const QString& message() const noexcept { return message_; }
+    const char* what() const noexcept override { return utf8_.c_str(); }
+
+private:
+    QString message_;
+    std::string utf8_;
+};
+
+// Raised when a list is indexed outside its items.
+class EListError : public Exception {
+public:
+    using Exception::Exception;
+};
+
+}  // namespace pellax

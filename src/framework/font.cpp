@@ -1,0 +1,57 @@
+#include "framework/font.h"
+
+#include <array>
+
+namespace pellax {
+
+namespace {
+
+// Design fonts and the metric-close fonts that Debian installs in their place.
+// The stretch narrows the stand-in where the design font is narrower, so that
+// texts fit the places laid out for them.
+struct Substitute {
+    const char* design;
+    const char* installed;
+    int stretch;  // percent
+};
+
+constexpr std::array<Substitute, 6> kSubstitutes = {{
+    {"MS Sans Serif", "Liberation Sans", 90},
+    {"Microsoft Sans Serif", "Liberation Sans", 90},
+    {"Tahoma", "Liberation Sans", 95},
+    {"Arial", "Liberation Sans", 100},
+    {"Times New Roman", "Liberation Serif", 100},
+    {"Courier New", "Liberation Mono", 100},
+}};
+
+const Substitute* findSubstitute(const QString& designName) {
+    for (const Substitute& s : kSubstitutes) {
+        if (designName.compare(QLatin1String(s.design), Qt::CaseInsensitive) == 0)
+            return &s;
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+QString substituteFontFamily(const QString& designName) {
+    const Substitute* s = findSubstitute(designName);
+    return s ? QString::fromLatin1(s->installed) : designName;
+}
+
+QFont toQFont(const TFont& font) {
+    QFont q(substituteFontFamily(font.Name));
+    // A positive height includes the internal leading, roughly a fifth of the cell.
+    const int pixels = font.Height < 0 ? -font.Height : (font.Height * 4 + 2) / 5;
+    q.setPixelSize(pixels > 0 ? pixels : 11);
+    q.setBold((font.Style & fsBold) != 0);
+    q.setItalic((font.Style & fsItalic) != 0);
+    q.setUnderline((font.Style & fsUnderline) != 0);
+    q.setStrikeOut((font.Style & fsStrikeOut) != 0);
+    if (const Substitute* s = findSubstitute(font.Name); s && s->stretch != 100)
+        q.setStretch(s->stretch);
+    q.setStyleStrategy(QFont::NoAntialias);
+    return q;
+}
+
+}  // namespace pellax

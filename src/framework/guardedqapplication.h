@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QApplication>
+
+namespace pellax {
+
+// A last safety net: an exception that escapes an event handler in spite of the
+// guards is reported by the application's handler instead of crossing Qt.
+class GuardedQApplication final : public QApplication {
+public:
+    using QApplication::QApplication;
+    bool notify(QObject* receiver, QEvent* event) override;
+};
+
+}  // namespace pellax

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+#include <cstddef>
+#include <cstdint>
+
+namespace pellax {
+
+// A file opened for reading only. Every failure raises EInOutError; the file is
+// closed when the object goes, on every path.
+class InputFile {
+public:
+    explicit InputFile(const QString& path);
+    ~InputFile();
+    InputFile(const InputFile&) = delete;
+    InputFile& operator=(const InputFile&) = delete;
+
+    // Reads up to `size` bytes; returns how many were read, 0 at the end.
+    std::size_t readSome(void* buffer, std::size_t size);
+    // Reads exactly `size` bytes or raises "Read beyond end of file".
+    void readExact(void* buffer, std::size_t size);
+    // Reads everything from the current position to the end.
+    QByteArray readAll();
+
+    // The file's size when it was opened (hint only: it may change under us).
+    std::int64_t sizeHint() const noexcept { return size_; }
+
+private:
+    int fd_ = -1;
+    std::int64_t size_ = 0;
+};
+
+// Native (8-bit) form of a path as the file system wants it.
+QByteArray nativePath(const QString& path);
+
+}  // namespace pellax

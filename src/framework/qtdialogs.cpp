@@ -1,0 +1,63 @@
+#include "framework/qtdialogs.h"
+
+#include <QDialogButtonBox>
+#include <QFileDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QVBoxLayout>
+
+namespace pellax {
+
+std::optional<QString> QtDialogs::chooseFile(const FileDialogRequest& request, QWidget* parent) {
+    QFileDialog dialog(parent);
+    const bool open = request.kind == DialogKind::Open;
+    dialog.setAcceptMode(open ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
+    // Open dialogs accept names of files that do not exist; the command reports them.
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
+    dialog.setNameFilter(toQtFilter(request.filter));
+    dialog.setDefaultSuffix(bareExtension(request.defaultExt));
+    dialog.setWindowTitle(request.title.isEmpty() ? (open ? QStringLiteral("Open") : QStringLiteral("Save As"))
+                                                  : request.title);
+    if (!request.fileName.isEmpty())
+        dialog.selectFile(request.fileName);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return dialog.selectedFiles().constFirst();
+}
+
+void QtDialogs::showMessage(const QString& title, const QString& text, MessageIcon icon, QWidget* parent) {
+    QMessageBox::Icon qtIcon = QMessageBox::NoIcon;
+    switch (icon) {
+    case MessageIcon::None: break;
+    case MessageIcon::Information: qtIcon = QMessageBox::Information; break;
+    case MessageIcon::Warning: qtIcon = QMessageBox::Warning; break;
+    case MessageIcon::Error: qtIcon = QMessageBox::Critical; break;
+    }
+    QMessageBox box(qtIcon, title, text, QMessageBox::Ok, parent);
+    box.exec();
+}
+
+std::optional<QString> QtDialogs::inputBox(const QString& caption, const QString& prompt, const QString& text,
+                                           int maxLength, QWidget* parent) {
+    QDialog dialog(parent);
+    dialog.setWindowTitle(caption);
+    auto* layout = new QVBoxLayout(&dialog);
+    layout->addWidget(new QLabel(prompt, &dialog));
+    auto* edit = new QLineEdit(&dialog);
+    edit->setMaxLength(maxLength);
+    edit->setText(text);
+    edit->selectAll();
+    edit->setMinimumWidth(300);
+    layout->addWidget(edit);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    layout->addWidget(buttons);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return edit->text();
+}
+
+}  // namespace pellax

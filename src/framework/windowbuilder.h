@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QString>
+#include <QWidget>
+
+#include <functional>
+#include <span>
+#include <string_view>
+#include <QHash>
+#include <vector>
+
+namespace pellax {
+
+class TForm;
+
+enum class ControlKind { GroupBox, Label, Edit, ComboBox, CheckBox, UpDown, ListBox, Button };
+
+// One control of a window description. An empty parent is the window itself;
+// labels take their size from their text; tab -1 means not in the tab order.
+struct ControlDescription {
+    const char* name;
+    ControlKind kind;
+    const char* parent;
+    int left, top, width, height;
+    int tab;
+    const char* text;
+    const char* hint;  // kept with the control; hints are not shown by these windows
+};
+
+// The controls built from a description, by name, and the resulting tab order.
+class BuiltControls {
+public:
+    template <class T>
+    T* get(const QString& name) const {
+        const auto it = byName_.find(name);
+        return it == byName_.end() ? nullptr : qobject_cast<T*>(it.value());
+    }
+    const std::vector<QWidget*>& tabOrder() const noexcept { return tabOrder_; }
+
+private:
+    friend BuiltControls buildControls(TForm&, std::span<const ControlDescription>,
+                                       const std::function<std::span<const char* const>(std::string_view)>&);
+    QHash<QString, QWidget*> byName_;
+    std::vector<QWidget*> tabOrder_;
+};
+
+// Creates the controls on the form's client area, each at its place with its
+// text, and chains the tab order: within each parent by tab number, a parent's
+// children right after it. `items` gives the items of combo and list boxes.
+BuiltControls buildControls(TForm& form, std::span<const ControlDescription> controls,
+                            const std::function<std::span<const char* const>(std::string_view)>& items);
+
+}  // namespace pellax

@@ -1,0 +1,16 @@
+#pragma once
+
+#include "got/gametyperecord.h"
+
+#include <QString>
+
+namespace pellax {
+
+// The first 96 bytes of a game-type file. The file is opened for reading only
+// and read into a scratch record, so a short file changes nothing.
+GameTypeRecord readGotFile(const QString& path);
+
+// The 96 record bytes and one zero byte, replacing the file atomically.
+void writeGotFile(const QString& path, const GameTypeRecord& record);
+
+}  // namespace pellax

@@ -1,0 +1,85 @@
+#pragma once
+
+#include "framework/filedialog.h"
+#include "framework/form.h"
+#include "got/gametyperecord.h"
+
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+
+namespace pellax {
+
+class TUpDown;
+
+// The game-type editor: one fixed window whose controls show the fields of the
+// record. displayinfo copies the record into the controls, getsettingsfromGUI
+// copies them back; the digit filters keep the numeric fields to digits.
+class Tmainform final : public TForm {
+    Q_OBJECT
+public:
+    explicit Tmainform(QWidget* parent = nullptr);
+    ~Tmainform() override;
+
+    GameTypeRecord& record() noexcept { return record_; }
+    const GameTypeRecord& record() const noexcept { return record_; }
+
+    void displayinfo();
+    void getsettingsfromGUI();
+    void LoadGotfile(const QString& fileName);
+    void SaveGotfile(const QString& fileName);
+
+    // Menu commands of the File menu.
+    void NewGOTFile1Click();
+    void LoadGotfile1Click();
+    void SaveGOTfile1Click();
+
+    // Reactions of the controls.
+    void mineralsChange();
+    void defaultminClick();
+
+    // Controls, named as in the window description.
+    QGroupBox* GroupBox1 = nullptr;
+    QGroupBox* GroupBox2 = nullptr;
+    QGroupBox* GroupBox3 = nullptr;
+    QLabel* Label1 = nullptr;
+    QLabel* Label2 = nullptr;
+    QLabel* Label3 = nullptr;
+    QLabel* Label4 = nullptr;
+    QLabel* Label5 = nullptr;
+    QLabel* Label6 = nullptr;
+    QLabel* Label7 = nullptr;
+    QLabel* Label8 = nullptr;
+    QLabel* Label9 = nullptr;
+    QLineEdit* gametypename = nullptr;
+    QComboBox* colorbox = nullptr;
+    QLineEdit* descripname = nullptr;
+    QLineEdit* varsetting = nullptr;
+    QLineEdit* varnum = nullptr;
+    QLineEdit* position = nullptr;
+    QCheckBox* Canally = nullptr;
+    QCheckBox* defaultmin = nullptr;
+    QCheckBox* isenabled = nullptr;
+    QComboBox* Gametype = nullptr;
+    QComboBox* playability = nullptr;
+    QLineEdit* numteams = nullptr;
+    QLineEdit* minerals = nullptr;
+    TUpDown* UpDown1 = nullptr;
+    QLineEdit* Gametypesetting = nullptr;
+
+    // Non-visual parts.
+    TOpenDialog& opengotdial;
+    TSaveDialog& savegotdial;
+    TOpenDialog& opentrigs;
+
+private:
+    void buildControls();
+    void connectHandlers();
+
+    GameTypeRecord record_;
+    bool displaying_ = false;
+};
+
+}  // namespace pellax
