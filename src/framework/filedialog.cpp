@@ -15,8 +15,10 @@ bool TFileDialog::Execute(QWidget* parent) {
     if (!chosen)
         return false;
     QString path = *chosen;
-    // An open dialog only adds the extension when the name as typed is not a file.
-    if (kind_ == DialogKind::Save || !QFileInfo::exists(path))
+    // An open dialog only adds the extension when the name as typed is not a file;
+    // a folder keeps its name, so that the command reports it rather than writing beside it.
+    const QFileInfo typed(path);
+    if (!typed.isDir() && (kind_ == DialogKind::Save || !typed.exists()))
         path = withDefaultExtension(path, DefaultExt);
     FileName = QFileInfo(path).absoluteFilePath();
     return true;

@@ -49,3 +49,27 @@ QStringList AppTest::files() const {
 bool runningAsRoot() { return ::geteuid() == 0; }
 
 }  // namespace pellax::test
+
+#include <csignal>
+#include <sys/resource.h>
+
+namespace pellax::test {
+
+FileSizeLimit::FileSizeLimit(long bytes) {
+    rlimit limit {};
+    ::getrlimit(RLIMIT_FSIZE, &limit);
+    savedSoft_ = static_cast<long>(limit.rlim_cur);
+    savedHandler_ = std::signal(SIGXFSZ, SIG_IGN);
+    limit.rlim_cur = static_cast<rlim_t>(bytes);
+    ::setrlimit(RLIMIT_FSIZE, &limit);
+}
+
+FileSizeLimit::~FileSizeLimit() {
+    rlimit limit {};
+    ::getrlimit(RLIMIT_FSIZE, &limit);
+    limit.rlim_cur = static_cast<rlim_t>(savedSoft_);
+    ::setrlimit(RLIMIT_FSIZE, &limit);
+    std::signal(SIGXFSZ, savedHandler_);
+}
+
+}  // namespace pellax::test

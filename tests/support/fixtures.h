@@ -1,5 +1,6 @@
 #pragma once
 
+#include "support/qtprinters.h"
 #include "support/scripteddialogs.h"
 
 #include <QByteArray>
@@ -35,5 +36,23 @@ private:
 
 // True when the process may write files whatever their permissions say.
 bool runningAsRoot();
+
+}  // namespace pellax::test
+
+namespace pellax::test {
+
+// While alive, no file of this process may grow beyond `bytes`: writes past it
+// fail as on a full disk. The signal such a write raises is ignored meanwhile.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(long bytes);
+    ~FileSizeLimit();
+    FileSizeLimit(const FileSizeLimit&) = delete;
+    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+private:
+    long savedSoft_;
+    void (*savedHandler_)(int);
+};
 
 }  // namespace pellax::test

@@ -1,0 +1,46 @@
+#include "framework/inputfile.h"
+#include "framework/ioerror.h"
+#include "support/fixtures.h"
+
+#include <QFile>
+
+namespace pellax {
+namespace {
+
+using InputFileTest = test::AppTest;
+
+int errorCodeOf(const std::function<void()>& action) {
+    try {
+        action();
+    } catch (const EInOutError& e) {
+        return e.errorCode();
+    }
+    return 0;
+}
+
+TEST_F(InputFileTest, ReportsWhyAFileCannotBeRead) {
+    EXPECT_EQ(errorCodeOf([&] { InputFile f(path(QStringLiteral("missing.got"))); }), ioerr::FileNotFound);
+    EXPECT_EQ(errorCodeOf([&] { InputFile f(dir.path()); }), ioerr::AccessDenied);
+    EXPECT_EQ(errorCodeOf([&] { InputFile f{QString()}; }), ioerr::FileNotFound);
+    const QString shortFile = writeFile(QStringLiteral("short"), QByteArray(10, 'x'));
+    EXPECT_EQ(errorCodeOf([&] {
+                  InputFile f(shortFile);
+                  char buffer[11];
+                  f.readExact(buffer, sizeof buffer);
+              }),
+              ioerr::ReadBeyondEnd);
+}
+
+TEST_F(InputFileTest, ReadsReadOnlyFilesAndOddNames) {
+    const QString name = QString::fromUtf8("dir with spaces ünïcode.got");
+    const QString p = writeFile(name, QByteArray("abcdef"));
+    ASSERT_TRUE(QFile::setPermissions(p, QFile::ReadOwner | QFile::ReadGroup));
+    InputFile f(p);
+    char buffer[4] = {};
+    f.readExact(buffer, 3);
+    EXPECT_EQ(QByteArray(buffer, 3), QByteArray("abc"));
+    EXPECT_EQ(f.readAll(), QByteArray("def"));
+}
+
+}  // namespace
+}  // namespace pellax

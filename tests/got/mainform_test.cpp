@@ -1,0 +1,264 @@
+#include "framework/updown.h"
+#include "got/mainformfixture.h"
+
+#include <QGroupBox>
+#include <QTest>
+
+namespace pellax {
+namespace {
+
+using test::MainformTest;
+using Editor = MainformTest;
+
+TEST_F(Editor, StartsWithItsDesignValues) {
+    EXPECT_EQ(form->Caption(), QStringLiteral("Pellax"));
+    EXPECT_EQ(form->client()->size(), QSize(581, 165));
+    EXPECT_EQ(form->gametypename->text(), QString());
+    EXPECT_EQ(form->colorbox->currentText(), QStringLiteral("Default"));
+    EXPECT_EQ(form->colorbox->currentIndex(), -1);
+    EXPECT_EQ(form->colorbox->count(), 9);
+    EXPECT_EQ(form->colorbox->itemText(8), QStringLiteral("SC 0x08 (?\?\?)"));
+    EXPECT_EQ(form->Gametype->currentText(), QStringLiteral("Gametype"));
+    EXPECT_EQ(form->Gametype->currentIndex(), -1);
+    EXPECT_EQ(form->playability->currentText(), QString());
+    EXPECT_EQ(form->playability->itemText(0), QStringLiteral("0 = Comp can't play, multi only "));
+    EXPECT_EQ(form->minerals->text(), QStringLiteral("0"));
+    EXPECT_TRUE(form->isenabled->isChecked());
+    EXPECT_FALSE(form->defaultmin->isChecked());
+    EXPECT_FALSE(form->Canally->isChecked());
+    EXPECT_TRUE(form->minerals->isEnabled());
+    EXPECT_EQ(form->GroupBox3->title(), QStringLiteral("Game specific info"));
+    EXPECT_EQ(form->minerals->parentWidget(), form->GroupBox3);
+    EXPECT_EQ(form->minerals->geometry(), QRect(64, 16, 129, 21));
+    EXPECT_EQ(form->UpDown1->geometry(), QRect(193, 16, 15, 21));
+    EXPECT_EQ(form->Gametypesetting->parentWidget(), form->client());
+    EXPECT_EQ(form->minerals->font().pixelSize(), 11);
+    EXPECT_EQ(form->minerals->palette().color(QPalette::Base), QColor(Qt::black));
+    EXPECT_EQ(form->minerals->palette().color(QPalette::Text), QColor(Qt::white));
+}
+
+TEST_F(Editor, IsAFixedWindowWithoutMaximise) {
+    const Qt::WindowFlags flags = form->windowFlags();
+    EXPECT_FALSE(flags & Qt::WindowMaximizeButtonHint);
+    EXPECT_TRUE(flags & Qt::WindowMinimizeButtonHint);
+    EXPECT_TRUE(flags & Qt::WindowSystemMenuHint);
+    form->show();
+    EXPECT_EQ(form->minimumSize(), form->maximumSize());
+}
+
+TEST_F(Editor, TabsThroughTheFieldsGroupByGroup) {
+    const std::vector<QWidget*> expected = {form->gametypename, form->colorbox,  form->descripname, form->varsetting,
+                                            form->varnum,       form->position,  form->Canally,     form->defaultmin,
+                                            form->isenabled,    form->Gametype,  form->playability, form->numteams,
+                                            form->minerals,     form->Gametypesetting};
+    for (std::size_t i = 0; i + 1 < expected.size(); ++i) {
+        // Skip what Tab passes over: labels, group boxes, a combo box's own line edit.
+        QWidget* next = expected[i]->nextInFocusChain();
+        while (next && (!(next->focusPolicy() & Qt::TabFocus) || next->parentWidget() == expected[i]))
+            next = next->nextInFocusChain();
+        EXPECT_EQ(next, expected[i + 1]) << i;
+    }
+}
+
+TEST_F(Editor, NewRightAfterStartUpShowsTheDefaults) {
+    form->NewGOTFile1Click();
+    EXPECT_EQ(form->gametypename->text(), QString());
+    EXPECT_EQ(form->colorbox->currentText(), QStringLiteral("Reg color"));
+    EXPECT_EQ(form->descripname->text(), QString());
+    EXPECT_EQ(form->playability->currentText(), QStringLiteral("0 = Comp can't play, multi only "));
+    EXPECT_TRUE(form->Canally->isChecked());
+    EXPECT_EQ(form->position->text(), QStringLiteral("0"));
+    EXPECT_EQ(form->Gametype->currentText(), QStringLiteral("UMS(Use map settings)"));
+    EXPECT_EQ(form->numteams->text(), QStringLiteral("0"));
+    EXPECT_EQ(form->minerals->text(), QStringLiteral("50"));
+    EXPECT_EQ(form->varsetting->text(), QStringLiteral("0"));
+    EXPECT_TRUE(form->isenabled->isChecked());
+    EXPECT_EQ(form->Gametypesetting->text(), QStringLiteral("0"));
+    EXPECT_EQ(form->varnum->text(), QStringLiteral("1"));
+    // The record's flag is shown as stored, though the minerals text changed.
+    EXPECT_TRUE(form->defaultmin->isChecked());
+    EXPECT_FALSE(form->minerals->isEnabled());
+    EXPECT_FALSE(form->UpDown1->isEnabled());
+    EXPECT_EQ(form->Caption(), QStringLiteral("Pellax"));
+}
+
+TEST_F(Editor, SavingAtStartUpStoresTheDesignValues) {
+    save(path(QStringLiteral("start.got")));
+    const QByteArray saved = readFile(path(QStringLiteral("start.got")));
+    ASSERT_EQ(saved.size(), 97);
+    EXPECT_EQ(static_cast<std::uint8_t>(saved[0x4C]), 255);  // no game type selected
+    EXPECT_EQ(static_cast<std::uint8_t>(saved[0x4F]), 255);  // no playability selected
+    EXPECT_EQ(saved.mid(0x01, 32), QByteArray(32, 0));       // "Default" is not a colour
+    EXPECT_EQ(saved.mid(0x58, 4), QByteArray(4, 0));
+    EXPECT_EQ(saved[0x43], 0);                               // empty variation number
+    EXPECT_EQ(saved[96], 0);
+    EXPECT_EQ(form->Caption(), QStringLiteral("Pellax - ") + path(QStringLiteral("start.got")));
+}
+
+TEST_F(Editor, DigitFiltersCleanTheFieldOnKeyRelease) {
+    form->show();
+    form->numteams->setFocus();
+    QTest::keyClicks(form->numteams, QStringLiteral("1a2"));
+    EXPECT_EQ(form->numteams->text(), QStringLiteral("12"));
+    // Pasted text stays until the next key release in the field.
+    form->position->setText(QStringLiteral("a1b2c3"));
+    EXPECT_EQ(form->position->text(), QStringLiteral("a1b2c3"));
+    QTest::keyClick(form->position, Qt::Key_Shift);
+    EXPECT_EQ(form->position->text(), QStringLiteral("123"));
+    for (QLineEdit* field : {form->varnum, form->varsetting, form->minerals}) {
+        field->clear();
+        QTest::keyClicks(field, QStringLiteral("-9x"));
+        EXPECT_EQ(field->text(), QStringLiteral("9")) << field->objectName().toStdString();
+    }
+    // Fields without a filter keep what is typed.
+    QTest::keyClicks(form->Gametypesetting, QStringLiteral("$1F"));
+    QTest::keyClicks(form->gametypename, QStringLiteral("a1"));
+    EXPECT_EQ(form->Gametypesetting->text(), QStringLiteral("$1F"));
+    EXPECT_EQ(form->gametypename->text(), QStringLiteral("a1"));
+    form->getsettingsfromGUI();
+    EXPECT_EQ(form->record().at(gto::InternalSetting), 31);
+}
+
+TEST_F(Editor, DefaultMineralsSwitchesTheFieldAndEditsClearIt) {
+    form->show();
+    form->defaultmin->setChecked(true);
+    EXPECT_FALSE(form->minerals->isEnabled());
+    EXPECT_FALSE(form->UpDown1->isEnabled());
+    // Typing elsewhere does not change that.
+    QTest::keyClicks(form->numteams, QStringLiteral("12"));
+    EXPECT_FALSE(form->minerals->isEnabled());
+    // A change of the minerals text, other than showing the record, clears the box.
+    form->minerals->setText(QStringLiteral("7"));
+    EXPECT_FALSE(form->defaultmin->isChecked());
+    EXPECT_TRUE(form->minerals->isEnabled());
+    EXPECT_TRUE(form->UpDown1->isEnabled());
+
+    form->minerals->setFocus();
+    QTest::keyClick(form->minerals, Qt::Key_Up);
+    EXPECT_EQ(form->minerals->text(), QStringLiteral("8"));
+    QTest::keyClick(form->minerals, Qt::Key_Down);
+    QTest::keyClick(form->minerals, Qt::Key_Down);
+    EXPECT_EQ(form->minerals->text(), QStringLiteral("6"));
+}
+
+TEST_F(Editor, SecondNewLeavesTheBoxCheckedToo) {
+    form->NewGOTFile1Click();
+    form->NewGOTFile1Click();
+    EXPECT_TRUE(form->defaultmin->isChecked());
+    EXPECT_FALSE(form->minerals->isEnabled());
+}
+
+TEST_F(Editor, UpDownCoversTheWholeMineralsRange) {
+    form->minerals->setText(QStringLiteral("4294967294"));
+    form->UpDown1->Step(+1);
+    EXPECT_EQ(form->minerals->text(), QStringLiteral("4294967295"));
+    form->UpDown1->Step(+1);
+    EXPECT_EQ(form->minerals->text(), QStringLiteral("4294967295"));
+    form->minerals->setText(QStringLiteral("150"));
+    form->UpDown1->Step(+1);
+    EXPECT_EQ(form->minerals->text(), QStringLiteral("151"));
+    form->minerals->setText(QStringLiteral("0"));
+    form->UpDown1->Step(-1);
+    EXPECT_EQ(form->minerals->text(), QStringLiteral("0"));
+    form->getsettingsfromGUI();
+    form->minerals->setText(QStringLiteral("4294967295"));
+    form->getsettingsfromGUI();
+    EXPECT_EQ(form->record().minerals(), 4294967295u);
+}
+
+TEST_F(Editor, DisabledVariationSavesZero) {
+    form->NewGOTFile1Click();
+    form->varnum->setText(QStringLiteral("5"));
+    form->isenabled->setChecked(false);
+    save(path(QStringLiteral("v.got")));
+    EXPECT_EQ(readFile(path(QStringLiteral("v.got")))[0x43], 0);
+    EXPECT_EQ(form->varnum->text(), QStringLiteral("0"));
+    EXPECT_FALSE(form->isenabled->isChecked());
+}
+
+TEST_F(Editor, SaveStoresWhatTheFieldsCanHold) {
+    form->NewGOTFile1Click();
+    form->gametypename->setText(QString(40, QLatin1Char('g')));
+    form->colorbox->setCurrentIndex(3);
+    form->position->setText(QStringLiteral("256"));
+    form->numteams->setText(QString());
+    form->varsetting->setText(QStringLiteral("300"));
+    save(path(QStringLiteral("s.got")));
+    const QByteArray saved = readFile(path(QStringLiteral("s.got")));
+    EXPECT_EQ(saved.mid(0x01, 32), QByteArray(1, 3) + QByteArray(31, 'g'));
+    EXPECT_EQ(saved[0x41], 0);
+    EXPECT_EQ(saved[0x51], 0);
+    EXPECT_EQ(saved[0x45], 44);
+    // Shown again as stored.
+    EXPECT_EQ(form->gametypename->text(), QString(31, QLatin1Char('g')));
+    EXPECT_EQ(form->colorbox->currentIndex(), 3);
+    EXPECT_EQ(form->position->text(), QStringLiteral("0"));
+    EXPECT_EQ(form->varsetting->text(), QStringLiteral("44"));
+}
+
+TEST_F(Editor, LoadShowsEveryField) {
+    load(writeFile(QStringLiteral("sample.got"), sampleRecord()));
+    EXPECT_EQ(form->colorbox->currentIndex(), 2);
+    EXPECT_EQ(form->gametypename->text(), QStringLiteral("Zerg rush"));
+    EXPECT_EQ(form->descripname->text(), QStringLiteral("Variant"));
+    EXPECT_EQ(form->position->text(), QStringLiteral("7"));
+    EXPECT_EQ(form->varnum->text(), QStringLiteral("2"));
+    EXPECT_EQ(form->varsetting->text(), QStringLiteral("9"));
+    EXPECT_EQ(form->Gametypesetting->text(), QStringLiteral("200"));
+    EXPECT_TRUE(form->defaultmin->isChecked());
+    EXPECT_EQ(form->Gametype->currentIndex(), 1);
+    EXPECT_EQ(form->playability->currentIndex(), 3);
+    EXPECT_FALSE(form->Canally->isChecked());
+    EXPECT_EQ(form->numteams->text(), QStringLiteral("4"));
+    EXPECT_EQ(form->minerals->text(), QStringLiteral("10000"));
+    EXPECT_TRUE(dialogs->messages.empty());
+}
+
+TEST_F(Editor, OutOfListValuesAndOddFlagsSurviveAsTheRulesSay) {
+    QByteArray odd = sampleRecord();
+    odd[0x4C] = 5;  // no such game type
+    odd[0x50] = 2;  // any non-zero flag is set
+    load(writeFile(QStringLiteral("odd.got"), odd));
+    EXPECT_EQ(form->Gametype->currentIndex(), -1);
+    EXPECT_TRUE(form->Canally->isChecked());
+    save(path(QStringLiteral("odd-saved.got")));
+    const QByteArray saved = readFile(path(QStringLiteral("odd-saved.got")));
+    EXPECT_EQ(static_cast<std::uint8_t>(saved[0x4C]), 255);
+    EXPECT_EQ(saved[0x50], 1);
+}
+
+TEST_F(Editor, NewAfterLoadKeepsGapsAndCaption) {
+    const QString file = writeFile(QStringLiteral("gaps.got"), sampleRecord());
+    load(file);
+    form->NewGOTFile1Click();
+    EXPECT_EQ(form->Caption(), QStringLiteral("Pellax - ") + file);
+    const auto& r = form->record();
+    for (const std::size_t gap : {0x52, 0x53, 0x5D, 0x5E, 0x5F})
+        EXPECT_EQ(r.at(gap), static_cast<std::uint8_t>(0xA0 + gap % 16)) << gap;
+    EXPECT_EQ(r.at(0x5C), 0);
+}
+
+TEST_F(Editor, CancelledDialogsChangeNothing) {
+    form->NewGOTFile1Click();
+    form->gametypename->setText(QStringLiteral("kept"));
+    dialogs->answerFile(std::nullopt);
+    command([&] { form->LoadGotfile1Click(); });
+    dialogs->answerFile(std::nullopt);
+    command([&] { form->SaveGOTfile1Click(); });
+    EXPECT_EQ(form->gametypename->text(), QStringLiteral("kept"));
+    EXPECT_EQ(form->Caption(), QStringLiteral("Pellax"));
+    EXPECT_TRUE(files().isEmpty());
+    ASSERT_EQ(dialogs->fileRequests.size(), 2u);
+    EXPECT_EQ(dialogs->fileRequests[0].kind, DialogKind::Open);
+    EXPECT_EQ(dialogs->fileRequests[1].kind, DialogKind::Save);
+    for (const auto& request : dialogs->fileRequests) {
+        EXPECT_EQ(request.filter, QStringLiteral("Starcraft GOT files|*.got"));
+        EXPECT_EQ(request.defaultExt, QStringLiteral("*.got"));
+        EXPECT_EQ(request.title, QString());
+    }
+    // The cancelled save still took the fields into the record.
+    EXPECT_EQ(decodeName(form->record()), QStringLiteral("kept"));
+}
+
+}  // namespace
+}  // namespace pellax
