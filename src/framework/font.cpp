@@ -50,7 +50,7 @@ QFont toQFont(const TFont& font) {
     q.setStrikeOut((font.Style & fsStrikeOut) != 0);
     if (const Substitute* s = findSubstitute(font.Name); s && s->stretch != 100)
         q.setStretch(s->stretch);
-    q.setStyleStrategy(QFont::NoAntialias);
+    q.setHintingPreference(QFont::PreferFullHinting);
     return q;
 }
 

@@ -1,0 +1,43 @@
+# Pellax: `make run` builds and starts the editor, `make test` runs every test
+# (a plain build and a sanitizer build). Both install what is missing first.
+
+BUILD      ?= build
+ASAN_BUILD ?= build-asan
+JOBS       ?= $(shell nproc)
+# Warnings are errors in CI.
+WERROR     := $(if $(CI),ON,OFF)
+
+CMAKE_FLAGS = -G Ninja -DPELLAX_WERROR=$(WERROR)
+
+.PHONY: all setup build run test test-plain test-asan bench clean
+
+all: build
+
+setup:
+	@scripts/setup.sh
+
+build: setup
+	cmake -S . -B $(BUILD) $(CMAKE_FLAGS) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake --build $(BUILD) -j $(JOBS)
+
+run: build
+	$(BUILD)/src/app/pellax
+
+test: test-plain test-asan
+
+test-plain: build
+	QT_QPA_PLATFORM=offscreen ctest --test-dir $(BUILD) -j $(JOBS) --output-on-failure
+
+test-asan: setup
+	cmake -S . -B $(ASAN_BUILD) $(CMAKE_FLAGS) -DCMAKE_BUILD_TYPE=Debug -DPELLAX_SANITIZE=ON -DPELLAX_BENCH=OFF
+	cmake --build $(ASAN_BUILD) -j $(JOBS)
+	QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
+	  LSAN_OPTIONS=suppressions=$(CURDIR)/scripts/lsan.supp:print_suppressions=0 \
+	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+	  ctest --test-dir $(ASAN_BUILD) -j $(JOBS) --output-on-failure
+
+bench: build
+	@for b in $(BUILD)/bench/*/pellax_bench_*; do echo "== $$b"; $$b; done
+
+clean:
+	rm -rf $(BUILD) $(ASAN_BUILD)

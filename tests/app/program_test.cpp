@@ -1,0 +1,115 @@
+#include "app/program.h"
+#include "framework/application.h"
+#include "got/mainform.h"
+#include "support/fixtures.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTimer>
+
+#include <memory>
+
+namespace pellax {
+namespace {
+
+class ProgramTest : public test::AppTest {
+protected:
+    void SetUp() override {
+        AppTest::SetUp();
+        program = std::make_unique<Program>();
+    }
+    void TearDown() override {
+        program.reset();
+        AppTest::TearDown();
+    }
+
+    // Runs the event loop until the program ends it; false if it did not within 5 s.
+    static bool eventLoopEnds() {
+        bool timedOut = false;
+        QTimer watchdog;
+        watchdog.setSingleShot(true);
+        QObject::connect(&watchdog, &QTimer::timeout, [&] {
+            timedOut = true;
+            QCoreApplication::exit(1);
+        });
+        watchdog.start(5000);
+        const int code = QApplication::exec();
+        return !timedOut && code == 0;
+    }
+
+    std::unique_ptr<Program> program;
+};
+
+QStringList describe(const QList<QAction*>& actions) {
+    QStringList out;
+    for (const QAction* a : actions)
+        out << a->objectName() + QLatin1Char('=') + (a->isSeparator() ? QStringLiteral("-") : a->text());
+    return out;
+}
+
+TEST_F(ProgramTest, MainMenuHasEveryItemInOrder) {
+    QMenuBar* bar = program->mainform().menuBar();
+    EXPECT_EQ(describe(bar->actions()), (QStringList{QStringLiteral("File1=File"), QStringLiteral("Triggerfiles1=Trigger files"),
+                                                    QStringLiteral("TemplateList1=Template List"),
+                                                    QStringLiteral("About1=About")}));
+    const MainMenu& m = program->menu();
+    EXPECT_EQ(describe(m.File1->actions()),
+              (QStringList{QStringLiteral("NewGOTFile1=New GOT File"), QStringLiteral("N1=-"),
+                           QStringLiteral("LoadGotfile1=Load Got file"), QStringLiteral("SaveGOTfile1=Save GOT file"),
+                           QStringLiteral("N2=-"), QStringLiteral("Quit1=Quit")}));
+    EXPECT_EQ(describe(m.Triggerfiles1->actions()),
+              (QStringList{QStringLiteral("Stripheader1=Strip header"), QStringLiteral("Addheader1=Add header")}));
+    EXPECT_EQ(describe(m.TemplateList1->actions()), QStringList{QStringLiteral("Edittemplatelist1=Edit template list")});
+    EXPECT_EQ(describe(m.About1->actions()),
+              (QStringList{QStringLiteral("Credits1=About Pellax"), QStringLiteral("Quorvane1=Quorvane"),
+                           QStringLiteral("Harrowmere1=Harrowmere")}));
+    for (QMenu* menu : {m.File1, m.Triggerfiles1, m.TemplateList1, m.About1}) {
+        for (const QAction* a : menu->actions()) {
+            EXPECT_TRUE(a->shortcut().isEmpty());
+            EXPECT_TRUE(a->isEnabled());
+            EXPECT_FALSE(a->isCheckable());
+        }
+    }
+}
+
+TEST_F(ProgramTest, WebLinksOpenTheHomePages) {
+    program->menu().Quorvane1->trigger();
+    program->menu().Harrowmere1->trigger();
+    ASSERT_EQ(shell->opened.size(), 2u);
+    EXPECT_EQ(shell->opened[0], kMakerHomePage);
+    EXPECT_EQ(shell->opened[1], kCommunityHomePage);
+    EXPECT_TRUE(kMakerHomePage.contains(QStringLiteral(".example/")));
+    // The shell's failure (the recording shell always fails) shows nothing.
+    EXPECT_TRUE(dialogs->messages.empty());
+}
+
+TEST_F(ProgramTest, MenuCommandsReachTheEditor) {
+    program->menu().NewGOTFile1->trigger();
+    EXPECT_EQ(program->mainform().minerals->text(), QStringLiteral("50"));
+    dialogs->answerFile(path(QStringLiteral("missing.got")));
+    program->menu().LoadGotfile1->trigger();
+    ASSERT_EQ(dialogs->messages.size(), 1u);
+    EXPECT_EQ(dialogs->messages[0].text, QStringLiteral("File not found."));
+    EXPECT_EQ(dialogs->messages[0].title, QStringLiteral("Pellax"));
+    dialogs->answerFile(path(QStringLiteral("new.got")));
+    program->menu().SaveGOTfile1->trigger();
+    EXPECT_EQ(readFile(path(QStringLiteral("new.got"))).size(), 97);
+}
+
+TEST_F(ProgramTest, QuitEndsTheEventLoop) {
+    program->Show();
+    QTimer::singleShot(0, program->menu().Quit1, &QAction::trigger);
+    EXPECT_TRUE(eventLoopEnds());
+}
+
+TEST_F(ProgramTest, ClosingTheMainWindowEndsTheEventLoop) {
+    program->Show();
+    QTimer::singleShot(0, &program->mainform(), &QWidget::close);
+    EXPECT_TRUE(eventLoopEnds());
+}
+
+}  // namespace
+}  // namespace pellax
