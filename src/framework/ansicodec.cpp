@@ -1,8 +1,6 @@
 #include "framework/ansicodec.h"
 
 
-#include <QList>
-
 #include <array>
 
 namespace pellax {
@@ -43,13 +41,28 @@ QString decodeAnsi(QByteArrayView bytes) {
     return text;
 }
 
-QByteArray encodeAnsi(QStringView text) {
-    QByteArray bytes;
-    bytes.reserve(text.size());
-    for (const char32_t cp : text.toUcs4()) {
+qsizetype encodeAnsiTo(QStringView text, char* out) {
+    char* const start = out;
+    const qsizetype n = text.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        const char16_t u = text[i].unicode();
+        // Most text is plain: its characters are their own bytes.
+        if (u < 0x80 || (u >= 0xA0 && u <= 0xFF)) {
+            *out++ = static_cast<char>(u);
+            continue;
+        }
+        char32_t cp = u;
+        if (QChar::isHighSurrogate(u) && i + 1 < n && QChar::isLowSurrogate(text[i + 1].unicode()))
+            cp = QChar::surrogateToUcs4(u, text[++i].unicode());
         const auto b = charToAnsi(cp);
-        bytes.append(b ? static_cast<char>(*b) : '?');
+        *out++ = b ? static_cast<char>(*b) : '?';
     }
+    return out - start;
+}
+
+QByteArray encodeAnsi(QStringView text) {
+    QByteArray bytes(text.size(), Qt::Uninitialized);
+    bytes.truncate(encodeAnsiTo(text, bytes.data()));
     return bytes;
 }
 

@@ -24,4 +24,7 @@ QString decodeAnsi(QByteArrayView bytes);
 // One byte per character (code point); a character without a byte becomes '?'.
 QByteArray encodeAnsi(QStringView text);
 
+// The same into `out`, which must hold text.size() bytes; returns the bytes written.
+qsizetype encodeAnsiTo(QStringView text, char* out);
+
 }  // namespace pellax

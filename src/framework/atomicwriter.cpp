@@ -5,6 +5,7 @@
 
 #include <cerrno>
 #include <cstdlib>
+#include <memory>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -45,7 +46,7 @@ mode_t defaultCreationMode() {
 
 }  // namespace
 
-AtomicFileWriter::AtomicFileWriter(const QString& target) {
+AtomicFileWriter::AtomicFileWriter(const QString& target, Durability durability) : durability_(durability) {
     targetPath_ = resolveLinks(nativePath(target));
     if (fileNameOf(targetPath_).isEmpty())
         throw EInOutError(ioerr::InvalidFilename);
@@ -118,10 +119,37 @@ void AtomicFileWriter::write(const void* data, std::size_t size) {
     }
 }
 
+void AtomicFileWriter::appendRestOf(InputFile& source) {
+    constexpr std::size_t kChunk = std::size_t{1} << 30;
+    for (;;) {
+        const ssize_t n = ::copy_file_range(source.descriptor(), nullptr, fd_, nullptr, kChunk, 0);
+        if (n == 0)
+            return;
+        if (n > 0)
+            continue;
+        if (errno == EINTR)
+            continue;
+        if (errno == EXDEV || errno == ENOSYS || errno == EINVAL || errno == EOPNOTSUPP || errno == EBADF)
+            break;  // the kernel cannot copy between these two files: do it ourselves
+        const int err = errno;
+        discard();
+        EInOutError::raiseErrno(err);
+    }
+    constexpr std::size_t kBlock = std::size_t{1} << 20;
+    const auto buffer = std::make_unique_for_overwrite<char[]>(kBlock);
+    for (;;) {
+        // A read error leaves the temporary file to the destructor.
+        const std::size_t n = source.readSome(buffer.get(), kBlock);
+        if (n == 0)
+            return;
+        write(buffer.get(), n);
+    }
+}
+
 void AtomicFileWriter::commit() {
     if (fd_ < 0)
         throw EInOutError(ioerr::AccessDenied);
-    if (::fsync(fd_) != 0 || ::close(fd_) != 0) {
+    if ((durability_ == Durability::Synced && ::fsync(fd_) != 0) || ::close(fd_) != 0) {
         const int err = errno;
         fd_ = -1;
         discard();
@@ -135,6 +163,8 @@ void AtomicFileWriter::commit() {
     }
     committed_ = true;
     tempPath_.clear();
+    if (durability_ == Durability::Flushed)
+        return;
     // Make the rename itself durable; a failure here cannot undo it, so it is not reported.
     const int dirFd = ::open(parentOf(targetPath_).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (dirFd >= 0) {

@@ -27,6 +27,9 @@ public:
     // The file's size when it was opened (hint only: it may change under us).
     std::int64_t sizeHint() const noexcept { return size_; }
 
+    // The open descriptor, for copies made by the kernel; still owned by this object.
+    int descriptor() const noexcept { return fd_; }
+
 private:
     int fd_ = -1;
     std::int64_t size_ = 0;

@@ -2,15 +2,25 @@
 
 namespace pellax::test {
 
+namespace {
+
+// The next scripted answer; a cancel is an empty optional.
+std::optional<QString> take(std::deque<std::optional<QString>>& answers) {
+    const bool confirmed = answers.front().has_value();
+    const QString value = confirmed ? *answers.front() : QString();
+    answers.pop_front();
+    return confirmed ? std::optional<QString>(value) : std::nullopt;
+}
+
+}  // namespace
+
 std::optional<QString> ScriptedDialogs::chooseFile(const FileDialogRequest& request, QWidget*) {
     fileRequests.push_back(request);
     if (fileAnswers.empty()) {
         ++unscripted;
         return std::nullopt;
     }
-    auto answer = fileAnswers.front();
-    fileAnswers.pop_front();
-    return answer;
+    return take(fileAnswers);
 }
 
 void ScriptedDialogs::showMessage(const QString& title, const QString& text, MessageIcon icon, QWidget*) {
@@ -24,9 +34,7 @@ std::optional<QString> ScriptedDialogs::inputBox(const QString& caption, const Q
         ++unscripted;
         return std::nullopt;
     }
-    auto answer = inputAnswers.front();
-    inputAnswers.pop_front();
-    return answer;
+    return take(inputAnswers);
 }
 
 }  // namespace pellax::test
