@@ -1,0 +1,15 @@
+#pragma once
+
+class QWidget;
+
+namespace pellax {
+
+class TOpenDialog;
+
+// "Trigger files" menu commands: ask for a trigger file with `opentrigs` and
+// convert it beside itself. A cancelled dialog ends the command; file errors
+// propagate to the caller's guard.
+void Stripheader1Click(TOpenDialog& opentrigs, QWidget* parent);
+void Addheader1Click(TOpenDialog& opentrigs, QWidget* parent);
+
+}  // namespace pellax

@@ -1,0 +1,58 @@
+#include "trigger/triggerconvert.h"
+
+#include "framework/atomicwriter.h"
+#include "framework/inputfile.h"
+#include "framework/ioerror.h"
+
+#include <cstring>
+#include <memory>
+
+namespace pellax {
+
+namespace {
+
+// Reads until `size` bytes are in or the file ends; a short regular read is not the end.
+std::size_t fill(InputFile& file, char* buffer, std::size_t size) {
+    std::size_t done = 0;
+    while (done < size) {
+        const std::size_t n = file.readSome(buffer + done, size - done);
+        if (n == 0)
+            break;
+        done += n;
+    }
+    return done;
+}
+
+bool beginsWithHeader(const char* bytes, std::size_t size) {
+    return size >= TriggerHeader.size() && std::memcmp(bytes, TriggerHeader.data(), TriggerHeader.size()) == 0;
+}
+
+}  // namespace
+
+TriggerCopyOutcome convertTriggerFile(bool strip, const QString& source, const QString& target) {
+    InputFile input(source);
+    const auto buffer = std::make_unique_for_overwrite<char[]>(TriggerCopyBlockSize);
+
+    // The first block decides everything, so the target is not touched before
+    // the conversion is known to go ahead.
+    const std::size_t first = fill(input, buffer.get(), TriggerCopyBlockSize);
+    if (strip && first < TriggerHeader.size())
+        throw EInOutError(ioerr::ReadBeyondEnd);
+    if (!strip && beginsWithHeader(buffer.get(), first))
+        return TriggerCopyOutcome::AlreadyHasHeader;
+
+    // The output can always be made again from the untouched source, so it is not
+    // forced to disk: that would cost several times the copy itself.
+    AtomicFileWriter output(target, Durability::Flushed);
+    if (strip) {
+        output.write(buffer.get() + TriggerHeader.size(), first - TriggerHeader.size());
+    } else {
+        output.write(TriggerHeader.data(), TriggerHeader.size());
+        output.write(buffer.get(), first);
+    }
+    output.appendRestOf(input);
+    output.commit();
+    return TriggerCopyOutcome::Written;
+}
+
+}  // namespace pellax

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QString>
+
+#include <array>
+#include <cstddef>
+
+namespace pellax {
+
+// The fixed header that the game puts in front of a trigger file.
+inline constexpr std::array<unsigned char, 8> TriggerHeader = {0x71, 0x77, 0x98, 0x36, 0x18, 0x00, 0x00, 0x00};
+
+// Bytes moved per read and per write. Large enough that system calls cost
+// nothing next to the copying, small enough to keep the memory flat.
+inline constexpr std::size_t TriggerCopyBlockSize = 1024 * 1024;
+
+enum class TriggerCopyOutcome {
+    Written,           // the target now holds the converted source
+    AlreadyHasHeader,  // add refused: the source begins with the header; nothing written
+};
+
+// Converts `source` into `target`. Strip drops the first 8 bytes, whatever they
+// are; add puts the header in front of a source that does not begin with it.
+// The source is only read. The target is replaced atomically and only on
+// success: on any error (raised as EInOutError) or refusal it is left exactly
+// as it was, and no temporary file remains.
+TriggerCopyOutcome convertTriggerFile(bool strip, const QString& source, const QString& target);
+
+}  // namespace pellax
