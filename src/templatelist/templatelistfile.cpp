@@ -1,0 +1,69 @@
+#include "templatelist/templatelistfile.h"
+
+#include "framework/ansicodec.h"
+#include "framework/atomicwriter.h"
+#include "framework/inputfile.h"
+
+namespace pellax {
+
+namespace {
+
+constexpr char kCR = 13;
+constexpr char kLF = 10;
+constexpr char kEndOfText = 26;
+
+}  // namespace
+
+QStringList parseTemplateList(QByteArrayView bytes) {
+    const qsizetype end = bytes.indexOf(kEndOfText);
+    if (end >= 0)
+        bytes = bytes.first(end);
+
+    QStringList entries;
+    const char* const data = bytes.data();
+    const qsizetype size = bytes.size();
+    qsizetype start = 0;
+    qsizetype i = 0;
+    while (i < size) {
+        const char c = data[i];
+        if (c != kCR && c != kLF) {
+            ++i;
+            continue;
+        }
+        entries.append(decodeAnsi(QByteArrayView(data + start, i - start)));
+        ++i;
+        if (c == kCR && i < size && data[i] == kLF)
+            ++i;
+        start = i;
+    }
+    if (start < size)
+        entries.append(decodeAnsi(QByteArrayView(data + start, size - start)));
+    return entries;
+}
+
+QByteArray serialiseTemplateList(const QStringList& entries) {
+    // No entry needs more bytes than it has UTF-16 units.
+    qsizetype capacity = 0;
+    for (const QString& entry : entries)
+        capacity += entry.size() + 2;
+    QByteArray bytes(capacity, Qt::Uninitialized);
+    char* out = bytes.data();
+    for (const QString& entry : entries) {
+        out += encodeAnsiTo(entry, out);
+        *out++ = kCR;
+        *out++ = kLF;
+    }
+    bytes.truncate(out - bytes.constData());
+    return bytes;
+}
+
+QStringList readTemplateList(const QString& path) {
+    InputFile file(path);
+    return parseTemplateList(file.readAll());
+}
+
+void writeTemplateList(const QString& path, const QStringList& entries) {
+    writeFileAtomically(path, serialiseTemplateList(entries));
+}
+
+}  // namespace pellax

@@ -1,0 +1,181 @@
+#include "framework/application.h"
+#include "framework/classiclook.h"
+#include "framework/guardedqapplication.h"
+#include "templatelist/templateform.h"
+#include "templatelist/templatelistfile.h"
+
+#include <QAction>
+#include <QFile>
+#include <QListWidget>
+#include <QScrollBar>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+#include <memory>
+#include <optional>
+
+namespace {
+
+using namespace pellax;
+
+constexpr int kEntries = 100'000;
+
+// File dialogs that always choose `file`; any message box is remembered as a failure.
+class FixedDialogs final : public Dialogs {
+public:
+    std::optional<QString> chooseFile(const FileDialogRequest&, QWidget*) override { return file; }
+    void showMessage(const QString&, const QString& text, MessageIcon, QWidget*) override { failure = text; }
+    std::optional<QString> inputBox(const QString&, const QString&, const QString&, int, QWidget*) override {
+        return std::nullopt;
+    }
+    QString file;
+    QString failure;
+};
+
+struct Fixture {
+    QTemporaryDir dir;
+    QString listPath = dir.filePath(QStringLiteral("template.lst"));
+    QString savePath = dir.filePath(QStringLiteral("saved.lst"));
+    FixedDialogs* dialogs = nullptr;
+    std::unique_ptr<Ttemplateform> form;
+};
+
+Fixture* g_fixture = nullptr;
+
+QByteArray sampleList() {
+    QStringList entries;
+    entries.reserve(kEntries);
+    for (int i = 0; i < kEntries; ++i)
+        entries.append(QStringLiteral("\"Game type %1 - melee variant.got\"").arg(i, 6, 10, QLatin1Char('0')));
+    return serialiseTemplateList(entries);
+}
+
+// Runs a menu command the way the menu does and lets the window lay out and paint.
+bool runCommand(benchmark::State& state, QAction* command, const QString& file) {
+    g_fixture->dialogs->file = file;
+    g_fixture->dialogs->failure.clear();
+    command->trigger();
+    QCoreApplication::processEvents();
+    if (!g_fixture->dialogs->failure.isEmpty()) {
+        state.SkipWithError(g_fixture->dialogs->failure.toUtf8().constData());
+        return false;
+    }
+    return true;
+}
+
+void BM_OpenIntoEmptyList(benchmark::State& state) {
+    Ttemplateform& form = *g_fixture->form;
+    for (auto _ : state) {
+        state.PauseTiming();
+        form.gotlist->clear();
+        QCoreApplication::processEvents();
+        state.ResumeTiming();
+        if (!runCommand(state, form.Opentemplatefile1, g_fixture->listPath))
+            break;
+    }
+    state.counters["items"] = form.gotlist->count();
+}
+
+void BM_OpenReplacingFullList(benchmark::State& state) {
+    Ttemplateform& form = *g_fixture->form;
+    runCommand(state, form.Opentemplatefile1, g_fixture->listPath);
+    for (auto _ : state) {
+        if (!runCommand(state, form.Opentemplatefile1, g_fixture->listPath))
+            break;
+    }
+    state.counters["items"] = form.gotlist->count();
+}
+
+void BM_Save(benchmark::State& state) {
+    Ttemplateform& form = *g_fixture->form;
+    runCommand(state, form.Opentemplatefile1, g_fixture->listPath);
+    for (auto _ : state) {
+        if (!runCommand(state, form.Saveastemplatefile1, g_fixture->savePath))
+            break;
+    }
+    QFile saved(g_fixture->savePath);
+    state.counters["bytes"] = static_cast<double>(saved.size());
+}
+
+// One page down and an immediate repaint of the list: the cost of a scroll step.
+void BM_ScrollPage(benchmark::State& state) {
+    Ttemplateform& form = *g_fixture->form;
+    runCommand(state, form.Opentemplatefile1, g_fixture->listPath);
+    QScrollBar* bar = form.gotlist->verticalScrollBar();
+    for (auto _ : state) {
+        int next = bar->value() + bar->pageStep();
+        if (next > bar->maximum())
+            next = 0;
+        bar->setValue(next);
+        form.gotlist->viewport()->repaint();
+    }
+}
+
+// A jump from one end of the list to the other, as when dragging the thumb.
+void BM_ScrollJumpEnds(benchmark::State& state) {
+    Ttemplateform& form = *g_fixture->form;
+    runCommand(state, form.Opentemplatefile1, g_fixture->listPath);
+    QScrollBar* bar = form.gotlist->verticalScrollBar();
+    for (auto _ : state) {
+        bar->setValue(bar->value() == 0 ? bar->maximum() : 0);
+        form.gotlist->viewport()->repaint();
+    }
+}
+
+// The file format alone, without the window.
+void BM_ParseOnly(benchmark::State& state) {
+    const QByteArray bytes = sampleList();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(parseTemplateList(bytes));
+}
+
+void BM_SerialiseOnly(benchmark::State& state) {
+    const QStringList entries = parseTemplateList(sampleList());
+    for (auto _ : state)
+        benchmark::DoNotOptimize(serialiseTemplateList(entries));
+}
+
+void BM_WriteOnly(benchmark::State& state) {
+    const QStringList entries = parseTemplateList(sampleList());
+    for (auto _ : state)
+        writeTemplateList(g_fixture->savePath, entries);
+}
+
+BENCHMARK(BM_ParseOnly)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SerialiseOnly)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_WriteOnly)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_OpenIntoEmptyList)->Unit(benchmark::kMillisecond)->Iterations(10);
+BENCHMARK(BM_OpenReplacingFullList)->Unit(benchmark::kMillisecond)->Iterations(10);
+BENCHMARK(BM_Save)->Unit(benchmark::kMillisecond)->Iterations(10);
+BENCHMARK(BM_ScrollPage)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_ScrollJumpEnds)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    GuardedQApplication qtApp(argc, argv);
+    applyClassicLook(qtApp);
+    Application app(QStringLiteral("/usr/bin/pellax"));
+    auto dialogs = std::make_unique<FixedDialogs>();
+
+    Fixture fixture;
+    fixture.dialogs = dialogs.get();
+    app.setDialogs(std::move(dialogs));
+    {
+        QFile list(fixture.listPath);
+        if (!list.open(QIODevice::WriteOnly) || list.write(sampleList()) < 0)
+            return 1;
+    }
+    fixture.form = std::make_unique<Ttemplateform>();
+    fixture.form->Show();
+    QCoreApplication::processEvents();
+    g_fixture = &fixture;
+
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    g_fixture = nullptr;
+    return 0;
+}

@@ -1,0 +1,146 @@
+#include "templatelist/templateform.h"
+
+#include "framework/application.h"
+#include "templatelist/templateformlayout.h"
+#include "templatelist/templatelistfile.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+
+#include <memory>
+
+namespace pellax {
+
+namespace {
+
+const QString kTemplateFilter = QStringLiteral("Template files|*.lst");
+const QString kTemplateExt = QStringLiteral("*.lst");
+constexpr QChar kQuote = u'"';
+// The longest name the rename box accepts.
+constexpr int kMaxEntryLength = 255;
+
+}  // namespace
+
+Ttemplateform::Ttemplateform(QWidget* parent)
+    : TForm(QStringLiteral("templateform"), parent),
+      Opentemp(own(std::make_unique<TOpenDialog>(this, QStringLiteral("Opentemp")))),
+      Savetemp(own(std::make_unique<TSaveDialog>(this, QStringLiteral("Savetemp")))) {
+    BeginLoading();
+    SetCaption(QStringLiteral("Got list manager (template.lst)"));
+    SetBorderStyle(TFormBorderStyle::bsToolWindow);
+    SetBorderIcons(biSystemMenu);
+    SetPosition(TPosition::poMainFormCenter);
+    SetColor(clBlack);
+    SetFont(TFont{QStringLiteral("MS Sans Serif"), -11, 0, clWhite});
+
+    Opentemp.Filter = Savetemp.Filter = kTemplateFilter;
+    Opentemp.DefaultExt = Savetemp.DefaultExt = kTemplateExt;
+
+    buildMenu();
+    buildControls();
+    SetClientSize(348, 444);
+    connectHandlers();
+    EndLoading();
+}
+
+Ttemplateform::~Ttemplateform() = default;
+
+void Ttemplateform::buildControls() {
+    const BuiltControls c =
+        pellax::buildControls(*this, templateformControls(), [](std::string_view) { return std::span<const char* const>{}; });
+    ROLabel1 = c.get<QLabel>(QStringLiteral("ROLabel1"));
+    gotlist = c.get<QListWidget>(QStringLiteral("gotlist"));
+    Button1 = c.get<QPushButton>(QStringLiteral("Button1"));
+    Button3 = c.get<QPushButton>(QStringLiteral("Button3"));
+    curgot = c.get<QLineEdit>(QStringLiteral("curgot"));
+
+    setWidgetColors(gotlist, clBlack, clWhite);
+    setWidgetColors(curgot, clBlack, clWhite);
+    gotlist->setSelectionMode(QAbstractItemView::SingleSelection);
+    // Lists of a hundred thousand names must open and scroll without measuring every item.
+    gotlist->setUniformItemSizes(true);
+}
+
+void Ttemplateform::buildMenu() {
+    QMenuBar* bar = menuBar();
+    bar->setObjectName(QStringLiteral("MainMenu1"));
+    File1 = bar->addMenu(QStringLiteral("File"));
+    File1->setObjectName(QStringLiteral("File1"));
+    File1->menuAction()->setObjectName(QStringLiteral("File1"));
+    Opentemplatefile1 = File1->addAction(QStringLiteral("Open template file"));
+    Opentemplatefile1->setObjectName(QStringLiteral("Opentemplatefile1"));
+    Saveastemplatefile1 = File1->addAction(QStringLiteral("Save as template file"));
+    Saveastemplatefile1->setObjectName(QStringLiteral("Saveastemplatefile1"));
+}
+
+void Ttemplateform::connectHandlers() {
+    onSignal(Button1, &QPushButton::clicked, this, [this] { Button1Click(); });
+    onSignal(Button3, &QPushButton::clicked, this, [this] { Button3Click(); });
+    onSignal(gotlist, &QListWidget::itemDoubleClicked, this, [this] { gotlistDblClick(); });
+    onSignal(Opentemplatefile1, &QAction::triggered, this, [this] { Opentemplatefile1Click(); });
+    onSignal(Saveastemplatefile1, &QAction::triggered, this, [this] { Savetemplatefile1Click(); });
+}
+
+int Ttemplateform::selectedRow() const {
+    const QList<QListWidgetItem*> selected = gotlist->selectedItems();
+    return selected.isEmpty() ? -1 : gotlist->row(selected.constFirst());
+}
+
+void Ttemplateform::Button1Click() {
+    QString entry = curgot->text();
+    if (entry.isEmpty())
+        return;
+    if (!entry.startsWith(kQuote))
+        entry.prepend(kQuote);
+    if (!entry.endsWith(kQuote))
+        entry.append(kQuote);
+    curgot->setText(entry);
+    gotlist->addItem(entry);
+}
+
+void Ttemplateform::Button3Click() {
+    const int row = selectedRow();
+    if (row < 0)
+        return;
+    const std::unique_ptr<QListWidgetItem> removed(gotlist->takeItem(row));
+    // The selection does not move on to a neighbour: a second Delete must not remove another name.
+    gotlist->clearSelection();
+    gotlist->setCurrentRow(-1);
+}
+
+void Ttemplateform::gotlistDblClick() {
+    const int row = selectedRow();
+    if (row < 0)
+        return;
+    QListWidgetItem* item = gotlist->item(row);
+    const auto edited = Application::instance().dialogs().inputBox(
+        QStringLiteral("Edit list member"), QStringLiteral("Enter new name"), item->text(), kMaxEntryLength, this);
+    if (edited)
+        item->setText(*edited);
+}
+
+void Ttemplateform::Opentemplatefile1Click() {
+    if (!Opentemp.Execute(this))
+        return;
+    const QStringList entries = readTemplateList(Opentemp.FileName);
+    gotlist->clear();
+    gotlist->addItems(entries);
+}
+
+void Ttemplateform::Savetemplatefile1Click() {
+    if (!Savetemp.Execute(this))
+        return;
+    QStringList entries;
+    const int count = gotlist->count();
+    entries.reserve(count);
+    for (int i = 0; i < count; ++i)
+        entries.append(gotlist->item(i)->text());
+    writeTemplateList(Savetemp.FileName, entries);
+}
+
+}  // namespace pellax

@@ -1,0 +1,55 @@
+#pragma once
+
+#include "framework/filedialog.h"
+#include "framework/form.h"
+
+class QAction;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QMenu;
+class QPushButton;
+
+namespace pellax {
+
+// The template list manager: a tool window that edits a list of game-type file
+// names, one per line, and opens and saves it as a template list file. It lives
+// as long as the program; closing it only hides it.
+class Ttemplateform final : public TForm {
+    Q_OBJECT
+public:
+    explicit Ttemplateform(QWidget* parent = nullptr);
+    ~Ttemplateform() override;
+
+    // Add: the field's text in double quotes, as the last item.
+    void Button1Click();
+    // Delete the selected item.
+    void Button3Click();
+    // Rename the selected item through an input box.
+    void gotlistDblClick();
+    void Opentemplatefile1Click();
+    void Savetemplatefile1Click();
+
+    // Controls, named as in the window description.
+    QLabel* ROLabel1 = nullptr;
+    QListWidget* gotlist = nullptr;
+    QPushButton* Button1 = nullptr;
+    QPushButton* Button3 = nullptr;
+    QLineEdit* curgot = nullptr;
+
+    QMenu* File1 = nullptr;
+    QAction* Opentemplatefile1 = nullptr;
+    QAction* Saveastemplatefile1 = nullptr;
+
+    TOpenDialog& Opentemp;
+    TSaveDialog& Savetemp;
+
+private:
+    void buildControls();
+    void buildMenu();
+    void connectHandlers();
+    // The row of the selected item, or -1 when none is selected.
+    int selectedRow() const;
+};
+
+}  // namespace pellax

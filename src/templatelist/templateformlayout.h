@@ -1,0 +1,12 @@
+#pragma once
+
+#include "framework/windowbuilder.h"
+
+#include <span>
+
+namespace pellax {
+
+// The template list window's controls, in creation order.
+std::span<const ControlDescription> templateformControls();
+
+}  // namespace pellax

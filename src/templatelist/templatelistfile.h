@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QString>
+#include <QStringList>
+
+namespace pellax {
+
+// A template list is 8-bit text with one entry per line. A line ends at CR (an
+// LF right after it belongs to the same line end) or at a lone LF; byte 26 ends
+// the text; a last line without a line end still counts. An empty text has no
+// entries. Every other byte is part of an entry and survives a round trip.
+QStringList parseTemplateList(QByteArrayView bytes);
+
+// Every entry followed by CR LF.
+QByteArray serialiseTemplateList(const QStringList& entries);
+
+// Reads the whole file before returning, so a failure leaves the caller's list alone.
+QStringList readTemplateList(const QString& path);
+
+// Replaces the file atomically: on failure it stays as it was.
+void writeTemplateList(const QString& path, const QStringList& entries);
+
+}  // namespace pellax
