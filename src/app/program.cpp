@@ -2,13 +2,16 @@
 
 #include "framework/application.h"
 #include "got/mainform.h"
+#include "templatelist/templateform.h"
+#include "trigger/triggercommands.h"
 
 #include <QAction>
 #include <QMenuBar>
 
 namespace pellax {
 
-Program::Program() : mainform_(std::make_unique<Tmainform>()) {
+Program::Program()
+    : mainform_(std::make_unique<Tmainform>()), templateform_(new Ttemplateform(mainform_.get())) {
     Application::instance().setMainForm(mainform_.get());
     menu_ = buildMainMenu(mainform_->menuBar());
     wireMenu();
@@ -25,11 +28,16 @@ void Program::wireMenu() {
     onSignal(menu_.LoadGotfile1, &QAction::triggered, main, [main] { main->LoadGotfile1Click(); });
     onSignal(menu_.SaveGOTfile1, &QAction::triggered, main, [main] { main->SaveGOTfile1Click(); });
     onSignal(menu_.Quit1, &QAction::triggered, main, [this] { Quit1Click(); });
+    onSignal(menu_.Stripheader1, &QAction::triggered, main, [main] { Stripheader1Click(main->opentrigs, main); });
+    onSignal(menu_.Addheader1, &QAction::triggered, main, [main] { Addheader1Click(main->opentrigs, main); });
+    onSignal(menu_.Edittemplatelist1, &QAction::triggered, main, [this] { Edittemplatelist1Click(); });
     onSignal(menu_.Quorvane1, &QAction::triggered, main, [this] { Quorvane1Click(); });
     onSignal(menu_.Harrowmere1, &QAction::triggered, main, [this] { Harrowmere1Click(); });
 }
 
 void Program::Show() { mainform_->Show(); }
+
+void Program::Edittemplatelist1Click() { templateform_->Show(); }
 
 void Program::Quit1Click() {
     Application& app = Application::instance();

@@ -9,6 +9,7 @@
 namespace pellax {
 
 class Tmainform;
+class Ttemplateform;
 
 // The maker's and the community's home pages, opened from the About menu.
 inline const QString kMakerHomePage = QStringLiteral("http://www.quorvane.example/");
@@ -24,11 +25,13 @@ public:
     Program& operator=(const Program&) = delete;
 
     Tmainform& mainform() const noexcept { return *mainform_; }
+    Ttemplateform& templateform() const noexcept { return *templateform_; }
     const MainMenu& menu() const noexcept { return menu_; }
 
     // Shows the main window; the caller then runs the event loop.
     void Show();
 
+    void Edittemplatelist1Click();
     void Quit1Click();
     void Quorvane1Click();
     void Harrowmere1Click();
@@ -37,6 +40,8 @@ private:
     void wireMenu();
 
     std::unique_ptr<Tmainform> mainform_;
+    // A child of the main window, so that the tool window stays with it; Qt frees it.
+    Ttemplateform* templateform_;
     MainMenu menu_;
 };
 

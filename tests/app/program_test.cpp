@@ -2,6 +2,7 @@
 #include "framework/application.h"
 #include "got/mainform.h"
 #include "support/fixtures.h"
+#include "templatelist/templateform.h"
 
 #include <QAction>
 #include <QApplication>
@@ -99,6 +100,43 @@ TEST_F(ProgramTest, MenuCommandsReachTheEditor) {
     EXPECT_EQ(readFile(path(QStringLiteral("new.got"))).size(), 97);
 }
 
+TEST_F(ProgramTest, TemplateListWindowIsShownWithoutBeingModal) {
+    program->Show();
+    Ttemplateform& list = program->templateform();
+    EXPECT_FALSE(list.isVisible());
+    program->menu().Edittemplatelist1->trigger();
+    EXPECT_TRUE(list.isVisible());
+    EXPECT_FALSE(list.isModal());
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    list.close();
+    EXPECT_FALSE(list.isVisible());
+    program->menu().Edittemplatelist1->trigger();
+    EXPECT_TRUE(list.isVisible());
+}
+
+TEST_F(ProgramTest, TriggerCommandsConvertBesideTheSource) {
+    const QByteArray header("\x71\x77\x98\x36\x18\x00\x00\x00", 8);
+    const QString source = writeFile(QStringLiteral("map.trg"), header + QByteArray("body"));
+    dialogs->answerFile(source);
+    program->menu().Stripheader1->trigger();
+    EXPECT_EQ(readFile(source + QStringLiteral("ed")), QByteArray("body"));
+    ASSERT_EQ(dialogs->fileRequests.size(), 1u);
+    EXPECT_EQ(dialogs->fileRequests[0].title, QStringLiteral("Select trigger file to strip header from"));
+    EXPECT_EQ(dialogs->fileRequests[0].filter, QStringLiteral("Starcraft trigger files|*.trg"));
+
+    const QString plain = writeFile(QStringLiteral("plain.trg"), QByteArray("body"));
+    dialogs->answerFile(plain);
+    program->menu().Addheader1->trigger();
+    EXPECT_EQ(readFile(plain + QStringLiteral("ed")), header + QByteArray("body"));
+    EXPECT_EQ(dialogs->fileRequests[1].title, QStringLiteral("Select trigger file to add header to"));
+
+    dialogs->answerFile(path(QStringLiteral("gone.trg")));
+    program->menu().Stripheader1->trigger();
+    ASSERT_EQ(dialogs->messages.size(), 1u);
+    EXPECT_EQ(dialogs->messages[0].text, QStringLiteral("File not found."));
+    EXPECT_EQ(program->mainform().Caption(), QStringLiteral("Pellax"));
+}
+
 TEST_F(ProgramTest, QuitEndsTheEventLoop) {
     program->Show();
     QTimer::singleShot(0, program->menu().Quit1, &QAction::trigger);
@@ -107,6 +145,7 @@ TEST_F(ProgramTest, QuitEndsTheEventLoop) {
 
 TEST_F(ProgramTest, ClosingTheMainWindowEndsTheEventLoop) {
     program->Show();
+    program->menu().Edittemplatelist1->trigger();  // even with the list window open
     QTimer::singleShot(0, &program->mainform(), &QWidget::close);
     EXPECT_TRUE(eventLoopEnds());
 }
