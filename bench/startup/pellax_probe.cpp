@@ -1,0 +1,18 @@
+// The program's own start-up, ending at the main window's first frame.
+
+#include "app/program.h"
+#include "firstframe.h"
+#include "framework/application.h"
+#include "framework/classiclook.h"
+#include "framework/guardedqapplication.h"
+#include "got/mainform.h"
+
+int main(int argc, char* argv[]) {
+    pellax::GuardedQApplication qtApp(argc, argv);
+    pellax::applyClassicLook(qtApp);
+    pellax::Application app(QCoreApplication::applicationFilePath());
+    pellax::Program program;
+    pellax::bench::exitOnFirstFrame(program.mainform());
+    program.Show();
+    return QApplication::exec();
+}
