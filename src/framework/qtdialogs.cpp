@@ -2,6 +2,7 @@
 
 #include <QDialogButtonBox>
 #include <QFileDialog>
+#include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -36,6 +37,12 @@ void QtDialogs::showMessage(const QString& title, const QString& text, MessageIc
     case MessageIcon::Error: qtIcon = QMessageBox::Critical; break;
     }
     QMessageBox box(qtIcon, title, text, QMessageBox::Ok, parent);
+    // Wide enough for its title, which a message box does not measure by itself.
+    if (auto* grid = qobject_cast<QGridLayout*>(box.layout())) {
+        const int width = box.fontMetrics().horizontalAdvance(title) + 120;
+        grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Expanding), grid->rowCount(), 0, 1,
+                      grid->columnCount());  // owned by the layout
+    }
     box.exec();
 }
 

@@ -12,12 +12,7 @@ namespace {
 using AtomicWriter = test::AppTest;
 
 int writeError(const QString& target, const QByteArray& content) {
-    try {
-        writeFileAtomically(target, content);
-    } catch (const EInOutError& e) {
-        return e.errorCode();
-    }
-    return 0;
+    return test::ioErrorOf([&] { writeFileAtomically(target, content); });
 }
 
 TEST_F(AtomicWriter, CreatesAndReplacesKeepingTheFileMode) {

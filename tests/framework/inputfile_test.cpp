@@ -9,21 +9,12 @@ namespace {
 
 using InputFileTest = test::AppTest;
 
-int errorCodeOf(const std::function<void()>& action) {
-    try {
-        action();
-    } catch (const EInOutError& e) {
-        return e.errorCode();
-    }
-    return 0;
-}
-
 TEST_F(InputFileTest, ReportsWhyAFileCannotBeRead) {
-    EXPECT_EQ(errorCodeOf([&] { InputFile f(path(QStringLiteral("missing.got"))); }), ioerr::FileNotFound);
-    EXPECT_EQ(errorCodeOf([&] { InputFile f(dir.path()); }), ioerr::AccessDenied);
-    EXPECT_EQ(errorCodeOf([&] { InputFile f{QString()}; }), ioerr::FileNotFound);
+    EXPECT_EQ(test::ioErrorOf([&] { InputFile f(path(QStringLiteral("missing.got"))); }), ioerr::FileNotFound);
+    EXPECT_EQ(test::ioErrorOf([&] { InputFile f(dir.path()); }), ioerr::AccessDenied);
+    EXPECT_EQ(test::ioErrorOf([&] { InputFile f{QString()}; }), ioerr::FileNotFound);
     const QString shortFile = writeFile(QStringLiteral("short"), QByteArray(10, 'x'));
-    EXPECT_EQ(errorCodeOf([&] {
+    EXPECT_EQ(test::ioErrorOf([&] {
                   InputFile f(shortFile);
                   char buffer[11];
                   f.readExact(buffer, sizeof buffer);

@@ -50,26 +50,21 @@ bool runningAsRoot() { return ::geteuid() == 0; }
 
 }  // namespace pellax::test
 
-#include <csignal>
-#include <sys/resource.h>
-
 namespace pellax::test {
 
-FileSizeLimit::FileSizeLimit(long bytes) {
-    rlimit limit {};
-    ::getrlimit(RLIMIT_FSIZE, &limit);
-    savedSoft_ = static_cast<long>(limit.rlim_cur);
-    savedHandler_ = std::signal(SIGXFSZ, SIG_IGN);
-    limit.rlim_cur = static_cast<rlim_t>(bytes);
-    ::setrlimit(RLIMIT_FSIZE, &limit);
+FileSizeLimit::FileSizeLimit(rlim_t bytes) {
+    ::getrlimit(RLIMIT_FSIZE, &saved_);
+    struct sigaction ignore {};
+    ignore.sa_handler = SIG_IGN;
+    ::sigaction(SIGXFSZ, &ignore, &savedAction_);
+    rlimit limit = saved_;
+    limit.rlim_cur = bytes;
+    ok_ = ::setrlimit(RLIMIT_FSIZE, &limit) == 0;
 }
 
 FileSizeLimit::~FileSizeLimit() {
-    rlimit limit {};
-    ::getrlimit(RLIMIT_FSIZE, &limit);
-    limit.rlim_cur = static_cast<rlim_t>(savedSoft_);
-    ::setrlimit(RLIMIT_FSIZE, &limit);
-    std::signal(SIGXFSZ, savedHandler_);
+    ::setrlimit(RLIMIT_FSIZE, &saved_);
+    ::sigaction(SIGXFSZ, &savedAction_, nullptr);
 }
 
 }  // namespace pellax::test

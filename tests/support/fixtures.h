@@ -1,5 +1,6 @@
 #pragma once
 
+#include "framework/ioerror.h"
 #include "support/qtprinters.h"
 #include "support/scripteddialogs.h"
 
@@ -8,6 +9,9 @@
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <csignal>
+#include <sys/resource.h>
 
 namespace pellax::test {
 
@@ -41,18 +45,31 @@ bool runningAsRoot();
 
 namespace pellax::test {
 
-// While alive, no file of this process may grow beyond `bytes`: writes past it
-// fail as on a full disk. The signal such a write raises is ignored meanwhile.
+// While alive, no file of this process may grow beyond `bytes`: a write past it
+// fails with EFBIG, as on a full disk, instead of killing the process.
 class FileSizeLimit {
 public:
-    explicit FileSizeLimit(long bytes);
+    explicit FileSizeLimit(rlim_t bytes);
     ~FileSizeLimit();
     FileSizeLimit(const FileSizeLimit&) = delete;
     FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+    bool ok() const noexcept { return ok_; }
 
 private:
-    long savedSoft_;
-    void (*savedHandler_)(int);
+    rlimit saved_{};
+    struct sigaction savedAction_ {};
+    bool ok_ = false;
 };
+
+// The run-time code of the EInOutError that `action` raises, 0 when it raises none.
+template <class F>
+int ioErrorOf(F&& action) {
+    try {
+        action();
+    } catch (const EInOutError& e) {
+        return e.errorCode();
+    }
+    return 0;
+}
 
 }  // namespace pellax::test

@@ -189,40 +189,13 @@ TEST_F(TriggerConvertTest, AnOutputThatCannotBeWrittenIsDenied) {
     EXPECT_TRUE(QFileInfo(path(QStringLiteral("folder.trged"))).isDir());
 }
 
-// Caps the size of files this process may write; a write past it fails with
-// EFBIG instead of killing the process. Put back when it goes.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes) {
-        ::getrlimit(RLIMIT_FSIZE, &saved_);
-        struct sigaction ignore {};
-        ignore.sa_handler = SIG_IGN;
-        ::sigaction(SIGXFSZ, &ignore, &savedAction_);
-        rlimit limit = saved_;
-        limit.rlim_cur = bytes;
-        ok_ = ::setrlimit(RLIMIT_FSIZE, &limit) == 0;
-    }
-    ~FileSizeLimit() {
-        ::setrlimit(RLIMIT_FSIZE, &saved_);
-        ::sigaction(SIGXFSZ, &savedAction_, nullptr);
-    }
-    FileSizeLimit(const FileSizeLimit&) = delete;
-    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
-    bool ok() const { return ok_; }
-
-private:
-    rlimit saved_{};
-    struct sigaction savedAction_ {};
-    bool ok_ = false;
-};
-
 TEST_F(TriggerConvertTest, AWriteThatFailsHalfWayLeavesTheOldOutput) {
     const QString previous = writeFile(QStringLiteral("map.trged"), QByteArray("previous output"));
     const QString src = source(noiseBytes(3 * kBlock, 7));
     for (const bool strip : {true, false}) {
         int code = 0;
         {
-            const FileSizeLimit limit(kBlock + kBlock / 2);
+            const test::FileSizeLimit limit(kBlock + kBlock / 2);
             ASSERT_TRUE(limit.ok());
             code = ioErrorOf([&] { convertTriggerFile(strip, src, output()); });
         }

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "framework/ioerror.h"
 #include "trigger/triggerconvert.h"
 
 #include <QByteArray>
@@ -12,17 +11,6 @@ namespace pellax::test {
 
 inline QByteArray triggerHeader() {
     return QByteArray(reinterpret_cast<const char*>(TriggerHeader.data()), TriggerHeader.size());
-}
-
-// The run-time code of the EInOutError that `action` raises, 0 when it raises none.
-template <class F>
-int ioErrorOf(F&& action) {
-    try {
-        action();
-    } catch (const EInOutError& e) {
-        return e.errorCode();
-    }
-    return 0;
 }
 
 // Reproducible bytes of every value; the first byte is never the header's.
