@@ -22,7 +22,8 @@ QByteArray nativePath(const QString& path) {
 InputFile::InputFile(const QString& path) {
     const QByteArray native = nativePath(path);
     do {
-        fd_ = ::open(native.constData(), O_RDONLY | O_CLOEXEC);
+        // Non-blocking, so that opening a named pipe cannot hang the program.
+        fd_ = ::open(native.constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     } while (fd_ < 0 && errno == EINTR);
     if (fd_ < 0)
         EInOutError::raiseErrno(errno);
@@ -32,12 +33,13 @@ InputFile::InputFile(const QString& path) {
         ::close(fd_);
         EInOutError::raiseErrno(err);
     }
-    // A folder opens on Linux but is not a file the user can read from.
-    if (S_ISDIR(st.st_mode)) {
+    // Folders, pipes and devices open on Linux but are not files the user can
+    // read from: a pipe may never end, a device may never stop giving bytes.
+    if (!S_ISREG(st.st_mode)) {
         ::close(fd_);
         throw EInOutError(ioerr::AccessDenied);
     }
-    size_ = S_ISREG(st.st_mode) ? static_cast<std::int64_t>(st.st_size) : 0;
+    size_ = static_cast<std::int64_t>(st.st_size);
 }
 
 InputFile::~InputFile() {

@@ -4,6 +4,8 @@
 
 #include <QFile>
 
+#include <sys/stat.h>
+
 namespace pellax {
 namespace {
 
@@ -20,6 +22,13 @@ TEST_F(InputFileTest, ReportsWhyAFileCannotBeRead) {
                   f.readExact(buffer, sizeof buffer);
               }),
               ioerr::ReadBeyondEnd);
+}
+
+TEST_F(InputFileTest, RefusesPipesAndDevicesWithoutWaiting) {
+    const QString fifo = path(QStringLiteral("pipe.got"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    EXPECT_EQ(test::ioErrorOf([&] { InputFile f(fifo); }), ioerr::AccessDenied);
+    EXPECT_EQ(test::ioErrorOf([&] { InputFile f(QStringLiteral("/dev/zero")); }), ioerr::AccessDenied);
 }
 
 TEST_F(InputFileTest, ReadsReadOnlyFilesAndOddNames) {
