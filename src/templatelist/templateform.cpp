@@ -1,6 +1,7 @@
 #include "templatelist/templateform.h"
 
 #include "framework/application.h"
+#include "framework/namedmenu.h"
 #include "templatelist/templateformlayout.h"
 #include "templatelist/templatelistfile.h"
 
@@ -69,13 +70,9 @@ void Ttemplateform::buildControls() {
 void Ttemplateform::buildMenu() {
     QMenuBar* bar = menuBar();
     bar->setObjectName(QStringLiteral("MainMenu1"));
-    File1 = bar->addMenu(QStringLiteral("File"));
-    File1->setObjectName(QStringLiteral("File1"));
-    File1->menuAction()->setObjectName(QStringLiteral("File1"));
-    Opentemplatefile1 = File1->addAction(QStringLiteral("Open template file"));
-    Opentemplatefile1->setObjectName(QStringLiteral("Opentemplatefile1"));
-    Saveastemplatefile1 = File1->addAction(QStringLiteral("Save as template file"));
-    Saveastemplatefile1->setObjectName(QStringLiteral("Saveastemplatefile1"));
+    File1 = addNamedMenu(bar, "File1", "File");
+    Opentemplatefile1 = addNamedItem(File1, "Opentemplatefile1", "Open template file");
+    Saveastemplatefile1 = addNamedItem(File1, "Saveastemplatefile1", "Save as template file");
 }
 
 void Ttemplateform::connectHandlers() {
