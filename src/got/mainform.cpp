@@ -38,8 +38,13 @@ void setEditText(QLineEdit* edit, const QString& text) {
         edit->setText(text);
 }
 
-// A value beyond the last item leaves the combo box without a selection.
-void setSelection(QComboBox* combo, int index) { combo->setCurrentIndex(index < combo->count() ? index : -1); }
+// A value beyond the last item leaves the combo box without a selection. The
+// text shows from its start, as a long item would otherwise show only its end.
+void setSelection(QComboBox* combo, int index) {
+    combo->setCurrentIndex(index < combo->count() ? index : -1);
+    if (QLineEdit* edit = combo->lineEdit())
+        edit->setCursorPosition(0);
+}
 
 std::uint8_t low8(int value) { return static_cast<std::uint8_t>(value & 0xFF); }
 
@@ -132,7 +137,7 @@ void Tmainform::defaultminClick() {
 void Tmainform::displayinfo() {
     const GameTypeRecord& r = record_;
     const QScopedValueRollback<bool> guard(displaying_, true);
-    colorbox->setCurrentIndex(0);
+    setSelection(colorbox, 0);
     setEditText(gametypename, QString());
     setSelection(colorbox, decodeColorSelection(r));
     setEditText(gametypename, decodeName(r));

@@ -66,6 +66,7 @@ TEST_F(Editor, NewRightAfterStartUpShowsTheDefaults) {
     EXPECT_EQ(form->colorbox->currentText(), QStringLiteral("Reg color"));
     EXPECT_EQ(form->descripname->text(), QString());
     EXPECT_EQ(form->playability->currentText(), QStringLiteral("0 = Comp can't play, multi only "));
+    EXPECT_EQ(form->playability->lineEdit()->cursorPosition(), 0);  // shown from its start
     EXPECT_TRUE(form->Canally->isChecked());
     EXPECT_EQ(form->position->text(), QStringLiteral("0"));
     EXPECT_EQ(form->Gametype->currentText(), QStringLiteral("UMS(Use map settings)"));
