@@ -43,10 +43,7 @@ void TComponent::EndLoading() {
 
 void TComponent::Loaded() { setState(ComponentState::Loading, false); }
 
-void TComponent::Notification(TComponent* component, Operation operation) {
-    if (operation == Operation::Remove)
-        components_.erase(std::remove(components_.begin(), components_.end(), component), components_.end());
-}
+void TComponent::Notification(TComponent*, Operation) {}
 
 void TComponent::setState(ComponentState s, bool on) noexcept {
     if (on)

@@ -5,7 +5,7 @@
 #include "framework/ioerror.h"
 
 #include <cstring>
-#include <memory>
+#include <array>
 
 namespace pellax {
 
@@ -31,24 +31,22 @@ bool beginsWithHeader(const char* bytes, std::size_t size) {
 
 TriggerCopyOutcome convertTriggerFile(bool strip, const QString& source, const QString& target) {
     InputFile input(source);
-    const auto buffer = std::make_unique_for_overwrite<char[]>(TriggerCopyBlockSize);
 
-    // The first block decides everything, so the target is not touched before
+    // The first eight bytes decide everything, so the target is not touched before
     // the conversion is known to go ahead.
-    const std::size_t first = fill(input, buffer.get(), TriggerCopyBlockSize);
-    if (strip && first < TriggerHeader.size())
+    std::array<char, TriggerHeader.size()> head{};
+    const std::size_t first = fill(input, head.data(), head.size());
+    if (strip && first < head.size())
         throw EInOutError(ioerr::ReadBeyondEnd);
-    if (!strip && beginsWithHeader(buffer.get(), first))
+    if (!strip && beginsWithHeader(head.data(), first))
         return TriggerCopyOutcome::AlreadyHasHeader;
 
     // The output can always be made again from the untouched source, so it is not
     // forced to disk: that would cost several times the copy itself.
     AtomicFileWriter output(target, Durability::Flushed);
-    if (strip) {
-        output.write(buffer.get() + TriggerHeader.size(), first - TriggerHeader.size());
-    } else {
+    if (!strip) {
         output.write(TriggerHeader.data(), TriggerHeader.size());
-        output.write(buffer.get(), first);
+        output.write(head.data(), first);
     }
     output.appendRestOf(input);
     output.commit();

@@ -3,16 +3,11 @@
 #include <QString>
 
 #include <array>
-#include <cstddef>
 
 namespace pellax {
 
 // The fixed header that the game puts in front of a trigger file.
 inline constexpr std::array<unsigned char, 8> TriggerHeader = {0x71, 0x77, 0x98, 0x36, 0x18, 0x00, 0x00, 0x00};
-
-// Bytes moved per read and per write. Large enough that system calls cost
-// nothing next to the copying, small enough to keep the memory flat.
-inline constexpr std::size_t TriggerCopyBlockSize = 1024 * 1024;
 
 enum class TriggerCopyOutcome {
     Written,           // the target now holds the converted source
