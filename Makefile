@@ -7,7 +7,9 @@ JOBS       ?= $(shell nproc)
 # Warnings are errors in CI.
 WERROR     := $(if $(CI),ON,OFF)
 
-CMAKE_FLAGS = -G Ninja -DPELLAX_WERROR=$(WERROR)
+# ccache, when installed, shares compiled objects between builds and checkouts.
+CCACHE     := $(shell command -v ccache 2>/dev/null)
+CMAKE_FLAGS = -G Ninja -DPELLAX_WERROR=$(WERROR) $(if $(CCACHE),-DCMAKE_CXX_COMPILER_LAUNCHER=$(CCACHE))
 
 .PHONY: all setup build run test test-plain test-asan bench clean
 
