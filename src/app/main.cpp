@@ -1,4 +1,5 @@
 #include "app/program.h"
+#include "componentpack/pack.h"
 #include "framework/application.h"
 #include "framework/classiclook.h"
 #include "framework/guardedqapplication.h"
@@ -7,6 +8,7 @@ int main(int argc, char* argv[]) {
     pellax::GuardedQApplication qtApp(argc, argv);
     pellax::applyClassicLook(qtApp);
     pellax::Application app(QCoreApplication::applicationFilePath());
+    pellax::ComponentPack pack;
     pellax::Program program;
     program.Show();
     return QApplication::exec();

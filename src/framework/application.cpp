@@ -18,7 +18,8 @@ Application* g_instance = nullptr;
 Application::Application(const QString& executablePath)
     : title_(titleFromExecutable(executablePath)),
       dialogs_(std::make_unique<QtDialogs>()),
-      shell_(std::make_unique<DesktopShell>()) {
+      shell_(std::make_unique<DesktopShell>()),
+      tickers_(std::make_unique<QtTickerSource>()) {
     g_instance = this;
 }
 
@@ -49,6 +50,11 @@ std::unique_ptr<Dialogs> Application::setDialogs(std::unique_ptr<Dialogs> dialog
 std::unique_ptr<Shell> Application::setShell(std::unique_ptr<Shell> shell) {
     std::swap(shell_, shell);
     return shell;
+}
+
+std::unique_ptr<TickerSource> Application::setTickers(std::unique_ptr<TickerSource> tickers) {
+    std::swap(tickers_, tickers);
+    return tickers;
 }
 
 QString Application::errorBoxText(std::exception_ptr error) {

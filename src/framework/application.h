@@ -2,6 +2,7 @@
 
 #include "framework/dialogs.h"
 #include "framework/shell.h"
+#include "framework/ticker.h"
 
 #include <QObject>
 #include <QString>
@@ -38,6 +39,10 @@ public:
     Shell& shell() noexcept { return *shell_; }
     std::unique_ptr<Shell> setShell(std::unique_ptr<Shell> shell);
 
+    // Where timers get their clock.
+    TickerSource& tickers() noexcept { return *tickers_; }
+    std::unique_ptr<TickerSource> setTickers(std::unique_ptr<TickerSource> tickers);
+
     QWidget* MainForm() const noexcept { return mainForm_; }
     void setMainForm(QWidget* form) noexcept { mainForm_ = form; }
 
@@ -66,6 +71,7 @@ private:
     QString title_;
     std::unique_ptr<Dialogs> dialogs_;
     std::unique_ptr<Shell> shell_;
+    std::unique_ptr<TickerSource> tickers_;
     QWidget* mainForm_ = nullptr;
     bool terminated_ = false;
 };

@@ -48,5 +48,7 @@ inline constexpr TColor clBtnHighlight = systemColor(COLOR_BTNHIGHLIGHT);
 
 // The Qt colour a value stands for, system colours resolved through the desktop.
 QColor toQColor(TColor color);
+// The Qt colour of a value that is already 0x00BBGGRR.
+QColor rgbToQColor(TColor color);
 
 }  // namespace pellax

@@ -30,6 +30,7 @@ TComponent* TComponent::FindComponent(const QString& name) const {
 
 void TComponent::BeginLoading() {
     setState(ComponentState::Loading, true);
+    setState(ComponentState::Reading, true);
     for (TComponent* c : components_)
         c->BeginLoading();
 }
@@ -37,11 +38,14 @@ void TComponent::BeginLoading() {
 void TComponent::EndLoading() {
     for (TComponent* c : components_)
         c->EndLoading();
-    if (isLoading())
-        Loaded();
+    if (!isLoading())
+        return;
+    setState(ComponentState::Loading, false);
+    setState(ComponentState::Reading, false);
+    Loaded();
 }
 
-void TComponent::Loaded() { setState(ComponentState::Loading, false); }
+void TComponent::Loaded() {}
 
 void TComponent::Notification(TComponent*, Operation) {}
 

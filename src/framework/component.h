@@ -1,9 +1,12 @@
 #pragma once
 
+#include <QObject>
 #include <QString>
 
 #include <cstdint>
 #include <memory>
+#include <type_traits>
+#include <utility>
 #include <vector>
 
 namespace pellax {
@@ -39,22 +42,36 @@ public:
 
     bool hasState(ComponentState s) const noexcept { return (state_ & static_cast<unsigned>(s)) != 0; }
     bool isLoading() const noexcept { return hasState(ComponentState::Loading); }
+    bool isReading() const noexcept { return hasState(ComponentState::Reading); }
+    bool isDesigning() const noexcept { return hasState(ComponentState::Designing); }
+    bool isDestroying() const noexcept { return hasState(ComponentState::Destroying); }
 
-    // Marks this component and everything it owns as loading.
+    // Marks this component and everything it owns as loading and reading.
     void BeginLoading();
-    // Ends loading: Loaded() on every owned component, then on this one.
+    // Ends loading: on every owned component, then on this one, the loading and
+    // reading states are cleared and Loaded() is called.
     void EndLoading();
 
     // Keeps `component` alive as long as this owner and registers it as owned.
+    // Qt objects are freed by their Qt parent and may not be owned here as well.
     template <class T>
     T& own(std::unique_ptr<T> component) {
+        static_assert(!std::is_base_of_v<QObject, T>, "a Qt object is freed by its Qt parent");
         T& ref = *component;
         owned_.push_back(std::move(component));
         return ref;
     }
 
+    // Creates a component owned by this one: `make<TTimer>(name)` is
+    // `own(std::make_unique<TTimer>(this, name))`.
+    template <class T, class... Args>
+    T& make(Args&&... args) {
+        return own(std::make_unique<T>(this, std::forward<Args>(args)...));
+    }
+
 protected:
-    // Called once when loading ends; the component's description is complete.
+    // Called once when loading ends, after the loading state is cleared; the
+    // component's description is complete.
     virtual void Loaded();
     // Told when a component in the same owner tree is inserted or removed.
     virtual void Notification(TComponent* component, Operation operation);

@@ -15,10 +15,30 @@ constexpr std::array<TColor, COLOR_ENDCOLORS> kClassic = {
     rgb(0x80, 0x80, 0x80), rgb(0x80, 0x80, 0x80), rgb(0x00, 0x00, 0x00), rgb(0xC0, 0xC0, 0xC0),  // 16..19
     rgb(0xFF, 0xFF, 0xFF), rgb(0x00, 0x00, 0x00), rgb(0xDF, 0xDF, 0xDF), rgb(0x00, 0x00, 0x00),  // 20..23
     rgb(0xFF, 0xFF, 0xE1), rgb(0xB5, 0xB5, 0xB5), rgb(0x00, 0x00, 0xFF), rgb(0x10, 0x84, 0xD0),  // 24..27
-    rgb(0xB5, 0xB5, 0xB5),                                                                        // 28
+    rgb(0xC0, 0xC0, 0xC0),                                                                        // 28
+};
+
+// The names of the desktop's colour settings, by colour index.
+constexpr std::array<const char*, COLOR_ENDCOLORS> kSettingNames = {
+    "Scrollbar",       "Background",         "ActiveTitle",      "InactiveTitle",     "Menu",
+    "Window",          "WindowFrame",        "MenuText",         "WindowText",        "TitleText",
+    "ActiveBorder",    "InactiveBorder",     "AppWorkspace",     "Hilight",           "HilightText",
+    "ButtonFace",      "ButtonShadow",       "GrayText",         "ButtonText",        "InactiveTitleText",
+    "ButtonHilight",   "ButtonDkShadow",     "ButtonLight",      "InfoText",          "InfoWindow",
+    "ButtonAlternateFace", "HotTrackingColor", "GradientActiveTitle", "GradientInactiveTitle",
 };
 
 }  // namespace
+
+std::optional<QString> desktopColorSetting(const QString& name) {
+    for (std::size_t i = 0; i < kSettingNames.size(); ++i) {
+        if (name.compare(QLatin1String(kSettingNames[i]), Qt::CaseInsensitive) != 0)
+            continue;
+        const auto v = static_cast<std::uint32_t>(Desktop::instance().sysColor(static_cast<int>(i)));
+        return QStringLiteral("%1 %2 %3").arg(v & 0xFF).arg((v >> 8) & 0xFF).arg((v >> 16) & 0xFF);
+    }
+    return std::nullopt;
+}
 
 Desktop& Desktop::instance() {
     static Desktop desktop;
@@ -63,9 +83,9 @@ void Desktop::setSysColor(int index, TColor rgbValue) noexcept {
         colors_[static_cast<std::size_t>(index)] = rgbValue & 0xFFFFFF;
 }
 
-QColor toQColor(TColor color) {
-    if (isSystemColor(color))
-        color = Desktop::instance().sysColor(color & 0xFF);
+QColor toQColor(TColor color) { return rgbToQColor(Desktop::instance().resolve(color)); }
+
+QColor rgbToQColor(TColor color) {
     const auto v = static_cast<std::uint32_t>(color);
     return QColor(static_cast<int>(v & 0xFF), static_cast<int>((v >> 8) & 0xFF), static_cast<int>((v >> 16) & 0xFF));
 }

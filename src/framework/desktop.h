@@ -2,7 +2,10 @@
 
 #include "framework/color.h"
 
+#include <QString>
+
 #include <array>
+#include <optional>
 
 namespace pellax {
 
@@ -13,16 +16,27 @@ enum class Metric {
     CxIcon, CyIcon, CyMenu,
 };
 
+// Where a drawing surface looks up the desktop colours that system colour values
+// stand for; tests hand a canvas a scheme of their own.
+class SystemColors {
+public:
+    virtual ~SystemColors() = default;
+    // 0x00BBGGRR of a desktop colour; black for an unknown index.
+    virtual TColor sysColor(int index) const noexcept = 0;
+
+    // A colour value made concrete: system colours looked up, others unchanged.
+    TColor resolve(TColor color) const noexcept { return isSystemColor(color) ? sysColor(color & 0xFF) : color; }
+};
+
 // The emulated desktop: the classic 96-dpi metrics and grey colour scheme, kept
 // in one place so that everything drawn from them agrees. Colours can be changed
 // (tests do, a settings reader may) but metrics are fixed.
-class Desktop {
+class Desktop final : public SystemColors {
 public:
     static Desktop& instance();
 
     int metric(Metric m) const noexcept;
-    // 0x00BBGGRR of a desktop colour; black for an unknown index.
-    TColor sysColor(int index) const noexcept;
+    TColor sysColor(int index) const noexcept override;
     void setSysColor(int index, TColor rgb) noexcept;
     void resetColors() noexcept;
 
@@ -33,5 +47,10 @@ private:
     Desktop();
     std::array<TColor, COLOR_ENDCOLORS> colors_{};
 };
+
+// The desktop's colour setting `name` ("ActiveTitle", "GradientActiveTitle",
+// ...) as its settings store holds it: red, green and blue in decimal, separated
+// by single blanks. Nothing for a name the desktop does not have.
+std::optional<QString> desktopColorSetting(const QString& name);
 
 }  // namespace pellax

@@ -26,4 +26,22 @@ public:
     using Exception::Exception;
 };
 
+// A text that does not convert to the number or value asked for.
+class EConvertError : public Exception {
+public:
+    using Exception::Exception;
+};
+
+// The platform has run out of something it hands out, such as timers.
+class EOutOfResources : public Exception {
+public:
+    using Exception::Exception;
+};
+
+// A settings-store operation that failed.
+class ERegistryException : public Exception {
+public:
+    using Exception::Exception;
+};
+
 }  // namespace pellax

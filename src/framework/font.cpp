@@ -1,5 +1,7 @@
 #include "framework/font.h"
 
+#include "framework/muldiv.h"
+
 #include <array>
 
 namespace pellax {
@@ -33,6 +35,14 @@ const Substitute* findSubstitute(const QString& designName) {
 }
 
 }  // namespace
+
+int fontHeightFromPoints(int points) noexcept { return -MulDiv(points, 96, 72); }
+
+int fontPointsFromHeight(int height) noexcept { return -MulDiv(height, 72, 96); }
+
+int TFont::Size() const noexcept { return fontPointsFromHeight(Height); }
+
+void TFont::SetSize(int points) noexcept { Height = fontHeightFromPoints(points); }
 
 QString substituteFontFamily(const QString& designName) {
     const Substitute* s = findSubstitute(designName);

@@ -18,9 +18,19 @@ struct TFont {
     int Height = -11;
     std::uint8_t Style = 0;
     TColor Color = clWindowText;
+    // Rotation of the text in tenths of a degree, counter-clockwise.
+    int Orientation = 0;
+
+    // Size in points at the design's 96 pixels per inch, never the screen's.
+    int Size() const noexcept;
+    void SetSize(int points) noexcept;
 
     friend bool operator==(const TFont&, const TFont&) = default;
 };
+
+// Pixel height for a size in points at 96 pixels per inch, and back.
+int fontHeightFromPoints(int points) noexcept;
+int fontPointsFromHeight(int height) noexcept;
 
 // The installed family that stands in for a design font name.
 QString substituteFontFamily(const QString& designName);

@@ -1,6 +1,7 @@
 #include "framework/form.h"
 
 #include "framework/application.h"
+#include "framework/control.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -69,12 +70,20 @@ void TForm::SetClientSize(int width, int height) {
 void TForm::SetColor(TColor color) {
     color_ = color;
     applyPalette();
+    for (QObject* child : client_->children()) {
+        if (auto* control = qobject_cast<TControl*>(child))
+            control->ParentColorChanged();
+    }
 }
 
 void TForm::SetFont(const TFont& font) {
     font_ = font;
     client_->setFont(toQFont(font));
     applyPalette();
+    for (QObject* child : client_->children()) {
+        if (auto* control = qobject_cast<TControl*>(child))
+            control->ParentFontChanged();
+    }
 }
 
 void TForm::applyPalette() { setWidgetColors(client_, color_, font_.Color); }

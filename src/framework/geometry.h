@@ -1,5 +1,10 @@
 #pragma once
 
+#include <QPoint>
+#include <QRect>
+
+#include <algorithm>
+
 namespace pellax {
 
 struct TPoint {
@@ -24,5 +29,22 @@ struct TRect {
 
 inline TRect Rect(int left, int top, int right, int bottom) { return {left, top, right, bottom}; }
 inline TRect Bounds(int left, int top, int width, int height) { return {left, top, left + width, top + height}; }
+
+// Grows the rectangle by dx on the left and right and dy on the top and bottom;
+// negative amounts shrink it.
+inline TRect InflateRect(TRect r, int dx, int dy) { return {r.Left - dx, r.Top - dy, r.Right + dx, r.Bottom + dy}; }
+inline TRect OffsetRect(TRect r, int dx, int dy) { return {r.Left + dx, r.Top + dy, r.Right + dx, r.Bottom + dy}; }
+// The common part; an empty rectangle at (0, 0) when there is none.
+inline TRect IntersectRect(TRect a, TRect b) {
+    const TRect r{std::max(a.Left, b.Left), std::max(a.Top, b.Top), std::min(a.Right, b.Right),
+                  std::min(a.Bottom, b.Bottom)};
+    return r.IsEmpty() ? TRect{} : r;
+}
+
+// QRect's right() and bottom() are inclusive, TRect's are not: these two own that
+// off-by-one. An empty or inverted TRect gives an empty QRect.
+inline QRect toQRect(TRect r) { return QRect(r.Left, r.Top, std::max(0, r.Width()), std::max(0, r.Height())); }
+inline TRect fromQRect(const QRect& r) { return {r.x(), r.y(), r.x() + r.width(), r.y() + r.height()}; }
+inline QPoint toQPoint(TPoint p) { return QPoint(p.X, p.Y); }
 
 }  // namespace pellax

@@ -12,12 +12,14 @@
 #include <QPushButton>
 
 #include <algorithm>
+#include <stdexcept>
+#include <string>
 
 namespace pellax {
 
 namespace {
 
-QWidget* createControl(const ControlDescription& d, QWidget* parent,
+QWidget* createControl(const ControlDescription& d, QWidget* parent, TForm& form,
                        const std::function<std::span<const char* const>(std::string_view)>& items) {
     const QString text = QString::fromUtf8(d.text ? d.text : "");
     QWidget* w = nullptr;
@@ -52,6 +54,11 @@ QWidget* createControl(const ControlDescription& d, QWidget* parent,
         break;
     }
     case ControlKind::Button: w = new QPushButton(text, parent); break;
+    case ControlKind::Custom:
+        if (!d.factory)
+            throw std::logic_error(std::string("custom control without a factory: ") + d.name);
+        w = d.factory(d, parent, form);
+        break;
     }
     if (d.kind != ControlKind::Label)
         w->setGeometry(d.left, d.top, d.width, d.height);
@@ -91,7 +98,7 @@ BuiltControls buildControls(TForm& form, std::span<const ControlDescription> con
             parent = built.get<QWidget>(QString::fromUtf8(d.parent));
             Q_ASSERT(parent);
         }
-        QWidget* w = createControl(d, parent, items);
+        QWidget* w = createControl(d, parent, form, items);
         widgets.push_back(w);
         if (d.name && *d.name)
             built.byName_[QString::fromUtf8(d.name)] = w;

@@ -3,20 +3,28 @@
 #include <QString>
 #include <QWidget>
 
+#include <QHash>
+
 #include <functional>
 #include <span>
+#include <stdexcept>
 #include <string_view>
-#include <QHash>
 #include <vector>
 
 namespace pellax {
 
 class TForm;
+struct ControlDescription;
 
-enum class ControlKind { GroupBox, Label, Edit, ComboBox, CheckBox, UpDown, ListBox, Button };
+// Makes a control that the framework does not know, for the layers above it:
+// given its description, its Qt parent and the window that owns it.
+using ControlFactory = QWidget* (*)(const ControlDescription& description, QWidget* parent, TForm& owner);
+
+enum class ControlKind { GroupBox, Label, Edit, ComboBox, CheckBox, UpDown, ListBox, Button, Custom };
 
 // One control of a window description. An empty parent is the window itself;
 // labels take their size from their text; tab -1 means not in the tab order.
+// A Custom control is made by its factory, then placed and named like the others.
 struct ControlDescription {
     const char* name;
     ControlKind kind;
@@ -25,6 +33,7 @@ struct ControlDescription {
     int tab;
     const char* text;
     const char* hint;  // kept with the control; hints are not shown by these windows
+    ControlFactory factory = nullptr;
 };
 
 // The controls built from a description, by name, and the resulting tab order.
@@ -34,6 +43,15 @@ public:
     T* get(const QString& name) const {
         const auto it = byName_.find(name);
         return it == byName_.end() ? nullptr : qobject_cast<T*>(it.value());
+    }
+    // The control, which must exist and be a T: a missing or mistyped name is a
+    // fault in the window's own description, so it fails loudly.
+    template <class T>
+    T& require(const QString& name) const {
+        T* control = get<T>(name);
+        if (!control)
+            throw std::logic_error("window description has no control " + name.toStdString() + " of the asked type");
+        return *control;
     }
     const std::vector<QWidget*>& tabOrder() const noexcept { return tabOrder_; }
 

@@ -1,6 +1,7 @@
 #include "support/fixtures.h"
 
 #include "framework/application.h"
+#include "framework/registry.h"
 
 #include <QDir>
 #include <QFile>
@@ -24,6 +25,10 @@ void AppTest::TearDown() {
     Application::instance().setDialogs(std::move(savedDialogs_));
     Application::instance().setShell(std::move(savedShell_));
 }
+
+ScopedSettingsStore::ScopedSettingsStore() : saved_(registrystore::folder()) { registrystore::setFolder(dir_.path()); }
+
+ScopedSettingsStore::~ScopedSettingsStore() { registrystore::setFolder(saved_); }
 
 QString AppTest::path(const QString& name) const { return dir.filePath(name); }
 

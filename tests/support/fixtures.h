@@ -38,6 +38,20 @@ private:
     std::unique_ptr<Shell> savedShell_;
 };
 
+// A settings store of its own, empty, for as long as this lives.
+class ScopedSettingsStore {
+public:
+    ScopedSettingsStore();
+    ~ScopedSettingsStore();
+    ScopedSettingsStore(const ScopedSettingsStore&) = delete;
+    ScopedSettingsStore& operator=(const ScopedSettingsStore&) = delete;
+    QString folder() const { return dir_.path(); }
+
+private:
+    QTemporaryDir dir_;
+    QString saved_;
+};
+
 // True when the process may write files whatever their permissions say.
 bool runningAsRoot();
 

@@ -1,0 +1,371 @@
+#include "framework/canvas.h"
+
+#include "framework/textlayout.h"
+
+#include <QPaintDevice>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPolygon>
+
+#include <cstdlib>
+
+namespace pellax {
+
+TCanvas::TCanvas(const SystemColors& colors) : colors_(&colors) {}
+
+TCanvas::~TCanvas() { unbind(); }
+
+void TCanvas::bind(QPaintDevice& device) {
+    unbind();
+    ownPainter_ = std::make_unique<QPainter>(&device);
+    painter_ = ownPainter_.get();
+    image_ = device.devType() == QInternal::Image ? static_cast<QImage*>(&device) : nullptr;
+    painter_->setRenderHint(QPainter::Antialiasing, false);
+    painter_->setRenderHint(QPainter::TextAntialiasing, true);
+}
+
+void TCanvas::bind(QPainter& painter) {
+    unbind();
+    painter_ = &painter;
+    QPaintDevice* device = painter.device();
+    image_ = device && device->devType() == QInternal::Image ? static_cast<QImage*>(device) : nullptr;
+    painter_->setRenderHint(QPainter::Antialiasing, false);
+}
+
+void TCanvas::unbind() {
+    // Origin and clip belong to a binding, as they belong to a device context.
+    saved_.clear();
+    state_.origin = {};
+    if (ownPainter_) {
+        ownPainter_->end();
+        ownPainter_.reset();
+    }
+    painter_ = nullptr;
+    image_ = nullptr;
+}
+
+QPainter& TCanvas::paint() {
+    if (!painter_ && provider_) {
+        if (QPaintDevice* device = provider_())
+            bind(*device);
+    }
+    Q_ASSERT(painter_);
+    return *painter_;
+}
+
+QPainter* TCanvas::painter() {
+    if (!painter_ && provider_)
+        paint();
+    return painter_;
+}
+
+void TCanvas::SetBrush(const TBrush& brush) noexcept {
+    state_.brush = brush;
+    state_.bkColor = brush.Color;
+    state_.bkMode = brush.Style == TBrushStyle::bsSolid ? TBkMode::Opaque : TBkMode::Transparent;
+}
+
+void TCanvas::SetBrushColor(TColor color) noexcept { SetBrush({color, TBrushStyle::bsSolid}); }
+
+void TCanvas::SetBrushStyle(TBrushStyle style) noexcept { SetBrush({state_.brush.Color, style}); }
+
+void TCanvas::SetFont(const TFont& font) {
+    if (state_.font == font)
+        return;
+    state_.font = font;
+    fontChanged();
+}
+
+void TCanvas::SetFontSize(int points) {
+    TFont f = state_.font;
+    f.SetSize(points);
+    SetFont(f);
+}
+
+void TCanvas::SetTextCharacterExtra(int extra) {
+    if (state_.charExtra == extra)
+        return;
+    state_.charExtra = extra;
+    fontChanged();
+}
+
+void TCanvas::fontChanged() noexcept {
+    metrics_.reset();
+    qfont_.reset();
+}
+
+const QFont& TCanvas::qfont() const {
+    if (!qfont_) {
+        // The colour is not part of the Qt font; only what changes the glyphs is.
+        QFont f = toQFont(state_.font);
+        if (state_.charExtra != 0)
+            f.setLetterSpacing(QFont::AbsoluteSpacing, state_.charExtra);
+        qfont_ = f;
+    }
+    return *qfont_;
+}
+
+const QFontMetrics& TCanvas::metrics() const {
+    if (!metrics_)
+        metrics_.emplace(qfont());
+    return *metrics_;
+}
+
+void TCanvas::fillQRect(const QRect& r, const QColor& color) {
+    if (!r.isEmpty())
+        paint().fillRect(r, color);
+}
+
+void TCanvas::FillRect(const TRect& r) {
+    if (state_.brush.Style == TBrushStyle::bsClear)
+        return;
+    fillQRect(toQRect(r), qcolor(state_.brush.Color));
+}
+
+void TCanvas::FrameRect(const TRect& r) {
+    if (r.IsEmpty() || state_.brush.Style == TBrushStyle::bsClear)
+        return;
+    const QColor c = qcolor(state_.brush.Color);
+    fillQRect(toQRect({r.Left, r.Top, r.Right, r.Top + 1}), c);
+    fillQRect(toQRect({r.Left, r.Bottom - 1, r.Right, r.Bottom}), c);
+    fillQRect(toQRect({r.Left, r.Top, r.Left + 1, r.Bottom}), c);
+    fillQRect(toQRect({r.Right - 1, r.Top, r.Right, r.Bottom}), c);
+}
+
+// Bresenham from a towards b; b itself is left for the next segment to paint.
+void TCanvas::drawLineExcludingEnd(TPoint a, TPoint b) {
+    const QColor c = qcolor(state_.pen.Color);
+    if (a.Y == b.Y) {
+        const int from = a.X < b.X ? a.X : b.X + 1;
+        const int to = a.X < b.X ? b.X : a.X + 1;
+        fillQRect(QRect(from, a.Y, to - from, 1), c);
+        return;
+    }
+    if (a.X == b.X) {
+        const int from = a.Y < b.Y ? a.Y : b.Y + 1;
+        const int to = a.Y < b.Y ? b.Y : a.Y + 1;
+        fillQRect(QRect(a.X, from, 1, to - from), c);
+        return;
+    }
+    const int dx = std::abs(b.X - a.X), sx = a.X < b.X ? 1 : -1;
+    const int dy = -std::abs(b.Y - a.Y), sy = a.Y < b.Y ? 1 : -1;
+    int err = dx + dy;
+    int x = a.X, y = a.Y;
+    while (x != b.X || y != b.Y) {
+        fillQRect(QRect(x, y, 1, 1), c);
+        const int e2 = 2 * err;
+        if (e2 >= dy) {
+            err += dy;
+            x += sx;
+        }
+        if (e2 <= dx) {
+            err += dx;
+            y += sy;
+        }
+    }
+}
+
+void TCanvas::Polyline(std::span<const TPoint> points) {
+    if (state_.pen.Style == TPenStyle::psClear || points.size() < 2)
+        return;
+    if (state_.pen.Width <= 1 && state_.pen.Style == TPenStyle::psSolid) {
+        for (std::size_t i = 1; i < points.size(); ++i)
+            drawLineExcludingEnd(points[i - 1], points[i]);
+        return;
+    }
+    QPainter& p = paint();
+    QPen pen(qcolor(state_.pen.Color), state_.pen.Width,
+             state_.pen.Style == TPenStyle::psDash  ? Qt::DashLine
+             : state_.pen.Style == TPenStyle::psDot ? Qt::DotLine
+                                                    : Qt::SolidLine);
+    p.setPen(pen);
+    QPolygon poly;
+    for (const TPoint& pt : points)
+        poly << QPoint(pt.X, pt.Y);
+    p.drawPolyline(poly);
+}
+
+void TCanvas::Polygon(std::span<const TPoint> points) {
+    if (points.size() < 3)
+        return;
+    QPainter& p = paint();
+    QPolygon poly;
+    for (const TPoint& pt : points)
+        poly << QPoint(pt.X, pt.Y);
+    if (state_.brush.Style == TBrushStyle::bsSolid) {
+        // Sampled at pixel centres, so the right and bottom edges stay outside, as on the desktop.
+        QPainterPath path;
+        path.setFillRule(Qt::OddEvenFill);
+        path.addPolygon(QPolygonF(poly));
+        path.closeSubpath();
+        p.fillPath(path, qcolor(state_.brush.Color));
+    }
+    if (state_.pen.Style != TPenStyle::psClear) {
+        std::vector<TPoint> closed(points.begin(), points.end());
+        closed.push_back(points.front());
+        Polyline(closed);
+    }
+}
+
+void TCanvas::Rectangle(const TRect& r) {
+    const bool pen = state_.pen.Style != TPenStyle::psClear;
+    if (state_.brush.Style == TBrushStyle::bsSolid) {
+        // Without a pen the desktop fills one pixel less to the right and bottom.
+        const TRect inside = pen ? r : TRect{r.Left, r.Top, r.Right - 1, r.Bottom - 1};
+        fillQRect(toQRect(inside), qcolor(state_.brush.Color));
+    }
+    if (!pen || r.IsEmpty())
+        return;
+    if (state_.pen.Style != TPenStyle::psSolid) {
+        QPainter& p = paint();
+        p.setPen(QPen(qcolor(state_.pen.Color), 1, state_.pen.Style == TPenStyle::psDash ? Qt::DashLine : Qt::DotLine));
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(QRect(r.Left, r.Top, r.Width() - 1, r.Height() - 1));
+        return;
+    }
+    // A pen of width w is centred on the outline through the outer pixels.
+    const int w = state_.pen.Width;
+    const int lo = w / 2;
+    const QColor c = qcolor(state_.pen.Color);
+    const int l = r.Left - lo, t = r.Top - lo, rr = r.Right - 1 - lo, b = r.Bottom - 1 - lo;
+    fillQRect(QRect(l, t, rr + w - l, w), c);
+    fillQRect(QRect(l, b, rr + w - l, w), c);
+    fillQRect(QRect(l, t, w, b + w - t), c);
+    fillQRect(QRect(rr, t, w, b + w - t), c);
+}
+
+void TCanvas::TextOut(int x, int y, const QString& text, bool rightToLeft) {
+    if (text.isEmpty())
+        return;
+    QPainter& p = paint();
+    const QFontMetrics& fm = metrics();
+    p.save();
+    p.translate(x, y);
+    if (state_.font.Orientation != 0)
+        p.rotate(-state_.font.Orientation / 10.0);
+    if (rightToLeft)
+        p.setLayoutDirection(Qt::RightToLeft);
+    if (state_.bkMode == TBkMode::Opaque)
+        p.fillRect(QRect(0, 0, fm.horizontalAdvance(text), fm.height()), qcolor(state_.bkColor));
+    p.setFont(qfont());
+    p.setPen(qcolor(state_.font.Color));
+    p.drawText(QPoint(0, fm.ascent()), text);
+    p.restore();
+}
+
+int TCanvas::DrawText(const QString& text, TRect& r, unsigned format) {
+    const QFontMetrics& fm = metrics();
+    const TextMetrics m{[&fm](QStringView s) { return fm.horizontalAdvance(s.toString()); }, fm.height(),
+                        fm.averageCharWidth()};
+    const TextLayout layout = layoutText(text, r, format, m);
+    if (format & DT_CALCRECT) {
+        r.Right = r.Left + layout.width;
+        r.Bottom = r.Top + layout.height;
+        return layout.height;
+    }
+    if (layout.lines.empty())
+        return 0;
+    QPainter& p = paint();
+    p.save();
+    if (!(format & DT_NOCLIP))
+        p.setClipRect(toQRect(r), Qt::IntersectClip);
+    if (format & DT_RTLREADING)
+        p.setLayoutDirection(Qt::RightToLeft);
+    p.setFont(qfont());
+    const QColor textColor = qcolor(state_.font.Color);
+    p.setPen(textColor);
+    for (const TextLine& line : layout.lines) {
+        if (state_.bkMode == TBkMode::Opaque)
+            p.fillRect(QRect(line.x, line.y, line.width, m.lineHeight), qcolor(state_.bkColor));
+        for (std::size_t i = 0; i < line.runs.size(); ++i) {
+            const TextRun& run = line.runs[i];
+            p.drawText(QPoint(line.x + run.x, line.y + fm.ascent()), run.text);
+            if (static_cast<int>(i) == line.underlineRun) {
+                const int ux = line.x + run.x + fm.horizontalAdvance(run.text.left(line.underlineChar));
+                const int uw = fm.horizontalAdvance(run.text.mid(line.underlineChar, 1));
+                p.fillRect(QRect(ux, line.y + fm.ascent() + 1, uw, 1), textColor);
+            }
+        }
+    }
+    p.restore();
+    return layout.height;
+}
+
+TPoint TCanvas::TextExtent(const QString& text) const {
+    const QFontMetrics& fm = metrics();
+    return {fm.horizontalAdvance(text), fm.height()};
+}
+
+void TCanvas::SetClipRect(const TRect& r) { paint().setClipRect(toQRect(r), Qt::ReplaceClip); }
+
+void TCanvas::IntersectClipRect(const TRect& r) {
+    QPainter& p = paint();
+    p.setClipRect(toQRect(r), p.hasClipping() ? Qt::IntersectClip : Qt::ReplaceClip);
+}
+
+void TCanvas::RemoveClip() { paint().setClipping(false); }
+
+void TCanvas::Save() {
+    paint().save();
+    saved_.push_back(state_);
+}
+
+void TCanvas::Restore() {
+    if (saved_.empty())
+        return;
+    const State previous = saved_.back();
+    saved_.pop_back();
+    const bool fontDiffers = !(previous.font == state_.font) || previous.charExtra != state_.charExtra;
+    state_ = previous;
+    if (fontDiffers)
+        fontChanged();
+    paint().restore();
+}
+
+void TCanvas::MoveOrigin(int dx, int dy) {
+    paint().translate(dx, dy);
+    state_.origin.X += dx;
+    state_.origin.Y += dy;
+}
+
+void TCanvas::CopyRect(const TRect& dest, const QImage& image, const TRect& src) {
+    if (dest.IsEmpty() || src.IsEmpty() || image.isNull())
+        return;
+    QPainter& p = paint();
+    const QPainter::CompositionMode mode = p.compositionMode();
+    p.setCompositionMode(QPainter::CompositionMode_Source);
+    p.drawImage(toQRect(dest), image, toQRect(src));
+    p.setCompositionMode(mode);
+}
+
+void TCanvas::Draw(int x, int y, const QImage& image) {
+    CopyRect(Bounds(x, y, image.width(), image.height()), image, Bounds(0, 0, image.width(), image.height()));
+}
+
+void TCanvas::DrawTransparent(int x, int y, const QImage& image, TColor transparent) {
+    if (image.isNull())
+        return;
+    const QRgb key = qRgb(transparent & 0xFF, (transparent >> 8) & 0xFF, (transparent >> 16) & 0xFF);
+    QImage masked = image.convertToFormat(QImage::Format_ARGB32);
+    for (int row = 0; row < masked.height(); ++row) {
+        auto* line = reinterpret_cast<QRgb*>(masked.scanLine(row));
+        for (int col = 0; col < masked.width(); ++col) {
+            // Only the exact colour is left out; everything else is copied whole.
+            line[col] = (line[col] & 0xFFFFFFu) == (key & 0xFFFFFFu) ? 0u : (line[col] | 0xFF000000u);
+        }
+    }
+    QPainter& p = paint();
+    const QPainter::CompositionMode mode = p.compositionMode();
+    p.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    p.drawImage(QPoint(x, y), masked);
+    p.setCompositionMode(mode);
+}
+
+QImage TCanvas::copyImage(const TRect& r) const {
+    if (!image_)
+        return {};
+    const TRect onImage = OffsetRect(r, state_.origin.X, state_.origin.Y);
+    return image_->copy(toQRect(onImage));
+}
+
+}  // namespace pellax

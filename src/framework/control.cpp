@@ -1,0 +1,179 @@
+#include "framework/control.h"
+
+#include "framework/application.h"
+#include "framework/form.h"
+
+#include <QEvent>
+#include <QPaintEvent>
+#include <QPainter>
+
+namespace pellax {
+
+namespace {
+
+const TForm* formOfClient(const QWidget* parent) {
+    if (!parent)
+        return nullptr;
+    const auto* form = qobject_cast<const TForm*>(parent->window());
+    return form && form->client() == parent ? form : nullptr;
+}
+
+}  // namespace
+
+std::optional<TFont> parentFontOf(const QWidget* control) {
+    const QWidget* parent = control->parentWidget();
+    if (const auto* c = qobject_cast<const TControl*>(parent))
+        return c->Font();
+    if (const TForm* form = formOfClient(parent))
+        return form->Font();
+    return std::nullopt;
+}
+
+std::optional<TColor> parentColorOf(const QWidget* control) {
+    const QWidget* parent = control->parentWidget();
+    if (const auto* c = qobject_cast<const TControl*>(parent))
+        return c->Color();
+    if (const TForm* form = formOfClient(parent))
+        return form->Color();
+    return std::nullopt;
+}
+
+TControl::TControl(TComponent* owner, QWidget* parent, const QString& name) : QWidget(parent), TComponent(owner, name) {
+    setObjectName(name);
+    if (const auto f = parentFontOf(this))
+        font_ = *f;
+    if (const auto c = parentColorOf(this))
+        color_ = *c;
+    QWidget::setFont(toQFont(font_));
+}
+
+TControl::~TControl() = default;
+
+void TControl::SetBounds(int left, int top, int width, int height) {
+    setGeometry(left, top, width < 0 ? 0 : width, height < 0 ? 0 : height);
+}
+
+void TControl::SetCaption(const QString& caption) {
+    if (caption == caption_)
+        return;
+    caption_ = caption;
+    TextChanged();
+}
+
+void TControl::SetFont(const TFont& font) {
+    parentFont_ = false;
+    applyFont(font);
+}
+
+void TControl::SetParentFont(bool follow) {
+    if (follow == parentFont_)
+        return;
+    parentFont_ = follow;
+    if (follow)
+        ParentFontChanged();
+}
+
+void TControl::ParentFontChanged() {
+    if (!parentFont_)
+        return;
+    if (const auto f = parentFontOf(this)) {
+        applyFont(*f);
+        parentFont_ = true;
+    }
+}
+
+void TControl::applyFont(const TFont& font) {
+    if (font == font_)
+        return;
+    font_ = font;
+    QWidget::setFont(toQFont(font_));
+    FontChanged();
+    handDownToChildren(true);
+}
+
+void TControl::SetColor(TColor color) {
+    parentColor_ = false;
+    applyColor(color);
+}
+
+void TControl::SetParentColor(bool follow) {
+    if (follow == parentColor_)
+        return;
+    parentColor_ = follow;
+    if (follow)
+        ParentColorChanged();
+}
+
+void TControl::ParentColorChanged() {
+    if (!parentColor_)
+        return;
+    if (const auto c = parentColorOf(this))
+        applyColor(*c);
+}
+
+void TControl::applyColor(TColor color) {
+    if (color == color_)
+        return;
+    color_ = color;
+    ColorChanged();
+    handDownToChildren(false);
+}
+
+void TControl::handDownToChildren(bool font) {
+    for (QObject* child : children()) {
+        if (auto* c = qobject_cast<TControl*>(child))
+            font ? c->ParentFontChanged() : c->ParentColorChanged();
+    }
+}
+
+void TControl::SetControlStyle(unsigned style) {
+    style_ = style;
+    setAttribute(Qt::WA_OpaquePaintEvent, (style & csOpaque) != 0);
+}
+
+void TControl::Paint() {}
+
+void TControl::PaintInto(TCanvas& canvas) {
+    QPainter* painter = canvas.painter();
+    if (!painter)
+        return;
+    const bool copying = paintingCopy_;
+    paintingCopy_ = true;
+    render(painter, QPoint(), QRegion(), QWidget::DrawWindowBackground);
+    paintingCopy_ = copying;
+}
+
+void TControl::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    canvas_.bind(painter);
+    Application::instance().guard([this] { Paint(); });
+    canvas_.unbind();
+}
+
+void TControl::enterEvent(QEnterEvent* event) {
+    QWidget::enterEvent(event);
+    Application::instance().guard([this] { MouseEnter(); });
+}
+
+void TControl::leaveEvent(QEvent* event) {
+    QWidget::leaveEvent(event);
+    Application::instance().guard([this] { MouseLeave(); });
+}
+
+void TControl::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::EnabledChange)
+        Application::instance().guard([this] { EnabledChanged(); });
+}
+
+TGraphicControl::TGraphicControl(TComponent* owner, QWidget* parent, const QString& name)
+    : TControl(owner, parent, name) {
+    setFocusPolicy(Qt::NoFocus);
+}
+
+TCustomControl::TCustomControl(TComponent* owner, QWidget* parent, const QString& name)
+    : TControl(owner, parent, name) {
+    SetControlStyle(ControlStyle() | csAcceptsControls);
+}
+
+}  // namespace pellax

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <functional>
+#include <memory>
+
+namespace pellax {
+
+// A periodic clock on the GUI thread. The program's come from Qt timers; tests
+// install a source whose tickers they step by hand, so that motion and
+// animation are checked tick by tick without waiting.
+class Ticker {
+public:
+    using Callback = std::function<void()>;
+    virtual ~Ticker() = default;
+
+    // Period in milliseconds; 0 delivers no ticks.
+    virtual void setInterval(int ms) = 0;
+    virtual int interval() const noexcept = 0;
+    virtual void setEnabled(bool enabled) = 0;
+    virtual bool enabled() const noexcept = 0;
+    // Ticks are being delivered: enabled with a period above 0.
+    bool running() const noexcept { return enabled() && interval() > 0; }
+};
+
+class TickerSource {
+public:
+    virtual ~TickerSource() = default;
+    // A new ticker, disabled, period 0. Raises EOutOfResources when the
+    // platform has no timer to give.
+    virtual std::unique_ptr<Ticker> create(Ticker::Callback onTick) = 0;
+};
+
+// Tickers on QTimer.
+class QtTickerSource final : public TickerSource {
+public:
+    std::unique_ptr<Ticker> create(Ticker::Callback onTick) override;
+};
+
+}  // namespace pellax

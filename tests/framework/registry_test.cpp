@@ -1,0 +1,77 @@
+#include "framework/desktop.h"
+#include "framework/exception.h"
+#include "framework/registry.h"
+
+#include "support/fixtures.h"
+
+#include <QDir>
+#include <QFile>
+
+namespace pellax {
+namespace {
+
+const QString kKey = QStringLiteral("SOFTWARE\\Quorvane\\Pellax editor");
+
+TEST(Registry, CreatesKeysAndRemembersValuesAcrossAccessors) {
+    test::ScopedSettingsStore store;
+    {
+        TRegistry reg;
+        reg.SetRootKey(HKEY::HKEY_LOCAL_MACHINE);
+        EXPECT_FALSE(reg.OpenKey(kKey, false));  // missing, and may not be created
+        ASSERT_TRUE(reg.OpenKey(kKey, true));
+        EXPECT_FALSE(reg.ValueExists(QStringLiteral("started")));
+        reg.WriteInteger(QStringLiteral("started"), 1);
+    }
+    TRegistry again(TRegistry::Access::ReadOnly);
+    again.SetRootKey(HKEY::HKEY_LOCAL_MACHINE);
+    ASSERT_TRUE(again.OpenKeyReadOnly(kKey));
+    EXPECT_TRUE(again.ValueExists(QStringLiteral("started")));
+    EXPECT_EQ(again.ReadString(QStringLiteral("started")), QStringLiteral("1"));
+    EXPECT_THROW(again.WriteInteger(QStringLiteral("other"), 2), ERegistryException);
+    EXPECT_TRUE(QFile::exists(store.folder() + QStringLiteral("/HKEY_LOCAL_MACHINE.ini")));
+}
+
+TEST(Registry, DesktopColoursAnswerUnlessTheUserSetsThem) {
+    test::ScopedSettingsStore store;
+    TRegistry reg(TRegistry::Access::ReadOnly);
+    ASSERT_TRUE(reg.OpenKeyReadOnly(QStringLiteral("Control Panel\\Colors")));
+    EXPECT_EQ(reg.ReadString(QStringLiteral("GradientActiveTitle")), QStringLiteral("16 132 208"));
+    EXPECT_EQ(reg.ReadString(QStringLiteral("GradientInactiveTitle")), QStringLiteral("192 192 192"));
+    EXPECT_FALSE(reg.ValueExists(QStringLiteral("NoSuchColour")));
+
+    TRegistry writer;
+    ASSERT_TRUE(writer.OpenKey(QStringLiteral("Control Panel\\Colors"), true));
+    writer.WriteString(QStringLiteral("GradientActiveTitle"), QStringLiteral("1 2 3"));
+    ASSERT_TRUE(reg.OpenKeyReadOnly(QStringLiteral("Control Panel\\Colors")));
+    EXPECT_EQ(reg.ReadString(QStringLiteral("GradientActiveTitle")), QStringLiteral("1 2 3"));
+}
+
+TEST(Registry, AStoreThatCannotBeMadeOpensNothing) {
+    test::ScopedSettingsStore store;
+    // The hive's file is a folder: nothing can be opened there, even as root.
+    ASSERT_TRUE(QDir().mkpath(store.folder() + QStringLiteral("/HKEY_LOCAL_MACHINE.ini")));
+    TRegistry reg;
+    reg.SetRootKey(HKEY::HKEY_LOCAL_MACHINE);
+    EXPECT_FALSE(reg.OpenKey(kKey, true));
+    EXPECT_FALSE(reg.ValueExists(QStringLiteral("started")));
+}
+
+TEST(Registry, AValueThatCannotBeWrittenIsReportedAndNotRemembered) {
+    test::ScopedSettingsStore store;
+    TRegistry reg;
+    reg.SetRootKey(HKEY::HKEY_LOCAL_MACHINE);
+    ASSERT_TRUE(reg.OpenKey(kKey, true));
+    try {
+        test::FileSizeLimit limit(0);
+        reg.WriteInteger(QStringLiteral("started"), 1);
+        ADD_FAILURE() << "the write went through";
+    } catch (const ERegistryException& e) {
+        EXPECT_EQ(e.message(), QStringLiteral("Failed to set data for 'started'"));
+    }
+    TRegistry again;
+    again.SetRootKey(HKEY::HKEY_LOCAL_MACHINE);
+    EXPECT_FALSE(again.OpenKey(kKey, false) && again.ValueExists(QStringLiteral("started")));
+}
+
+}  // namespace
+}  // namespace pellax

@@ -1,0 +1,98 @@
+#include "support/manualtickers.h"
+
+#include <algorithm>
+#include <vector>
+
+namespace pellax::test {
+
+namespace {
+
+class ManualTicker;
+
+}  // namespace
+
+struct ManualTickers::Registry {
+    std::vector<ManualTicker*> live;
+};
+
+namespace {
+
+class ManualTicker final : public Ticker {
+public:
+    ManualTicker(Callback onTick, std::shared_ptr<ManualTickers::Registry> registry)
+        : onTick_(std::move(onTick)), registry_(std::move(registry)) {
+        registry_->live.push_back(this);
+    }
+    ~ManualTicker() override {
+        auto& live = registry_->live;
+        live.erase(std::remove(live.begin(), live.end(), this), live.end());
+    }
+
+    void setInterval(int ms) override {
+        interval_ = ms < 0 ? 0 : ms;
+        elapsed_ = 0;
+    }
+    int interval() const noexcept override { return interval_; }
+    void setEnabled(bool enabled) override {
+        if (enabled != enabled_)
+            elapsed_ = 0;
+        enabled_ = enabled;
+    }
+    bool enabled() const noexcept override { return enabled_; }
+
+    // Ticks for `ms` more milliseconds; false once the ticker has gone.
+    void pass(int ms, const std::shared_ptr<ManualTickers::Registry>& registry) {
+        elapsed_ += ms;
+        while (running() && elapsed_ >= interval_) {
+            elapsed_ -= interval_;
+            onTick_();
+            if (std::find(registry->live.begin(), registry->live.end(), this) == registry->live.end())
+                return;
+        }
+    }
+
+private:
+    Callback onTick_;
+    std::shared_ptr<ManualTickers::Registry> registry_;
+    int interval_ = 0;
+    int elapsed_ = 0;
+    bool enabled_ = false;
+};
+
+// Tickers made or freed by a tick are looked up again before each call.
+template <class F>
+void forEachLive(const std::shared_ptr<ManualTickers::Registry>& registry, F&& f) {
+    const std::vector<ManualTicker*> snapshot = registry->live;
+    for (ManualTicker* t : snapshot) {
+        if (std::find(registry->live.begin(), registry->live.end(), t) != registry->live.end())
+            f(*t);
+    }
+}
+
+}  // namespace
+
+ManualTickers::ManualTickers() : registry_(std::make_shared<Registry>()) {}
+
+ManualTickers::~ManualTickers() = default;
+
+std::unique_ptr<Ticker> ManualTickers::create(Ticker::Callback onTick) {
+    return std::make_unique<ManualTicker>(std::move(onTick), registry_);
+}
+
+void ManualTickers::advance(int ms) {
+    forEachLive(registry_, [&](ManualTicker& t) { t.pass(ms, registry_); });
+}
+
+void ManualTickers::tickAll() {
+    forEachLive(registry_, [&](ManualTicker& t) {
+        if (t.running())
+            t.pass(t.interval(), registry_);
+    });
+}
+
+std::size_t ManualTickers::runningCount() const {
+    return static_cast<std::size_t>(
+        std::count_if(registry_->live.begin(), registry_->live.end(), [](const ManualTicker* t) { return t->running(); }));
+}
+
+}  // namespace pellax::test
