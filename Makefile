@@ -11,7 +11,7 @@ WERROR     := $(if $(CI),ON,OFF)
 CCACHE     := $(shell command -v ccache 2>/dev/null)
 CMAKE_FLAGS = -G Ninja -DPELLAX_WERROR=$(WERROR) $(if $(CCACHE),-DCMAKE_CXX_COMPILER_LAUNCHER=$(CCACHE))
 
-.PHONY: all setup build run test test-plain test-asan bench clean
+.PHONY: all setup build run test test-plain test-asan bench install clean
 
 all: build
 
@@ -37,6 +37,12 @@ test-asan: setup
 	  LSAN_OPTIONS=suppressions=$(CURDIR)/scripts/lsan.supp:print_suppressions=0 \
 	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 	  ctest --test-dir $(ASAN_BUILD) -j $(JOBS) --output-on-failure
+
+# Installs under PREFIX (default /usr/local); DESTDIR is honoured for packaging.
+PREFIX     ?= /usr/local
+
+install: build
+	cmake --install $(BUILD) --prefix $(PREFIX)
 
 bench: build
 	@for b in $(BUILD)/bench/*/pellax_bench_*; do echo "== $$b"; $$b; done

@@ -1,17 +1,23 @@
 #include "app/program.h"
 
+#include "app/appicon.h"
+
 #include "framework/application.h"
 #include "got/mainform.h"
 #include "templatelist/templateform.h"
 #include "trigger/triggercommands.h"
 
 #include <QAction>
+#include <QGuiApplication>
 #include <QMenuBar>
 
 namespace pellax {
 
-Program::Program()
-    : mainform_(std::make_unique<Tmainform>()), templateform_(new Ttemplateform(mainform_.get())) {
+Program::Program() {
+    // Set before the first window exists, so that every window carries it.
+    QGuiApplication::setWindowIcon(appIcon());
+    mainform_ = std::make_unique<Tmainform>();
+    templateform_ = new Ttemplateform(mainform_.get());
     Application::instance().setMainForm(mainform_.get());
     menu_ = buildMainMenu(mainform_->menuBar());
     wireMenu();

@@ -41,7 +41,7 @@ private:
 
     std::unique_ptr<Tmainform> mainform_;
     // A child of the main window, so that the tool window stays with it; Qt frees it.
-    Ttemplateform* templateform_;
+    Ttemplateform* templateform_ = nullptr;
     MainMenu menu_;
 };
 
