@@ -23,7 +23,8 @@ Commands:
 
 A folder may stand wherever FILE does, for its files with the command's
 extension (.got, .trg or .lst, in any case), sorted by name; its subfolders
-are not searched.
+are not searched. Put "--" before a FILE or ENTRY that begins with "-":
+nothing after it is taken as an option.
 
 Failures go to standard error with the texts the editor shows ("File not
 found." ...). Every file is tried; the exit status is 1 when anything failed
