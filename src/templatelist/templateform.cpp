@@ -21,7 +21,6 @@ namespace {
 
 const QString kTemplateFilter = QStringLiteral("Template files|*.lst");
 const QString kTemplateExt = QStringLiteral("*.lst");
-constexpr QChar kQuote = u'"';
 // The longest name the rename box accepts.
 constexpr int kMaxEntryLength = 255;
 
@@ -89,13 +88,9 @@ int Ttemplateform::selectedRow() const {
 }
 
 void Ttemplateform::Button1Click() {
-    QString entry = curgot->text();
-    if (entry.isEmpty())
+    if (curgot->text().isEmpty())
         return;
-    if (!entry.startsWith(kQuote))
-        entry.prepend(kQuote);
-    if (!entry.endsWith(kQuote))
-        entry.append(kQuote);
+    const QString entry = quotedEntry(curgot->text());
     curgot->setText(entry);
     gotlist->addItem(entry);
 }

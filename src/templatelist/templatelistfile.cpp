@@ -11,6 +11,7 @@ namespace {
 constexpr char kCR = 13;
 constexpr char kLF = 10;
 constexpr char kEndOfText = 26;
+constexpr QChar kQuote = u'"';
 
 }  // namespace
 
@@ -39,6 +40,14 @@ QStringList parseTemplateList(QByteArrayView bytes) {
     if (start < size)
         entries.append(decodeAnsi(QByteArrayView(data + start, size - start)));
     return entries;
+}
+
+QString quotedEntry(QString text) {
+    if (!text.startsWith(kQuote))
+        text.prepend(kQuote);
+    if (!text.endsWith(kQuote))
+        text.append(kQuote);
+    return text;
 }
 
 QByteArray serialiseTemplateList(const QStringList& entries) {

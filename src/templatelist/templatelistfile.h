@@ -13,6 +13,11 @@ namespace pellax {
 // entries. Every other byte is part of an entry and survives a round trip.
 QStringList parseTemplateList(QByteArrayView bytes);
 
+// An entry as the list window's Add makes it: a double quote put in front and
+// one at the end where the text does not already have them, so a text of one
+// double quote stays as it is.
+QString quotedEntry(QString text);
+
 // Every entry followed by CR LF.
 QByteArray serialiseTemplateList(const QStringList& entries);
 

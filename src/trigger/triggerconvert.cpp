@@ -4,8 +4,8 @@
 #include "framework/inputfile.h"
 #include "framework/ioerror.h"
 
-#include <cstring>
 #include <array>
+#include <cstring>
 
 namespace pellax {
 
@@ -52,5 +52,9 @@ TriggerCopyOutcome convertTriggerFile(bool strip, const QString& source, const Q
     output.commit();
     return TriggerCopyOutcome::Written;
 }
+
+QString triggerOutputName(const QString& fileName) { return fileName + QStringLiteral("ed"); }
+
+QString alreadyHasHeaderText() { return QStringLiteral("File already has a header"); }
 
 }  // namespace pellax

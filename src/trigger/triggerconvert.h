@@ -21,4 +21,10 @@ enum class TriggerCopyOutcome {
 // as it was, and no temporary file remains.
 TriggerCopyOutcome convertTriggerFile(bool strip, const QString& source, const QString& target);
 
+// The file a conversion writes: the source's name with "ed" appended.
+QString triggerOutputName(const QString& fileName);
+
+// What the user is told when add finds the header already there.
+QString alreadyHasHeaderText();
+
 }  // namespace pellax
