@@ -5,8 +5,14 @@
 namespace pellax {
 
 TComponent::TComponent(TComponent* owner, QString name) : owner_(owner), name_(std::move(name)) {
-    if (owner_)
+    if (owner_) {
+        // A window building its controls ends their loading with its own.
+        if (owner_->isLoading()) {
+            setState(ComponentState::Loading, true);
+            setState(ComponentState::Reading, owner_->isReading());
+        }
         owner_->insert(this);
+    }
 }
 
 TComponent::~TComponent() {
@@ -18,6 +24,12 @@ TComponent::~TComponent() {
         child->owner_ = nullptr;
     if (owner_)
         owner_->remove(this);
+    while (!freeNotifies_.empty()) {
+        TComponent* other = freeNotifies_.back();
+        freeNotifies_.pop_back();
+        unlink(other->freeNotifies_, this);
+        other->Notification(this, Operation::Remove);
+    }
 }
 
 TComponent* TComponent::FindComponent(const QString& name) const {
@@ -46,6 +58,28 @@ void TComponent::EndLoading() {
 }
 
 void TComponent::Loaded() {}
+
+void TComponent::FreeNotification(TComponent* component) {
+    if (!component || component == this)
+        return;
+    if (std::find(freeNotifies_.begin(), freeNotifies_.end(), component) != freeNotifies_.end())
+        return;
+    freeNotifies_.push_back(component);
+    component->freeNotifies_.push_back(this);
+}
+
+void TComponent::RemoveFreeNotification(TComponent* component) {
+    if (!component)
+        return;
+    unlink(freeNotifies_, component);
+    unlink(component->freeNotifies_, this);
+}
+
+void TComponent::unlink(std::vector<TComponent*>& list, TComponent* component) {
+    list.erase(std::remove(list.begin(), list.end(), component), list.end());
+}
+
+void TComponent::DefineProperties(TFiler&) {}
 
 void TComponent::Notification(TComponent*, Operation) {}
 

@@ -21,11 +21,14 @@ enum class ComponentState : std::uint8_t {
 
 enum class Operation { Insert, Remove };
 
+class TFiler;
+
 // A named part of a window. Components form an owner tree: an owner knows the
 // components it holds, tells them when another component goes away, and ends
-// their loading phase with Loaded(). Ownership of the memory is separate: a
-// component either lives inside its owner (`own`) or is a Qt object with a Qt
-// parent; the owner tree only records the relation.
+// their loading phase with Loaded(); a component made while its owner loads
+// loads with it. Ownership of the memory is separate: a component either lives
+// inside its owner (`own`) or is a Qt object with a Qt parent; the owner tree
+// only records the relation.
 class TComponent {
 public:
     explicit TComponent(TComponent* owner = nullptr, QString name = {});
@@ -69,6 +72,16 @@ public:
         return own(std::make_unique<T>(this, std::forward<Args>(args)...));
     }
 
+    // Asks to be told, through Notification(component, Remove), when `component`
+    // is freed, wherever it sits in the owner tree. The link works both ways:
+    // whichever of the two goes first, the other is told.
+    void FreeNotification(TComponent* component);
+    void RemoveFreeNotification(TComponent* component);
+
+    // Offers the properties that a window description stores beside the
+    // published ones to `filer`, which writes or reads them.
+    virtual void DefineProperties(TFiler& filer);
+
 protected:
     // Called once when loading ends, after the loading state is cleared; the
     // component's description is complete.
@@ -82,12 +95,15 @@ private:
     void insert(TComponent* child);
     void remove(TComponent* child);
     void notifyAll(TComponent* component, Operation operation);
+    static void unlink(std::vector<TComponent*>& list, TComponent* component);
 
     TComponent* owner_ = nullptr;
     QString name_;
     unsigned state_ = 0;
     std::vector<TComponent*> components_;
     std::vector<std::unique_ptr<TComponent>> owned_;
+    // Both directions of every free-notification link this component is part of.
+    std::vector<TComponent*> freeNotifies_;
 };
 
 }  // namespace pellax

@@ -126,6 +126,17 @@ void TControl::handDownToChildren(bool font) {
     }
 }
 
+void TControl::Broadcast(unsigned message) {
+    for (QObject* child : children()) {
+        if (auto* c = qobject_cast<TControl*>(child))
+            c->Perform(message);
+    }
+}
+
+bool TControl::DialogChar(QChar) { return false; }
+
+bool TControl::ControlMessage(unsigned) { return false; }
+
 void TControl::SetControlStyle(unsigned style) {
     style_ = style;
     setAttribute(Qt::WA_OpaquePaintEvent, (style & csOpaque) != 0);

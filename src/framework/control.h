@@ -12,6 +12,9 @@
 
 namespace pellax {
 
+// Messages that controls send each other are numbered from here.
+inline constexpr unsigned CM_BASE = 0xB000;
+
 // Control-style flags.
 enum ControlStyle : unsigned {
     csOpaque = 1u << 0,        // paints every pixel of its bounds; nothing behind it is drawn first
@@ -86,6 +89,15 @@ public:
     void ParentFontChanged();
     void ParentColorChanged();
 
+    // Hands `message` (CM_BASE + n) to the control; true when it handled it.
+    bool Perform(unsigned message) { return ControlMessage(message); }
+    // Hands `message` to every control directly inside this one.
+    void Broadcast(unsigned message);
+
+    // Offered a key pressed with Alt (a dialog character) by its window; true
+    // when the key was this control's accelerator and it acted on it.
+    virtual bool DialogChar(QChar key);
+
 protected:
     // Draws the control on Canvas(); the default draws nothing.
     virtual void Paint();
@@ -96,6 +108,8 @@ protected:
     virtual void EnabledChanged() { Invalidate(); }
     virtual void MouseEnter() {}
     virtual void MouseLeave() {}
+    // The handler of Perform(); the default handles nothing.
+    virtual bool ControlMessage(unsigned message);
 
     void paintEvent(QPaintEvent* event) override;
     void enterEvent(QEnterEvent* event) override;

@@ -3,8 +3,10 @@
 #include "framework/application.h"
 #include "framework/control.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLayout>
 #include <QMenuBar>
 #include <QScreen>
@@ -19,6 +21,9 @@ TForm::TForm(const QString& name, QWidget* parent)
     setCentralWidget(client_);
     applyWindowFlags();
     applyPalette();
+    // Key presses go to the focused widget, so the window watches them on their way there.
+    if (QCoreApplication* app = QCoreApplication::instance())
+        app->installEventFilter(this);
 }
 
 TForm::~TForm() = default;
@@ -94,6 +99,47 @@ void TForm::Show() {
     show();
     raise();
     activateWindow();
+}
+
+bool TForm::DialogChar(QChar key) {
+    for (TControl* control : client_->findChildren<TControl*>()) {
+        if (control->DialogChar(key))
+            return true;
+    }
+    return false;
+}
+
+namespace {
+
+// The character of an Alt+key press, or a null character for any other key.
+QChar dialogCharOf(const QKeyEvent& key) {
+    const Qt::KeyboardModifiers mods = key.modifiers() & ~(Qt::ShiftModifier | Qt::KeypadModifier);
+    if (mods != Qt::AltModifier)
+        return {};
+    if (!key.text().isEmpty() && key.text().at(0).isPrint())
+        return key.text().at(0);
+    const int k = key.key();
+    if ((k >= Qt::Key_A && k <= Qt::Key_Z) || (k >= Qt::Key_0 && k <= Qt::Key_9))
+        return QChar(k);
+    return {};
+}
+
+}  // namespace
+
+bool TForm::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::KeyPress || !watched->isWidgetType())
+        return QMainWindow::eventFilter(watched, event);
+    if (static_cast<QWidget*>(watched)->window() != this)
+        return QMainWindow::eventFilter(watched, event);
+    const QChar key = dialogCharOf(*static_cast<QKeyEvent*>(event));
+    if (key.isNull())
+        return QMainWindow::eventFilter(watched, event);
+    bool handled = false;
+    if (Application::exists())
+        Application::instance().guard([&] { handled = DialogChar(key); });
+    else
+        handled = DialogChar(key);
+    return handled || QMainWindow::eventFilter(watched, event);
 }
 
 void TForm::showEvent(QShowEvent* event) {

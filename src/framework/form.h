@@ -44,7 +44,13 @@ public:
     // Shows the window (placed by Position the first time) and brings it to the front.
     void Show();
 
+    // Offers a key pressed with Alt to the controls on the window until one
+    // takes it as its accelerator; true when one did.
+    bool DialogChar(QChar key);
+
 protected:
+    // Catches Alt+key presses meant for any widget of this window.
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
 

@@ -186,4 +186,14 @@ TextLayout layoutText(const QString& text, const TRect& r, unsigned format, cons
     return layout;
 }
 
+QChar accelCharOf(const QString& caption) {
+    const PlainLine plain = stripPrefix(caption);
+    return plain.accel >= 0 ? plain.text.at(plain.accel) : QChar();
+}
+
+bool IsAccel(QChar key, const QString& caption) {
+    const QChar accel = accelCharOf(caption);
+    return !accel.isNull() && !key.isNull() && key.toCaseFolded() == accel.toCaseFolded();
+}
+
 }  // namespace pellax

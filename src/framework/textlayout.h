@@ -47,4 +47,10 @@ struct TextLayout {
 // single line centred vertically or put at the bottom.
 TextLayout layoutText(const QString& text, const TRect& r, unsigned format, const TextMetrics& metrics);
 
+// The accelerator character of a caption: the one after the last single '&'
+// ("&&" is an ampersand), as DrawText underlines it; a null character if none.
+QChar accelCharOf(const QString& caption);
+// Whether `key` is the caption's accelerator, regardless of case.
+bool IsAccel(QChar key, const QString& caption);
+
 }  // namespace pellax

@@ -1,4 +1,5 @@
 #include "framework/component.h"
+#include "framework/filer.h"
 
 #include "support/qtprinters.h"
 
@@ -62,6 +63,77 @@ TEST(Component, SiblingsAreToldWhenOneGoes) {
     EXPECT_EQ(form.Components().size(), 1u);
     ASSERT_EQ(keeper.removed.size(), 1u);
     ASSERT_EQ(form.removed.size(), 1u);
+}
+
+TEST(Component, MadeWhileItsOwnerLoadsItLoadsWithIt) {
+    std::vector<QString> log;
+    Probe form(nullptr, QStringLiteral("form"), &log);
+    form.BeginLoading();
+    Probe& late = form.own(std::make_unique<Probe>(&form, QStringLiteral("late"), &log));
+    EXPECT_TRUE(late.isLoading());
+    EXPECT_TRUE(late.isReading());
+    form.EndLoading();
+    EXPECT_FALSE(late.isLoading());
+    EXPECT_EQ(log, (std::vector<QString>{QStringLiteral("loaded late"), QStringLiteral("loaded form")}));
+    Probe& after = form.own(std::make_unique<Probe>(&form, QStringLiteral("after"), &log));
+    EXPECT_FALSE(after.isLoading());
+}
+
+TEST(Component, FreeNotificationReachesAcrossOwnersEitherWay) {
+    std::vector<QString> log;
+    Probe watcher(nullptr, QStringLiteral("watcher"), &log);
+    {
+        Probe watched(nullptr, QStringLiteral("watched"), &log);
+        watcher.FreeNotification(&watched);
+        watcher.FreeNotification(&watched);  // once is enough
+    }
+    ASSERT_EQ(watcher.removed.size(), 1u);
+
+    // Whichever goes first, the other is not left pointing at it.
+    auto first = std::make_unique<Probe>(nullptr, QStringLiteral("first"), &log);
+    {
+        Probe second(nullptr, QStringLiteral("second"), &log);
+        second.FreeNotification(first.get());
+        first.reset();
+        EXPECT_EQ(second.removed.size(), 1u);
+    }
+
+    Probe other(nullptr, QStringLiteral("other"), &log);
+    {
+        Probe gone(nullptr, QStringLiteral("gone"), &log);
+        other.FreeNotification(&gone);
+        other.RemoveFreeNotification(&gone);
+    }
+    EXPECT_TRUE(other.removed.empty());
+}
+
+// A component with one stored property beside its published ones.
+class Stored : public TComponent {
+public:
+    QString value;
+    void DefineProperties(TFiler& filer) override {
+        filer.DefineProperty(
+            QStringLiteral("Hidden"), [this](const QString& v) { value = v; }, [this] { return value; },
+            !value.isEmpty());
+    }
+};
+
+TEST(Filer, WritesOnlyWhatHasDataAndReadsByName) {
+    Stored c;
+    TPropertyWriter empty;
+    empty.Write(c);
+    EXPECT_TRUE(empty.values().empty());
+
+    c.value = QStringLiteral("x");
+    TPropertyWriter writer;
+    writer.Write(c);
+    EXPECT_EQ(writer.values(), (StoredProperties{{QStringLiteral("Hidden"), QStringLiteral("x")}}));
+
+    Stored d;
+    TPropertyReader({{QStringLiteral("Other"), QStringLiteral("y")}}).Read(d);
+    EXPECT_TRUE(d.value.isEmpty());
+    TPropertyReader(writer.values()).Read(d);
+    EXPECT_EQ(d.value, QStringLiteral("x"));
 }
 
 }  // namespace

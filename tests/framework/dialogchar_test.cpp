@@ -1,0 +1,65 @@
+#include "framework/control.h"
+#include "framework/form.h"
+#include "framework/textlayout.h"
+
+#include "support/qtprinters.h"
+
+#include <QLineEdit>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace pellax {
+namespace {
+
+TEST(Accelerator, IsTheCharacterAfterTheLastSingleAmpersand) {
+    EXPECT_TRUE(IsAccel(u'f', QStringLiteral("&File")));
+    EXPECT_TRUE(IsAccel(u'F', QStringLiteral("&file")));
+    EXPECT_FALSE(IsAccel(u'i', QStringLiteral("&File")));
+    EXPECT_FALSE(IsAccel(u'b', QStringLiteral("a&&b")));  // an ampersand, not a mark
+    EXPECT_TRUE(IsAccel(u'x', QStringLiteral("&&&x")));
+    EXPECT_TRUE(IsAccel(u'b', QStringLiteral("&a&b")));
+    EXPECT_FALSE(IsAccel(u'a', QStringLiteral("&a&b")));
+    EXPECT_TRUE(accelCharOf(QStringLiteral("x&")).isNull());
+    EXPECT_TRUE(accelCharOf(QString()).isNull());
+}
+
+// Takes the dialog characters it is told to and records every one offered.
+class KeyProbe : public TGraphicControl {
+public:
+    KeyProbe(TForm& form, QChar takes) : TGraphicControl(&form, form.client()), takes_(takes) {}
+    bool DialogChar(QChar key) override {
+        offered.append(key);
+        return key == takes_;
+    }
+    QString offered;
+
+private:
+    QChar takes_;
+};
+
+TEST(Accelerator, WindowOffersAltKeysToItsControlsUntilOneTakesIt) {
+    TForm form(QStringLiteral("form"));
+    auto* edit = new QLineEdit(form.client());
+    KeyProbe first(form, u'q');
+    KeyProbe second(form, u't');
+    form.Show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    edit->setFocus();
+
+    QTest::keyClick(edit, Qt::Key_T, Qt::AltModifier);
+    EXPECT_EQ(first.offered, QStringLiteral("t"));
+    EXPECT_EQ(second.offered, QStringLiteral("t"));
+    EXPECT_TRUE(edit->text().isEmpty());  // taken, so the edit never saw it
+
+    QTest::keyClick(edit, Qt::Key_Q, Qt::AltModifier);
+    EXPECT_EQ(second.offered, QStringLiteral("t"));  // the first took it
+
+    QTest::keyClick(edit, Qt::Key_T);
+    EXPECT_EQ(edit->text(), QStringLiteral("t"));
+    QTest::keyClick(edit, Qt::Key_T, Qt::ControlModifier | Qt::AltModifier);
+    EXPECT_EQ(first.offered, QStringLiteral("tq"));  // plain and Ctrl+Alt keys are not dialog characters
+}
+
+}  // namespace
+}  // namespace pellax
