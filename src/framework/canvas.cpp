@@ -4,9 +4,10 @@
 
 #include <QPaintDevice>
 #include <QPainter>
-#include <QPainterPath>
 #include <QPolygon>
 
+#include <algorithm>
+#include <array>
 #include <cstdlib>
 
 namespace pellax {
@@ -132,19 +133,87 @@ void TCanvas::FrameRect(const TRect& r) {
     fillQRect(toQRect({r.Right - 1, r.Top, r.Right, r.Bottom}), c);
 }
 
-// Bresenham from a towards b; b itself is left for the next segment to paint.
-void TCanvas::drawLineExcludingEnd(TPoint a, TPoint b) {
-    const QColor c = qcolor(state_.pen.Color);
-    if (a.Y == b.Y) {
-        const int from = a.X < b.X ? a.X : b.X + 1;
-        const int to = a.X < b.X ? b.X : a.X + 1;
-        fillQRect(QRect(from, a.Y, to - from, 1), c);
-        return;
+std::vector<PixelSpan> polygonSpans(std::span<const TPoint> points) {
+    std::vector<PixelSpan> spans;
+    if (points.size() < 3)
+        return spans;
+    int top = points[0].Y, bottom = points[0].Y;
+    for (const TPoint& p : points) {
+        top = std::min(top, p.Y);
+        bottom = std::max(bottom, p.Y);
     }
-    if (a.X == b.X) {
-        const int from = a.Y < b.Y ? a.Y : b.Y + 1;
-        const int to = a.Y < b.Y ? b.Y : a.Y + 1;
-        fillQRect(QRect(a.X, from, 1, to - from), c);
+    // Where an edge crosses the centre line of a row: x = num / den, exactly.
+    struct Crossing {
+        long long num, den;
+        double at() const { return static_cast<double>(num) / static_cast<double>(den); }
+    };
+    const auto floorDiv = [](long long a, long long b) { return a / b - ((a % b != 0) && ((a < 0) != (b < 0))); };
+    const auto ceilDiv = [&](long long a, long long b) { return -floorDiv(-a, b); };
+    std::vector<Crossing> crossings;
+    for (int y = top; y < bottom; ++y) {
+        crossings.clear();
+        const long long centre2 = 2LL * y + 1;  // twice the centre line's y
+        for (std::size_t i = 0; i < points.size(); ++i) {
+            const TPoint a = points[i];
+            const TPoint b = points[(i + 1) % points.size()];
+            // Vertices lie on whole numbers and centre lines between them, so no
+            // crossing is ever counted twice.
+            if ((2LL * a.Y < centre2) == (2LL * b.Y < centre2))
+                continue;
+            long long num = 2LL * a.X * (b.Y - a.Y) + (centre2 - 2LL * a.Y) * (b.X - a.X);
+            long long den = 2LL * (b.Y - a.Y);
+            if (den < 0) {
+                num = -num;
+                den = -den;
+            }
+            crossings.push_back({num, den});
+        }
+        std::sort(crossings.begin(), crossings.end(), [](const Crossing& l, const Crossing& r) {
+            return l.num * r.den < r.num * l.den;
+        });
+        for (std::size_t i = 0; i + 1 < crossings.size(); i += 2) {
+            // Pixels whose centre x + 0.5 lies in [from, to], both ends included.
+            const Crossing& from = crossings[i];
+            const Crossing& to = crossings[i + 1];
+            const int left = static_cast<int>(ceilDiv(2 * from.num - from.den, 2 * from.den));
+            const int right = static_cast<int>(floorDiv(2 * to.num - to.den, 2 * to.den));
+            if (left <= right)
+                spans.push_back({y, left, right});
+        }
+    }
+    return spans;
+}
+
+namespace {
+
+// Whether the pixel at `step` along a one-pixel line is painted: dashes of 18
+// pixels with gaps of 6, dots of 3 with gaps of 3, carried on from one segment
+// to the next as on the desktop.
+bool patternOn(TPenStyle style, int step) {
+    switch (style) {
+    case TPenStyle::psDash: return step % 24 < 18;
+    case TPenStyle::psDot: return step % 6 < 3;
+    default: return true;
+    }
+}
+
+}  // namespace
+
+// Bresenham from a towards b; b itself is left for the next segment to paint.
+void TCanvas::drawLineExcludingEnd(TPoint a, TPoint b, int& step) {
+    if (a == b)
+        return;
+    const QColor c = qcolor(state_.pen.Color);
+    const TPenStyle style = state_.pen.Style;
+    if (style == TPenStyle::psSolid && (a.Y == b.Y || a.X == b.X)) {
+        // Straight solid lines in one fill.
+        const int dx = (b.X > a.X) - (b.X < a.X), dy = (b.Y > a.Y) - (b.Y < a.Y);
+        const int length = std::abs(b.X - a.X) + std::abs(b.Y - a.Y);
+        const TPoint last{b.X - dx, b.Y - dy};
+        fillQRect(QRect(QPoint(std::min(a.X, last.X), std::min(a.Y, last.Y)),
+                        QPoint(std::max(a.X, last.X), std::max(a.Y, last.Y))),
+                  c);
+        step += length;
         return;
     }
     const int dx = std::abs(b.X - a.X), sx = a.X < b.X ? 1 : -1;
@@ -152,7 +221,8 @@ void TCanvas::drawLineExcludingEnd(TPoint a, TPoint b) {
     int err = dx + dy;
     int x = a.X, y = a.Y;
     while (x != b.X || y != b.Y) {
-        fillQRect(QRect(x, y, 1, 1), c);
+        if (patternOn(style, step++))
+            fillQRect(QRect(x, y, 1, 1), c);
         const int e2 = 2 * err;
         if (e2 >= dy) {
             err += dy;
@@ -168,17 +238,15 @@ void TCanvas::drawLineExcludingEnd(TPoint a, TPoint b) {
 void TCanvas::Polyline(std::span<const TPoint> points) {
     if (state_.pen.Style == TPenStyle::psClear || points.size() < 2)
         return;
-    if (state_.pen.Width <= 1 && state_.pen.Style == TPenStyle::psSolid) {
+    if (state_.pen.Width <= 1) {
+        int step = 0;
         for (std::size_t i = 1; i < points.size(); ++i)
-            drawLineExcludingEnd(points[i - 1], points[i]);
+            drawLineExcludingEnd(points[i - 1], points[i], step);
         return;
     }
+    // A wide pen draws solid whatever its style, as on the desktop.
     QPainter& p = paint();
-    QPen pen(qcolor(state_.pen.Color), state_.pen.Width,
-             state_.pen.Style == TPenStyle::psDash  ? Qt::DashLine
-             : state_.pen.Style == TPenStyle::psDot ? Qt::DotLine
-                                                    : Qt::SolidLine);
-    p.setPen(pen);
+    p.setPen(QPen(qcolor(state_.pen.Color), state_.pen.Width, Qt::SolidLine));
     QPolygon poly;
     for (const TPoint& pt : points)
         poly << QPoint(pt.X, pt.Y);
@@ -188,17 +256,10 @@ void TCanvas::Polyline(std::span<const TPoint> points) {
 void TCanvas::Polygon(std::span<const TPoint> points) {
     if (points.size() < 3)
         return;
-    QPainter& p = paint();
-    QPolygon poly;
-    for (const TPoint& pt : points)
-        poly << QPoint(pt.X, pt.Y);
     if (state_.brush.Style == TBrushStyle::bsSolid) {
-        // Sampled at pixel centres, so the right and bottom edges stay outside, as on the desktop.
-        QPainterPath path;
-        path.setFillRule(Qt::OddEvenFill);
-        path.addPolygon(QPolygonF(poly));
-        path.closeSubpath();
-        p.fillPath(path, qcolor(state_.brush.Color));
+        const QColor c = qcolor(state_.brush.Color);
+        for (const PixelSpan& span : polygonSpans(points))
+            fillQRect(QRect(span.left, span.y, span.right - span.left + 1, 1), c);
     }
     if (state_.pen.Style != TPenStyle::psClear) {
         std::vector<TPoint> closed(points.begin(), points.end());
@@ -216,11 +277,11 @@ void TCanvas::Rectangle(const TRect& r) {
     }
     if (!pen || r.IsEmpty())
         return;
-    if (state_.pen.Style != TPenStyle::psSolid) {
-        QPainter& p = paint();
-        p.setPen(QPen(qcolor(state_.pen.Color), 1, state_.pen.Style == TPenStyle::psDash ? Qt::DashLine : Qt::DotLine));
-        p.setBrush(Qt::NoBrush);
-        p.drawRect(QRect(r.Left, r.Top, r.Width() - 1, r.Height() - 1));
+    if (state_.pen.Style != TPenStyle::psSolid && state_.pen.Width <= 1) {
+        // Round the inside of the bounds from the top-left corner, clockwise.
+        const std::array<TPoint, 5> outline{
+            {{r.Left, r.Top}, {r.Right - 1, r.Top}, {r.Right - 1, r.Bottom - 1}, {r.Left, r.Bottom - 1}, {r.Left, r.Top}}};
+        Polyline(outline);
         return;
     }
     // A pen of width w is centred on the outline through the outer pixels.

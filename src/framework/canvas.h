@@ -54,6 +54,21 @@ struct TBrush {
     friend bool operator==(const TBrush&, const TBrush&) = default;
 };
 
+// One row of pixels, `left` to `right` inclusive.
+struct PixelSpan {
+    int y = 0;
+    int left = 0;
+    int right = 0;
+    friend bool operator==(const PixelSpan&, const PixelSpan&) = default;
+};
+
+// The pixels a polygon with the pen off fills: those whose centre lies inside
+// it (odd-even rule), or exactly on a slanted edge. Straight edges through whole
+// coordinates never pass through a centre, so a rectangle fills without its
+// right column and bottom row, as on the desktop; and neighbouring polygons that
+// meet along a slant leave no unpainted pixel between them.
+std::vector<PixelSpan> polygonSpans(std::span<const TPoint> points);
+
 // The drawing surface the controls are written against: pen, brush and font
 // state and the desktop's drawing operations, over a QPainter with antialiasing
 // off so that every fill and line lands on exact pixels.
@@ -113,6 +128,7 @@ public:
     void FillRect(const TRect& r);
     void FrameRect(const TRect& r);
     // Joins the points with one-pixel lines; the last point itself is not painted.
+    // A dashed or dotted pen keeps its pattern round the corners; a wide pen draws solid.
     void Polyline(std::span<const TPoint> points);
     void Polygon(std::span<const TPoint> points);
     // Outline with the pen centred on the edges, inside filled with the brush.
@@ -162,7 +178,7 @@ private:
 
     QPainter& paint();
     void fillQRect(const QRect& r, const QColor& color);
-    void drawLineExcludingEnd(TPoint a, TPoint b);
+    void drawLineExcludingEnd(TPoint a, TPoint b, int& step);
     void fontChanged() noexcept;
 
     const SystemColors* colors_;

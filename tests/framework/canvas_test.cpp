@@ -75,6 +75,44 @@ TEST(Canvas, PolylineLeavesItsLastPointUnpainted) {
     EXPECT_EQ(at(img, 10, 9), kBlue);
 }
 
+TEST(Canvas, DashedOutlineStartsInTheCornerAndRunsRound) {
+    Surface s(30, 3);
+    s.canvas().SetPen({kRed, 1, TPenStyle::psDash});
+    s.canvas().SetBrushStyle(TBrushStyle::bsClear);
+    s.canvas().Rectangle({0, 0, 30, 3});
+    const QImage& img = s.image();
+    EXPECT_EQ(at(img, 0, 0), kRed);
+    EXPECT_EQ(at(img, 17, 0), kRed);
+    EXPECT_EQ(at(img, 18, 0), clWhite);  // 18 on, 6 off
+    EXPECT_EQ(at(img, 23, 0), clWhite);
+    EXPECT_EQ(at(img, 24, 0), kRed);
+    EXPECT_EQ(at(img, 29, 1), kRed);  // the pattern goes on down the right side
+    EXPECT_EQ(at(img, 18, 2), clWhite);  // ... and along the bottom: steps 42 to 47 are off
+    EXPECT_EQ(at(img, 13, 2), clWhite);
+    EXPECT_EQ(at(img, 12, 2), kRed);
+    EXPECT_EQ(at(img, 1, 1), clWhite);   // no fill
+}
+
+TEST(Canvas, PolygonFillsCentresInsideAndOnSlants) {
+    // Straight edges: the right column and the bottom row stay outside.
+    const std::array<TPoint, 4> box{{{1, 1}, {4, 1}, {4, 3}, {1, 3}}};
+    EXPECT_EQ(polygonSpans(box), (std::vector<PixelSpan>{{1, 1, 3}, {2, 1, 3}}));
+    // Two triangles that share a diagonal cover the square between them whole.
+    const std::array<TPoint, 3> upper{{{0, 0}, {4, 0}, {0, 4}}};
+    const std::array<TPoint, 3> lower{{{4, 0}, {4, 4}, {0, 4}}};
+    Surface s(4, 4);
+    s.canvas().SetPenStyle(TPenStyle::psClear);
+    s.canvas().SetBrushColor(kRed);
+    s.canvas().Polygon(upper);
+    s.canvas().SetBrushColor(kBlue);
+    s.canvas().Polygon(lower);
+    const QImage& img = s.image();
+    for (int y = 0; y < 4; ++y) {
+        for (int x = 0; x < 4; ++x)
+            EXPECT_EQ(at(img, x, y), x + y >= 3 ? kBlue : kRed) << x << "," << y;
+    }
+}
+
 TEST(Canvas, WidePenIsCentredOnTheOutline) {
     Surface s(100, 50);
     s.canvas().SetPen({kRed, 3, TPenStyle::psSolid});
