@@ -64,6 +64,8 @@ void Ttemplateform::buildControls() {
     gotlist->setSelectionMode(QAbstractItemView::SingleSelection);
     // Lists of a hundred thousand names must open and scroll without measuring every item.
     gotlist->setUniformItemSizes(true);
+    // Screen readers name the list after the heading above it.
+    gotlist->setAccessibleName(QStringLiteral("Template file contents"));
 }
 
 void Ttemplateform::buildMenu() {

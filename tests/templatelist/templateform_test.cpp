@@ -2,6 +2,7 @@
 
 #include "framework/application.h"
 
+#include <QAccessible>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -55,6 +56,12 @@ TEST_F(TemplateFormTest, ControlsAsDescribed) {
         w = w->nextInFocusChain();
     } while (w != form.gotlist);
     EXPECT_EQ(order, controls);
+}
+
+TEST_F(TemplateFormTest, ScreenReadersNameTheListAfterItsHeading) {
+    QAccessibleInterface* list = QAccessible::queryAccessibleInterface(form.gotlist);
+    ASSERT_NE(list, nullptr);
+    EXPECT_EQ(list->text(QAccessible::Name), QStringLiteral("Template file contents"));
 }
 
 TEST_F(TemplateFormTest, MenuAndDialogs) {
