@@ -42,6 +42,13 @@ InputFile::InputFile(const QString& path) {
     size_ = static_cast<std::int64_t>(st.st_size);
 }
 
+bool InputFile::isSameFileAs(const QString& path) const {
+    struct stat other {};
+    struct stat own {};
+    return ::stat(nativePath(path).constData(), &other) == 0 && ::fstat(fd_, &own) == 0 && other.st_dev == own.st_dev &&
+           other.st_ino == own.st_ino;
+}
+
 InputFile::~InputFile() {
     if (fd_ >= 0)
         ::close(fd_);

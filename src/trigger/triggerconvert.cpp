@@ -31,6 +31,9 @@ bool beginsWithHeader(const char* bytes, std::size_t size) {
 
 TriggerCopyOutcome convertTriggerFile(bool strip, const QString& source, const QString& target) {
     InputFile input(source);
+    // Writing the output would then rewrite the source the user asked to keep.
+    if (input.isSameFileAs(target))
+        throw EInOutError(ioerr::AccessDenied);
 
     // The first eight bytes decide everything, so the target is not touched before
     // the conversion is known to go ahead.

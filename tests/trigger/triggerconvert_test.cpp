@@ -190,6 +190,22 @@ TEST_F(TriggerConvertTest, AnOutputThatCannotBeWrittenIsDenied) {
     EXPECT_TRUE(QFileInfo(path(QStringLiteral("folder.trged"))).isDir());
 }
 
+TEST_F(TriggerConvertTest, AnOutputThatIsTheSourceItselfIsRefusedBeforeAnythingIsWritten) {
+    const QByteArray bytes("no header, either mode converts");
+    const QString src = source(bytes);
+    ASSERT_TRUE(QFile::link(src, output()));
+    const QString hardLink = path(QStringLiteral("hard.trg"));
+    ASSERT_EQ(::link(QFile::encodeName(src).constData(), QFile::encodeName(hardLink).constData()), 0);
+    for (const bool strip : {true, false}) {
+        for (const QString& target : {output(), src, hardLink})
+            EXPECT_EQ(ioErrorOf([&] { convertTriggerFile(strip, src, target); }), ioerr::AccessDenied)
+                << strip << " " << target.toStdString();
+    }
+    EXPECT_EQ(readFile(src), bytes);
+    EXPECT_TRUE(QFileInfo(output()).isSymLink());
+    EXPECT_EQ(files().join(QLatin1Char(' ')), QStringLiteral("hard.trg map.trg map.trged"));
+}
+
 TEST_F(TriggerConvertTest, AWriteThatFailsHalfWayLeavesTheOldOutput) {
     const QString previous = writeFile(QStringLiteral("map.trged"), QByteArray("previous output"));
     const QString src = source(noiseBytes(3 * kBlock, 7));
