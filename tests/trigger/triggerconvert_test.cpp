@@ -88,10 +88,12 @@ TEST_P(TriggerBlockTest, AddThenStripGivesTheOriginalBytes) {
     EXPECT_TRUE(stripped(withHeader) == original);
 }
 
-// Around the block size of a copy that the kernel cannot make itself.
+// Around the block size of a copy that the kernel cannot make itself, and around
+// the first page of an added header's output, written through a buffer.
 constexpr qsizetype kBlock = 1024 * 1024;
 INSTANTIATE_TEST_SUITE_P(AroundTheBlockSize, TriggerBlockTest,
                          ::testing::Values(kBlock - 8, kBlock - 1, kBlock, kBlock + 1, 3 * kBlock + 5));
+INSTANTIATE_TEST_SUITE_P(AroundTheFirstPage, TriggerBlockTest, ::testing::Values(4087, 4088, 4089, 8192));
 
 TEST_F(TriggerConvertTest, SourceErrorsLeaveTheOutputAlone) {
     const QString previous = writeFile(QStringLiteral("map.trged"), QByteArray("previous output"));
