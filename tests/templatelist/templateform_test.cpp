@@ -39,7 +39,7 @@ TEST_F(TemplateFormTest, ControlsAsDescribed) {
     EXPECT_EQ(form.curgot->geometry(), QRect(0, 416, 273, 21));
     EXPECT_EQ(form.curgot->text(), QStringLiteral("\"\""));
     EXPECT_EQ(form.gotlist->count(), 0);
-    EXPECT_TRUE(form.gotlist->uniformItemSizes());
+    EXPECT_EQ(form.gotlist->rowHeight(), 13);
 
     for (QWidget* w : {static_cast<QWidget*>(form.gotlist), static_cast<QWidget*>(form.curgot)}) {
         EXPECT_EQ(w->palette().color(QPalette::Base), QColor(Qt::black)) << w->objectName().toStdString();
@@ -173,7 +173,7 @@ TEST_F(TemplateFormTest, DoubleClickOnAnItemRenamesIt) {
     setItems({"a", "b", "c"});
     form.Show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
-    const QRect rect = form.gotlist->visualItemRect(form.gotlist->item(2));
+    const QRect rect = form.gotlist->visualRect(form.entries->index(2));
     ASSERT_TRUE(rect.isValid());
     EXPECT_EQ(rect.height(), 13);
     dialogs->answerInput(QStringLiteral("z"));
