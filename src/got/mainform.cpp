@@ -99,6 +99,23 @@ void Tmainform::buildControls() {
     UpDown1->Min = 0;
     UpDown1->Max = 0xFFFFFFFFll;
     UpDown1->parseText = [](const QString& text) -> std::optional<std::int64_t> { return textToUInt32(text); };
+    UpDown1->SetButtonNames(QStringLiteral("Increase minerals"), QStringLiteral("Decrease minerals"));
+    nameFieldsAfterLabels();
+}
+
+// Screen readers would name a field after its group box, and an editable combo
+// box after its text: each field takes its label's text as its name, and the
+// label becomes its buddy (the "labelled by" relation). No caption gets a mnemonic.
+void Tmainform::nameFieldsAfterLabels() {
+    const QList<QLabel*> labels = findChildren<QLabel*>();
+    for (const LabelFor& pair : mainformLabelFields()) {
+        QWidget* field = findChild<QWidget*>(QLatin1String(pair.field));
+        field->setAccessibleName(QLatin1String(pair.label));
+        for (QLabel* label : labels) {
+            if (label->text() == QLatin1String(pair.label))
+                label->setBuddy(field);
+        }
+    }
 }
 
 void Tmainform::connectHandlers() {

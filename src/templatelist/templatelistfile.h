@@ -1,5 +1,7 @@
 #pragma once
 
+#include "templatelist/templateentries.h"
+
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
@@ -23,6 +25,7 @@ QByteArray serialiseTemplateList(const QStringList& entries);
 
 // Reads the whole file before returning, so a failure leaves the caller's list alone.
 QStringList readTemplateList(const QString& path);
+TemplateEntries readTemplateEntries(const QString& path);
 
 // Replaces the file atomically: on failure it stays as it was.
 void writeTemplateList(const QString& path, const QStringList& entries);
