@@ -106,6 +106,10 @@ const QFont& TCanvas::qfont() const {
     return *qfont_;
 }
 
+int TCanvas::cellAscent() const { return metrics().ascent() + extraCellAscent(state_.font); }
+
+int TCanvas::cellHeight() const { return metrics().height() + extraCellAscent(state_.font); }
+
 const QFontMetrics& TCanvas::metrics() const {
     if (!metrics_)
         metrics_.emplace(qfont());
@@ -307,17 +311,18 @@ void TCanvas::TextOut(int x, int y, const QString& text, bool rightToLeft) {
     if (rightToLeft)
         p.setLayoutDirection(Qt::RightToLeft);
     if (state_.bkMode == TBkMode::Opaque)
-        p.fillRect(QRect(0, 0, fm.horizontalAdvance(text), fm.height()), qcolor(state_.bkColor));
+        p.fillRect(QRect(0, 0, fm.horizontalAdvance(text), cellHeight()), qcolor(state_.bkColor));
     p.setFont(qfont());
     p.setPen(qcolor(state_.font.Color));
-    p.drawText(QPoint(0, fm.ascent()), text);
+    p.drawText(QPoint(0, cellAscent()), text);
     p.restore();
 }
 
 int TCanvas::DrawText(const QString& text, TRect& r, unsigned format) {
     const QFontMetrics& fm = metrics();
-    const TextMetrics m{[&fm](QStringView s) { return fm.horizontalAdvance(s.toString()); }, fm.height(),
+    const TextMetrics m{[&fm](QStringView s) { return fm.horizontalAdvance(s.toString()); }, cellHeight(),
                         fm.averageCharWidth()};
+    const int ascent = cellAscent();
     const TextLayout layout = layoutText(text, r, format, m);
     if (format & DT_CALCRECT) {
         r.Right = r.Left + layout.width;
@@ -340,11 +345,11 @@ int TCanvas::DrawText(const QString& text, TRect& r, unsigned format) {
             p.fillRect(QRect(line.x, line.y, line.width, m.lineHeight), qcolor(state_.bkColor));
         for (std::size_t i = 0; i < line.runs.size(); ++i) {
             const TextRun& run = line.runs[i];
-            p.drawText(QPoint(line.x + run.x, line.y + fm.ascent()), run.text);
+            p.drawText(QPoint(line.x + run.x, line.y + ascent), run.text);
             if (static_cast<int>(i) == line.underlineRun) {
                 const int ux = line.x + run.x + fm.horizontalAdvance(run.text.left(line.underlineChar));
                 const int uw = fm.horizontalAdvance(run.text.mid(line.underlineChar, 1));
-                p.fillRect(QRect(ux, line.y + fm.ascent() + 1, uw, 1), textColor);
+                p.fillRect(QRect(ux, line.y + ascent + 1, uw, 1), textColor);
             }
         }
     }
@@ -354,7 +359,7 @@ int TCanvas::DrawText(const QString& text, TRect& r, unsigned format) {
 
 TPoint TCanvas::TextExtent(const QString& text) const {
     const QFontMetrics& fm = metrics();
-    return {fm.horizontalAdvance(text), fm.height()};
+    return {fm.horizontalAdvance(text), cellHeight()};
 }
 
 void TCanvas::SetClipRect(const TRect& r) { paint().setClipRect(toQRect(r), Qt::ReplaceClip); }

@@ -124,6 +124,10 @@ public:
     // The Qt font the current font and spacing are drawn with.
     const QFont& qfont() const;
     const QFontMetrics& metrics() const;
+    // The text cell of the current font as the design font has it: its height
+    // and where the baseline lies in it.
+    int cellHeight() const;
+    int cellAscent() const;
 
     void FillRect(const TRect& r);
     void FrameRect(const TRect& r);

@@ -20,6 +20,10 @@ const TForm* formOfClient(const QWidget* parent) {
 
 }  // namespace
 
+bool canFocus(const QWidget& widget) {
+    return widget.focusPolicy() != Qt::NoFocus && widget.isVisible() && widget.isEnabled();
+}
+
 std::optional<TFont> parentFontOf(const QWidget* control) {
     const QWidget* parent = control->parentWidget();
     if (const auto* c = qobject_cast<const TControl*>(parent))

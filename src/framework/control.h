@@ -131,6 +131,10 @@ private:
     unsigned style_ = 0;
 };
 
+// Whether `widget` can take the keyboard focus now: it accepts focus, and it
+// and every widget it sits in are shown and enabled.
+bool canFocus(const QWidget& widget);
+
 // The font and colour a control's parent hands down: the parent control's, or
 // the window's when the control sits on the window's client area.
 std::optional<TFont> parentFontOf(const QWidget* control);

@@ -35,6 +35,10 @@ int fontPointsFromHeight(int height) noexcept;
 // The installed family that stands in for a design font name.
 QString substituteFontFamily(const QString& designName);
 
+// Pixels the design font's text cell has above its stand-in's ascent; drawing
+// surfaces add them to the cell's top so that heights and baselines match.
+int extraCellAscent(const TFont& font);
+
 // The Qt font for a design font, through the substitution table.
 QFont toQFont(const TFont& font);
 

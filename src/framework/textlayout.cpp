@@ -191,6 +191,8 @@ QChar accelCharOf(const QString& caption) {
     return plain.accel >= 0 ? plain.text.at(plain.accel) : QChar();
 }
 
+QString withoutAccelMarks(const QString& caption) { return stripPrefix(caption).text; }
+
 bool IsAccel(QChar key, const QString& caption) {
     const QChar accel = accelCharOf(caption);
     return !accel.isNull() && !key.isNull() && key.toCaseFolded() == accel.toCaseFolded();

@@ -50,6 +50,8 @@ TextLayout layoutText(const QString& text, const TRect& r, unsigned format, cons
 // The accelerator character of a caption: the one after the last single '&'
 // ("&&" is an ampersand), as DrawText underlines it; a null character if none.
 QChar accelCharOf(const QString& caption);
+// The caption as shown: marks dropped, "&&" as one ampersand.
+QString withoutAccelMarks(const QString& caption);
 // Whether `key` is the caption's accelerator, regardless of case.
 bool IsAccel(QChar key, const QString& caption);
 

@@ -151,6 +151,19 @@ TEST(Canvas, BrushDecidesTheBackgroundOfText) {
     EXPECT_EQ(at(t.image(), 0, 0), clWhite);
 }
 
+TEST(Canvas, TextCellsAreAsTallAsTheDesignFontsOnes) {
+    TCanvas canvas;
+    canvas.SetFont(TFont{QStringLiteral("MS Sans Serif"), -11, 0, clBlack});
+    EXPECT_EQ(canvas.TextHeight(QStringLiteral("Template")), 13);  // 8 points
+    EXPECT_EQ(canvas.cellAscent(), canvas.metrics().ascent() + 1);
+    TRect r{0, 0, 100, 100};
+    canvas.DrawText(QStringLiteral("one\ntwo"), r, DT_CALCRECT);
+    EXPECT_EQ(r.Height(), 26);
+    // A metric-compatible stand-in keeps its own cell.
+    canvas.SetFont(TFont{QStringLiteral("Times New Roman"), -11, 0, clBlack});
+    EXPECT_EQ(canvas.TextHeight(QStringLiteral("Template")), canvas.metrics().height());
+}
+
 TEST(Canvas, RestoreBringsBackFontOriginAndClip) {
     Surface s;
     TFont font;
