@@ -101,6 +101,9 @@ bool TROBaseGraphicControl::ParentDrawsBackground() const {
 }
 
 void TROBaseGraphicControl::Redraw() {
+    // A change made by the control's own painting is in the picture being painted.
+    if (Painting)
+        return;
     if (transparent_ || isDesigning())
         Invalidate();
     else
