@@ -1,5 +1,6 @@
 #include "templatelist/templateform.h"
 
+#include "controls/label.h"
 #include "framework/application.h"
 #include "framework/atomicwriter.h"
 #include "framework/listbox.h"
@@ -9,7 +10,6 @@
 #include "templatelist/templatelistmodel.h"
 
 #include <QAction>
-#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
@@ -55,7 +55,7 @@ Ttemplateform::~Ttemplateform() = default;
 void Ttemplateform::buildControls() {
     const BuiltControls c =
         pellax::buildControls(*this, templateformControls(), [](std::string_view) { return std::span<const char* const>{}; });
-    ROLabel1 = c.get<QLabel>(QStringLiteral("ROLabel1"));
+    ROLabel1 = &c.require<TROLabel>(QStringLiteral("ROLabel1"));
     gotlist = c.get<TListBox>(QStringLiteral("gotlist"));
     entries = new TemplateListModel(gotlist);
     gotlist->setModel(entries);

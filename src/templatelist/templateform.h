@@ -4,7 +4,6 @@
 #include "framework/form.h"
 
 class QAction;
-class QLabel;
 class QLineEdit;
 class QMenu;
 class QPushButton;
@@ -12,6 +11,7 @@ class QPushButton;
 namespace pellax {
 
 class TListBox;
+class TROLabel;
 class TemplateListModel;
 
 // The template list manager: a tool window that edits a list of game-type file
@@ -33,7 +33,7 @@ public:
     void Savetemplatefile1Click();
 
     // Controls, named as in the window description.
-    QLabel* ROLabel1 = nullptr;
+    TROLabel* ROLabel1 = nullptr;
     TListBox* gotlist = nullptr;
     // The entries that gotlist shows.
     TemplateListModel* entries = nullptr;

@@ -1,9 +1,11 @@
 #include "templateformtest.h"
 
+#include "controls/label.h"
 #include "framework/application.h"
+#include "framework/canvas.h"
 
 #include <QAccessible>
-#include <QLabel>
+#include <QImage>
 #include <QMenu>
 #include <QMenuBar>
 #include <QTest>
@@ -29,7 +31,7 @@ TEST_F(TemplateFormTest, WindowAsDescribed) {
 }
 
 TEST_F(TemplateFormTest, ControlsAsDescribed) {
-    EXPECT_EQ(form.ROLabel1->text(), QStringLiteral("Template file contents"));
+    EXPECT_EQ(form.ROLabel1->Caption(), QStringLiteral("Template file contents"));
     EXPECT_EQ(form.ROLabel1->pos(), QPoint(8, 8));
     EXPECT_EQ(form.gotlist->geometry(), QRect(0, 24, 273, 385));
     EXPECT_EQ(form.Button1->geometry(), QRect(280, 416, 67, 25));
@@ -62,6 +64,55 @@ TEST_F(TemplateFormTest, ScreenReadersNameTheListAfterItsHeading) {
     QAccessibleInterface* list = QAccessible::queryAccessibleInterface(form.gotlist);
     ASSERT_NE(list, nullptr);
     EXPECT_EQ(list->text(QAccessible::Name), QStringLiteral("Template file contents"));
+}
+
+TEST_F(TemplateFormTest, HeadingIsABevelledLabelSizedToItsText) {
+    TROLabel& label = *form.ROLabel1;
+    EXPECT_EQ(label.Bevel().Mode(), bmCustom);
+    EXPECT_EQ(label.Bevel().StandardStyle(), lsSingleLowered);
+    EXPECT_EQ(label.Bevel().OverallWidth(), 0);
+    EXPECT_TRUE(label.Transparent());
+    EXPECT_TRUE(label.AutoSize());
+    EXPECT_TRUE(label.ParentFont());
+    EXPECT_TRUE(label.ParentColor());
+    EXPECT_EQ(label.Font(), form.Font());
+    EXPECT_EQ(label.Color(), clBlack);
+    EXPECT_EQ(label.FontFx().Style(), TROThreeDStyle::tdNone);
+
+    TCanvas measure;
+    measure.SetFont(form.Font());
+    const TPoint text = measure.TextExtent(QStringLiteral("Template file contents"));
+    EXPECT_EQ(text.Y, 13);
+    EXPECT_EQ(label.geometry(), QRect(8, 8, text.X + 2, 15));
+
+    QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(&label);
+    ASSERT_NE(iface, nullptr);
+    EXPECT_EQ(iface->text(QAccessible::Name), QStringLiteral("Template file contents"));
+    EXPECT_EQ(iface->role(), QAccessible::StaticText);
+}
+
+TEST_F(TemplateFormTest, HeadingIsWhiteTextAtItsCornerWithoutFrameOrFill) {
+    form.Show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    const QRect area = form.ROLabel1->geometry();
+    const QImage shown = form.client()->grab(area).toImage().convertToFormat(QImage::Format_RGB32);
+
+    QImage expected(area.size(), QImage::Format_RGB32);
+    expected.fill(Qt::black);
+    TCanvas canvas;
+    canvas.bind(expected);
+    canvas.SetFont(form.Font());
+    canvas.SetBrushStyle(TBrushStyle::bsClear);
+    TRect r{0, 0, area.width(), area.height()};
+    canvas.DrawText(QStringLiteral("Template file contents"), r, DT_LEFT | DT_TOP);
+    canvas.unbind();
+    EXPECT_EQ(shown, expected);
+    int white = 0;
+    for (int y = 0; y < shown.height(); ++y) {
+        for (int x = 0; x < shown.width(); ++x)
+            white += shown.pixel(x, y) == qRgb(255, 255, 255);
+    }
+    EXPECT_GT(white, 20);
 }
 
 TEST_F(TemplateFormTest, MenuAndDialogs) {
