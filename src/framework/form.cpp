@@ -129,7 +129,10 @@ QChar dialogCharOf(const QKeyEvent& key) {
 bool TForm::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() != QEvent::KeyPress || !watched->isWidgetType())
         return QMainWindow::eventFilter(watched, event);
-    if (static_cast<QWidget*>(watched)->window() != this)
+    // A key press that is passed on to the parents comes by once per widget;
+    // it is offered once, where it was first delivered.
+    const QWidget* focused = QApplication::focusWidget();
+    if (static_cast<QWidget*>(watched)->window() != this || watched != (focused ? focused : this))
         return QMainWindow::eventFilter(watched, event);
     const QChar key = dialogCharOf(*static_cast<QKeyEvent*>(event));
     if (key.isNull())
