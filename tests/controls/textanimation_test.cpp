@@ -1,0 +1,100 @@
+#include "componentpack/colorutils.h"
+#include "controls/textanimation.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+namespace pellax {
+namespace {
+
+TEST(LetterSteps, StartPatterns) {
+    LetterSteps wind;
+    wind.Restart(taWind, 20, 12);
+    EXPECT_EQ(wind.CharSteps(), (std::vector<int>{0, 1, 3, 5, 6, 8, 10, 11, 13, 15, 16, 18}));
+    EXPECT_TRUE(std::all_of(wind.CharDirections().begin(), wind.CharDirections().end(), [](auto d) { return d == 1; }));
+
+    LetterSteps all;
+    all.Restart(taAll, 20, 5);
+    EXPECT_EQ(all.CharSteps(), std::vector<int>(5, 0));
+
+    // A hump: nothing at the first letter, the most in the middle.
+    LetterSteps wave;
+    wave.Restart(taWave, 20, 12);
+    EXPECT_EQ(wave.CharSteps().front(), 0);
+    EXPECT_EQ(wave.CharSteps()[6], 20);
+    EXPECT_EQ(wave.CharSteps()[1], 5);  // sin(pi / 12) * 20 = 5.18, truncated
+    EXPECT_EQ(wave.CharSteps()[11], 5);
+
+    LetterSteps random;
+    random.Restart(taRandom, 3, 400);
+    const auto [low, high] = std::minmax_element(random.CharSteps().begin(), random.CharSteps().end());
+    EXPECT_EQ(*low, 0);
+    EXPECT_EQ(*high, 3);  // MaxStep itself is drawn too
+
+    LetterSteps none;
+    none.Restart(taWave, 20, 0);
+    EXPECT_EQ(none.CharCount(), 0);
+}
+
+TEST(LetterSteps, StepsAreReflectedAtBothEnds) {
+    LetterSteps steps;
+    steps.Restart(taWind, 20, 20);  // letter 19 starts at 19, letter 1 at 1
+    steps.Advance(2, 20);
+    EXPECT_EQ(steps.CharSteps()[19], 19);  // 21 reflected
+    EXPECT_EQ(steps.CharDirections()[19], -1);
+    for (int i = 0; i < 9; ++i)
+        steps.Advance(2, 20);
+    EXPECT_EQ(steps.CharSteps()[19], 1);
+    steps.Advance(2, 20);
+    EXPECT_EQ(steps.CharSteps()[19], 1);  // -1 reflected
+    EXPECT_EQ(steps.CharDirections()[19], 1);
+    // A letter exactly at 0 going down turns round at once.
+    LetterSteps still;
+    still.Restart(taAll, 0, 3);
+    still.Advance(0, 0);
+    EXPECT_EQ(still.CharSteps(), std::vector<int>(3, 0));
+}
+
+TEST(ColorWalk, RunsFromStartToStopAndBack) {
+    ColorWalk walk;
+    walk.Reset(clRed, clLime);
+    EXPECT_EQ(walk.ColorSpan(), 255);
+    for (int p = 0; p < 12; ++p)
+        EXPECT_EQ(walk.Next(), RGB(255 - p, p, 0)) << p;
+    EXPECT_EQ(walk.Next(), RGB(243, 12, 0));
+    // At the stop end the walk turns: ..., 254, 255, 254, ...
+    for (int p = 13; p < 255; ++p)
+        walk.Next();
+    EXPECT_EQ(walk.Next(), RGB(0, 255, 0));
+    EXPECT_EQ(walk.Next(), RGB(1, 254, 0));
+
+    // Components with a smaller difference arrive first and stay.
+    walk.Reset(RGB(0, 0, 0), RGB(2, 10, 0));
+    for (int p = 0; p < 5; ++p)
+        walk.Next();
+    EXPECT_EQ(walk.Next(), RGB(2, 5, 0));
+
+    walk.Reset(clYellow, clYellow);
+    for (int p = 0; p < 600; ++p)
+        ASSERT_EQ(walk.Next(), clYellow);
+
+    walk.Reset(RGB(10, 0, 0), RGB(11, 0, 0));
+    EXPECT_EQ(walk.Next(), RGB(10, 0, 0));
+    EXPECT_EQ(walk.Next(), RGB(11, 0, 0));
+    EXPECT_EQ(walk.Next(), RGB(10, 0, 0));
+    EXPECT_EQ(walk.Next(), RGB(11, 0, 0));
+}
+
+TEST(LetterOrigin, AlignsAndCentresTruncatingTowardZero) {
+    EXPECT_EQ(letterOrigin(taLeftJustify, 100, 30, 60, 20), (TPoint{0, 5}));
+    EXPECT_EQ(letterOrigin(taRightJustify, 100, 30, 60, 20), (TPoint{40, 5}));
+    EXPECT_EQ(letterOrigin(taCenter, 100, 31, 61, 20), (TPoint{19, 5}));
+    // Wider than the control: -2.5 becomes -2, not -3.
+    EXPECT_EQ(letterOrigin(taCenter, 10, 10, 15, 15), (TPoint{-2, -2}));
+    EXPECT_EQ(measuringSize(10, 20), 29);
+    EXPECT_EQ(measuringSize(10, 0), 9);
+}
+
+}  // namespace
+}  // namespace pellax
