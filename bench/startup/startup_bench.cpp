@@ -4,14 +4,27 @@
 //
 // The probes use the platform named by QT_QPA_PLATFORM; without it and without
 // a display, the offscreen one. Under X: xvfb-run -a pellax_bench_startup
+//
+// The program starts with a configuration folder of its own that remembers an
+// earlier start, as every start but the first finds it: no About window, and
+// nothing written to the user's folder. The spread is the interquartile range
+// of the per-pair time ratios.
 
 #include "proberun.h"
 
 #include <benchmark/benchmark.h>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <algorithm>
+#include <cerrno>
+#include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <exception>
+#include <fstream>
+#include <stdexcept>
 #include <string>
 #include <utility>
 #include <vector>
@@ -30,6 +43,41 @@ double median(std::vector<double> values) {
         return *middle;
     return (*middle + *std::max_element(values.begin(), middle)) / 2;
 }
+
+// The fraction `q` of the way through the sorted values.
+double quantile(std::vector<double> values, double q) {
+    std::sort(values.begin(), values.end());
+    const double at = q * static_cast<double>(values.size() - 1);
+    const auto low = static_cast<std::size_t>(at);
+    const std::size_t high = std::min(low + 1, values.size() - 1);
+    return values[low] + (values[high] - values[low]) * (at - static_cast<double>(low));
+}
+
+// XDG_CONFIG_HOME for the probes, with the value of an earlier start; removed at the end.
+class ConfigFolder {
+public:
+    ConfigFolder() {
+        char pattern[] = "/tmp/pellax-startup-XXXXXX";
+        if (!::mkdtemp(pattern))
+            throw std::runtime_error(std::string("mkdtemp: ") + std::strerror(errno));
+        path_ = pattern;
+        ::mkdir((path_ + "/pellax").c_str(), 0700);
+        std::ofstream(hive()) << "[SOFTWARE]\nQuorvane\\Pellax%20editor\\started=1\n";
+        ::setenv("XDG_CONFIG_HOME", path_.c_str(), 1);
+    }
+    ~ConfigFolder() {
+        for (const char* name : {"HKEY_LOCAL_MACHINE.ini", "HKEY_LOCAL_MACHINE.ini.lock", "HKEY_CURRENT_USER.ini"})
+            std::remove((path_ + "/pellax/" + name).c_str());
+        ::rmdir((path_ + "/pellax").c_str());
+        ::rmdir(path_.c_str());
+    }
+    ConfigFolder(const ConfigFolder&) = delete;
+    ConfigFolder& operator=(const ConfigFolder&) = delete;
+
+private:
+    std::string hive() const { return path_ + "/pellax/HKEY_LOCAL_MACHINE.ini"; }
+    std::string path_;
+};
 
 std::string choosePlatform() {
     if (const char* platform = std::getenv("QT_QPA_PLATFORM"))
@@ -54,7 +102,9 @@ struct Samples {
 void BM_StartupToFirstFrame(benchmark::State& state) {
     state.SetLabel(choosePlatform());
     Samples pellax, empty;
+    std::vector<double> ratios;
     try {
+        const ConfigFolder config;
         // Unmeasured first round: disk cache, font cache.
         runProbe(EMPTY_WINDOW_PROBE);
         runProbe(PELLAX_STARTUP_PROBE);
@@ -68,6 +118,7 @@ void BM_StartupToFirstFrame(benchmark::State& state) {
                 std::swap(a, b);
             pellax.add(a);
             empty.add(b);
+            ratios.push_back(a.seconds / b.seconds);
             state.SetIterationTime(a.seconds);
         }
     } catch (const std::exception& e) {
@@ -83,6 +134,8 @@ void BM_StartupToFirstFrame(benchmark::State& state) {
     state.counters["pellax_ms"] = pellaxMs;
     state.counters["empty_ms"] = emptyMs;
     state.counters["time_ratio"] = pellaxMs / emptyMs;
+    state.counters["ratio_p25"] = quantile(ratios, 0.25);
+    state.counters["ratio_p75"] = quantile(ratios, 0.75);
     // CPU time hardly moves with the load of the machine, wall time does.
     state.counters["pellax_cpu_ms"] = pellaxCpuMs;
     state.counters["empty_cpu_ms"] = emptyCpuMs;

@@ -35,7 +35,6 @@ QWidget* makeTitler(const ControlDescription& d, QWidget* parent, TForm& owner) 
 QWidget* makeTextAnimator(const ControlDescription& d, QWidget* parent, TForm& owner) {
     auto* heading = reading(new TTextAnimator(&owner, parent, QString::fromUtf8(d.name)), owner);
     heading->SetCaption(QString::fromUtf8(d.text));
-    heading->setAccessibleName(heading->Caption());
     heading->SetColorStart(clRed);
     heading->SetColorStop(clLime);
     return heading;

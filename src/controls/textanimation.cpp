@@ -7,6 +7,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <numbers>
+#include <numeric>
 #include <random>
 
 namespace pellax {
@@ -65,6 +66,23 @@ void LetterSteps::Advance(int step, int maxStep) noexcept {
             directions_[i] = 1;
         }
     }
+}
+
+void LetterSteps::Advance(int step, int maxStep, long long ticks) noexcept {
+    if (ticks <= 0)
+        return;
+    // A letter's step runs round a circle of 2 x MaxStep positions, Step at a
+    // time, folded at MaxStep: after 2 x MaxStep / gcd(2 x MaxStep, Step) ticks
+    // every letter is back where it was. One tick settles the states that the
+    // circle does not hold (a step of 0 going down).
+    Advance(step, maxStep);
+    --ticks;
+    if (step > 0 && maxStep > 0)
+        ticks %= 2 * maxStep / std::gcd(2 * maxStep, step);
+    else
+        ticks = 0;  // nothing moves any more
+    for (long long i = 0; i < ticks; ++i)
+        Advance(step, maxStep);
 }
 
 void ColorWalk::Reset(TColor startRGB, TColor stopRGB) noexcept {

@@ -22,6 +22,8 @@ public:
     // One tick: each step moves by `step` in its direction and is reflected at
     // MaxStep and at 0, turning the letter round.
     void Advance(int step, int maxStep) noexcept;
+    // `ticks` ticks at once, as a heading that was not shown catches up.
+    void Advance(int step, int maxStep, long long ticks) noexcept;
 
     const std::vector<int>& CharSteps() const noexcept { return steps_; }
     const std::vector<std::int8_t>& CharDirections() const noexcept { return directions_; }

@@ -58,9 +58,35 @@ void TTextAnimator::SetActive(bool active) {
         AnimTimer = std::make_unique<TTimer>(this, QStringLiteral("AnimTimer"));
         AnimTimer->SetInterval(delay_);
         AnimTimer->SetOnTimer([this] { AdvanceSteps(); });
+        // Unseen ticks paint nothing.
+        AnimTimer->SetOnCatchUp([this](long long ticks) { letters_.Advance(step_, maxStep_, ticks); });
+        AnimTimer->SetParked(!isVisible());
     } else {
+        catchUp();
         AnimTimer.reset();
     }
+}
+
+void TTextAnimator::catchUp() {
+    if (AnimTimer)
+        AnimTimer->CatchUp();
+}
+
+const std::vector<int>& TTextAnimator::CharSteps() {
+    catchUp();
+    return letters_.CharSteps();
+}
+
+void TTextAnimator::showEvent(QShowEvent* event) {
+    TGraphicControl::showEvent(event);
+    if (AnimTimer)
+        AnimTimer->SetParked(false);
+}
+
+void TTextAnimator::hideEvent(QHideEvent* event) {
+    TGraphicControl::hideEvent(event);
+    if (AnimTimer)
+        AnimTimer->SetParked(true);
 }
 
 void TTextAnimator::SetAlignment(TAlignment alignment) {
@@ -112,6 +138,7 @@ void TTextAnimator::SetMaxStep(std::uint16_t maxStep) {
 }
 
 void TTextAnimator::SetStep(std::uint16_t step) {
+    catchUp();
     step_ = std::min(step, maxStep_);
 }
 
@@ -136,6 +163,8 @@ void TTextAnimator::Loaded() {
 }
 
 void TTextAnimator::TextChanged() {
+    // Painted by the control itself, so it names itself after its text.
+    setAccessibleName(Caption());
     RebuildLayout(true);
     if (autoSize_)
         ApplyAutoSize();
@@ -150,6 +179,8 @@ void TTextAnimator::FontChanged() {
 }
 
 void TTextAnimator::RebuildLayout(bool reallocate) {
+    // The letters restart: the ticks not caught up belong to the old ones.
+    catchUp();
     if (reallocate)
         charCount_ = static_cast<int>(Caption().size());
     letters_.Restart(style_, maxStep_, charCount_);
@@ -192,6 +223,7 @@ void TTextAnimator::Paint() {
 }
 
 void TTextAnimator::DrawFrame(TCanvas& canvas) {
+    catchUp();
     const TRect client = ClientRect();
     const TPoint origin = letterOrigin(alignment_, client.Width(), client.Height(), totalWidth_, cellHeight_);
     canvas.SetFont(Font());

@@ -18,7 +18,8 @@ class TTimer;
 // starting pattern), and the letters' colour runs from ColorStart to ColorStop
 // and back, one position per painted letter. Transparent, it shows its parent's
 // picture and the lightweight controls below it behind the letters, captured
-// afresh at every paint.
+// afresh at every paint. While it is not shown its timer is parked and the
+// letters catch up when it is shown or asked for.
 class TTextAnimator : public TGraphicControl {
     Q_OBJECT
 public:
@@ -59,7 +60,7 @@ public:
     // The layout, measured at one size when it was last rebuilt.
     int CharCount() const noexcept { return charCount_; }
     const std::vector<int>& CharWidths() const noexcept { return charWidths_; }
-    const std::vector<int>& CharSteps() const noexcept { return letters_.CharSteps(); }
+    const std::vector<int>& CharSteps();
     int TotalWidth() const noexcept { return totalWidth_; }
     int CellHeight() const noexcept { return cellHeight_; }
     const ColorWalk& colorWalk() const noexcept { return walk_; }
@@ -75,8 +76,11 @@ protected:
     void Paint() override;
     void FontChanged() override;
     void TextChanged() override;
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
 
 private:
+    void catchUp();
     void RebuildLayout(bool reallocate);
     void ResetColorWalk();
     void ApplyAutoSize();

@@ -12,9 +12,12 @@ bool TitlerMotion::SetStep(int step) noexcept {
     return true;
 }
 
-void TitlerMotion::Tick() noexcept {
+void TitlerMotion::Tick(long long ticks) noexcept {
+    if (ticks <= 0)
+        return;
     constexpr int kMax = std::numeric_limits<int>::max();
-    offset_ = offset_ > kMax - step_ ? kMax : offset_ + step_;
+    const long long room = static_cast<long long>(kMax) - offset_;
+    offset_ = ticks > room / step_ ? kMax : offset_ + static_cast<int>(ticks * step_);
 }
 
 void TitlerMotion::Wrap(int lineHeight, int lineCount, int height) noexcept {

@@ -18,7 +18,9 @@ public:
 
     // One tick: the text rises by Step. A panel that is never painted for days
     // stops at the largest offset instead of overflowing; its next paint wraps.
-    void Tick() noexcept;
+    void Tick() noexcept { Tick(1); }
+    // `ticks` ticks at once, as a panel that was not shown catches up.
+    void Tick(long long ticks) noexcept;
 
     // At each paint: once the offset is past the whole block of lines and the
     // panel's height, the text starts again from the bottom edge.

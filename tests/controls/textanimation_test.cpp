@@ -56,6 +56,30 @@ TEST(LetterSteps, StepsAreReflectedAtBothEnds) {
     EXPECT_EQ(still.CharSteps(), std::vector<int>(3, 0));
 }
 
+TEST(LetterSteps, CatchingUpEndsWhereTickingWould) {
+    for (const int maxStep : {0, 1, 7, 20}) {
+        for (int step = 0; step <= maxStep; ++step) {
+            for (const long long ticks : {1LL, 2LL, 13LL, 40LL, 41LL, 839LL}) {
+                LetterSteps ticked, caught;
+                ticked.Restart(taWind, maxStep, 9);
+                caught.Restart(taWind, maxStep, 9);
+                for (long long i = 0; i < ticks; ++i)
+                    ticked.Advance(step, maxStep);
+                caught.Advance(step, maxStep, ticks);
+                EXPECT_EQ(caught.CharSteps(), ticked.CharSteps()) << maxStep << ' ' << step << ' ' << ticks;
+                EXPECT_EQ(caught.CharDirections(), ticked.CharDirections()) << maxStep << ' ' << step << ' ' << ticks;
+            }
+        }
+    }
+    // A heading hidden for weeks: 20 ticks are a whole round at MaxStep 20, Step 2.
+    LetterSteps once, weeks;
+    once.Restart(taWind, 20, 12);
+    weeks.Restart(taWind, 20, 12);
+    once.Advance(2, 20);
+    weeks.Advance(2, 20, 1 + 20LL * 1'000'000'000);
+    EXPECT_EQ(weeks.CharSteps(), once.CharSteps());
+}
+
 TEST(ColorWalk, RunsFromStartToStopAndBack) {
     ColorWalk walk;
     walk.Reset(clRed, clLime);

@@ -187,6 +187,30 @@ TEST_F(Titler, PaintEventsFrameTheTextAndShowBetweenTheLetters) {
     EXPECT_GT(redInCell, 0);
 }
 
+TEST_F(Titler, KeptPictureOfTheLinesDrawsWhatDrawingThemWould) {
+    titler->SetTitles({QStringLiteral("----====----"), QStringLiteral("About\t"), QString(), QStringLiteral("WWWWWWWWWWWWWWWWWWWWWWW")});
+    for (int step = 0; step < 8; ++step) {
+        rise(13);
+        titler->OnPaintBefore = nullptr;
+        const QImage kept = frame();
+        // A paint handler makes the panel draw the lines afresh (transparent
+        // over the black it leaves, which is what the opaque cells give).
+        titler->OnPaintBefore = [](TTitler&, TCanvas&) {};
+        const QImage drawn = frame();
+        ASSERT_EQ(kept, drawn) << titler->ScrollOffset();
+    }
+    titler->OnPaintBefore = nullptr;
+    // The picture follows the lines, the font and the colour.
+    titler->Titles().Put(3, QStringLiteral("MMMMMMMMMMMMMMMMMMMMMMMMMMMMMMMMMMM"));
+    titler->SetColor(clNavy);
+    const QImage kept = frame();
+    titler->OnPaintBefore = [](TTitler&, TCanvas& canvas) {
+        canvas.SetBrushColor(clNavy);
+        canvas.FillRect({0, 0, 120, 100});
+    };
+    EXPECT_EQ(kept, frame());
+}
+
 TEST_F(Titler, ATrailingTabCountsInTheCentring) {
     titler->SetTitles({QStringLiteral("MM")});
     rise(60);
@@ -237,6 +261,11 @@ TEST_F(Titler, HiddenPanelsMoveButComposeNothing) {
     QApplication::processEvents();
     EXPECT_EQ(paints, hidden);
     EXPECT_EQ(titler->ScrollOffset(), offset + 500);
+    // Shown again, it goes on from where ticking would have brought it.
+    rise(7);
+    window.show();
+    rise(3);
+    EXPECT_EQ(titler->ScrollOffset(), offset + 510);
 }
 
 }  // namespace
