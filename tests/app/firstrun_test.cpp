@@ -29,40 +29,29 @@ bool startedRecorded() {
     return reg.OpenKeyReadOnly(kFirstRunKey) && reg.ValueExists(kFirstRunValue);
 }
 
-TEST(FirstRun, FirstStartShowsAndRemembersSecondDoesNot) {
-    test::ScopedSettingsStore store;
-    EXPECT_TRUE(firstRunShowsAbout());
-    EXPECT_TRUE(startedRecorded());
-    TRegistry reg(TRegistry::Access::ReadOnly);
-    reg.SetRootKey(HKEY::HKEY_LOCAL_MACHINE);
-    ASSERT_TRUE(reg.OpenKeyReadOnly(kFirstRunKey));
-    EXPECT_EQ(reg.ReadString(kFirstRunValue), QStringLiteral("1"));
-    EXPECT_FALSE(firstRunShowsAbout());
-}
-
-TEST(FirstRun, AValueOfAnyTypeCountsAsAnEarlierRun) {
-    for (const char* value : {"0", "text", "@ByteArray(\\0\\x1)", "", "@Variant(\\0\\0\\0\\x7f\\0\\0\\0\\x2)"}) {
+TEST(FirstRun, TheFourStatesOfTheStore) {
+    {
+        test::ScopedSettingsStore store;  // missing: shown, then remembered
+        EXPECT_TRUE(firstRunShowsAbout());
+        EXPECT_TRUE(startedRecorded());
+        EXPECT_FALSE(firstRunShowsAbout());
+    }
+    // A value of any type or content counts as an earlier run.
+    for (const char* value : {"0", "text", "@ByteArray(\\0\\x1)", ""}) {
         test::ScopedSettingsStore store;
         QFile hive(machineHive(store));
         ASSERT_TRUE(hive.open(QIODevice::WriteOnly));
-        hive.write("[SOFTWARE]\nQuorvane\\Pellax%20editor\\started=");
-        hive.write(value);
-        hive.write("\n");
+        hive.write(QByteArray("[SOFTWARE]\nQuorvane\\Pellax%20editor\\started=") + value + "\n");
         hive.close();
         EXPECT_FALSE(firstRunShowsAbout()) << value;
     }
-}
-
-TEST(FirstRun, AStoreThatCannotBeOpenedShowsEveryTime) {
-    test::ScopedSettingsStore store;
-    ASSERT_TRUE(QDir().mkpath(machineHive(store)));
-    EXPECT_TRUE(firstRunShowsAbout());
-    EXPECT_TRUE(firstRunShowsAbout());
-    EXPECT_FALSE(startedRecorded());
-}
-
-TEST(FirstRun, AFailedWriteIsAnError) {
-    test::ScopedSettingsStore store;
+    {
+        test::ScopedSettingsStore store;  // cannot be opened: shown every time, nothing said
+        ASSERT_TRUE(QDir().mkpath(machineHive(store)));
+        EXPECT_TRUE(firstRunShowsAbout());
+        EXPECT_TRUE(firstRunShowsAbout());
+    }
+    test::ScopedSettingsStore store;  // the write fails: an error
     try {
         test::FileSizeLimit full(0);
         ASSERT_TRUE(full.ok());
