@@ -123,6 +123,12 @@ void TForm::placeOnFirstShow() {
 }
 
 void TForm::closeEvent(QCloseEvent* event) {
+    if (event->spontaneous() && !(borderIcons_ & biSystemMenu)) {
+        event->ignore();
+        return;
+    }
+    if (modalLoop_)
+        SetModalResult(mrCancel);
     if (Application::exists() && Application::instance().MainForm() == this)
         Application::instance().Terminate();
     QMainWindow::closeEvent(event);

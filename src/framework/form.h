@@ -3,8 +3,11 @@
 #include "framework/color.h"
 #include "framework/component.h"
 #include "framework/font.h"
+#include "framework/modalresult.h"
 
 #include <QMainWindow>
+
+class QEventLoop;
 
 namespace pellax {
 
@@ -16,7 +19,9 @@ enum class TPosition { poDesigned, poScreenCenter, poMainFormCenter };
 
 // A top-level window. Controls go on client(), whose size is the window's client
 // area; the menu bar, when there is one, sits above it. Closing the program's
-// main window ends the program; closing any other window only hides it.
+// main window ends the program; closing any other window only hides it. A
+// window without the system menu has no close box, and the window manager's
+// close request leaves it open. Enter presses the window's default button.
 class TForm : public QMainWindow, public TComponent {
     Q_OBJECT
 public:
@@ -44,9 +49,20 @@ public:
     // Shows the window (placed by Position the first time) and brings it to the front.
     void Show();
 
+    // Shows the window, placed by Position, modal over the whole application,
+    // and returns once a non-zero ModalResult ends the show (mrCancel when the
+    // program ends meanwhile or the window is hidden otherwise); the window is
+    // then hidden. Raises EInvalidOperation for a window that is already shown.
+    int ShowModal();
+    int ModalResult() const noexcept { return modalResult_; }
+    // A non-zero result ends a modal show.
+    void SetModalResult(int result);
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void applyWindowFlags();
@@ -60,6 +76,8 @@ private:
     TColor color_ = clBtnFace;
     TFont font_;
     bool placed_ = false;
+    int modalResult_ = mrNone;
+    QEventLoop* modalLoop_ = nullptr;
 };
 
 // Colours a widget tree: background `background`, text `text`.

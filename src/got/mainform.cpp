@@ -2,6 +2,7 @@
 
 #include "framework/application.h"
 #include "framework/keyrelease.h"
+#include "framework/timer.h"
 #include "framework/updown.h"
 #include "got/gametypefields.h"
 #include "got/gotfile.h"
@@ -41,7 +42,8 @@ Tmainform::Tmainform(QWidget* parent)
     : TForm(QStringLiteral("mainform"), parent),
       opengotdial(own(std::make_unique<TOpenDialog>(this, QStringLiteral("opengotdial")))),
       savegotdial(own(std::make_unique<TSaveDialog>(this, QStringLiteral("savegotdial")))),
-      opentrigs(own(std::make_unique<TOpenDialog>(this, QStringLiteral("opentrigs")))) {
+      opentrigs(own(std::make_unique<TOpenDialog>(this, QStringLiteral("opentrigs")))),
+      Timer1(make<TTimer>(QStringLiteral("Timer1"))) {
     BeginLoading();
     SetCaption(QStringLiteral("Pellax"));
     SetBorderStyle(TFormBorderStyle::bsSingle);
@@ -55,6 +57,7 @@ Tmainform::Tmainform(QWidget* parent)
     opengotdial.DefaultExt = savegotdial.DefaultExt = kGotExt;
     opentrigs.Filter = QStringLiteral("Starcraft trigger files|*.trg");
     opentrigs.DefaultExt = QStringLiteral("*.trg");
+    Timer1.SetInterval(10);
 
     buildControls();
     connectHandlers();

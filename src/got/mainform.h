@@ -12,6 +12,7 @@ class QLineEdit;
 
 namespace pellax {
 
+class TTimer;
 class TUpDown;
 
 // The game-type editor: one fixed window whose controls show the fields of the
@@ -73,6 +74,8 @@ public:
     TOpenDialog& opengotdial;
     TSaveDialog& savegotdial;
     TOpenDialog& opentrigs;
+    // The first-run timer: 10 ms, enabled from creation; its handler comes from start-up.
+    TTimer& Timer1;
 
 private:
     void buildControls();
