@@ -1,6 +1,7 @@
 #pragma once
 
 #include "framework/color.h"
+#include "framework/font.h"
 
 #include <QString>
 
@@ -42,6 +43,10 @@ public:
 
     // Caption bars paint gradients (the desktop's "new style" decorations).
     bool newStyleDecorations() const noexcept { return true; }
+
+    // The fonts of caption bars and of the small captions of tool windows.
+    TFont captionFont() const;
+    TFont smallCaptionFont() const;
 
 private:
     Desktop();
