@@ -7,6 +7,11 @@ namespace pellax {
 TComponent::TComponent(TComponent* owner, QString name) : owner_(owner), name_(std::move(name)) {
     if (owner_ && owner_->isDesigning())
         setState(ComponentState::Designing, true);
+    // Made while its window is being built: it loads with the window.
+    if (owner_ && owner_->isLoading()) {
+        setState(ComponentState::Loading, true);
+        setState(ComponentState::Reading, true);
+    }
     if (owner_)
         owner_->insert(this);
 }

@@ -13,7 +13,7 @@ namespace pellax {
 
 // Lifecycle flags of a component.
 enum class ComponentState : std::uint8_t {
-    Loading = 1 << 0,     // being built from its window description
+    Loading = 1 << 0,     // being built from its window description; components made meanwhile load too
     Reading = 1 << 1,     // its properties are being read
     Designing = 1 << 2,   // never set at run time; a component made by a designing owner is designing
     Destroying = 1 << 3,  // its owner is tearing it down
