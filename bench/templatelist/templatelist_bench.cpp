@@ -6,12 +6,17 @@
 
 #include <QAction>
 #include <QFile>
-#include <QListWidget>
+#include <QLineEdit>
+#include <QPushButton>
+#include "framework/listbox.h"
+#include "templatelist/templatelistmodel.h"
 #include <QScrollBar>
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
+#include <malloc.h>
 #include <memory>
 #include <optional>
 
@@ -19,7 +24,32 @@ namespace {
 
 using namespace pellax;
 
-constexpr int kEntries = 100'000;
+// A million names unless PELLAX_BENCH_LIST_ENTRIES says otherwise.
+int entryCount() {
+    const int n = qEnvironmentVariableIntValue("PELLAX_BENCH_LIST_ENTRIES");
+    return n > 0 ? n : 1'000'000;
+}
+const int kEntries = entryCount();
+
+long statusKiB(const char* field) {
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    const QByteArray key = QByteArray(field) + ':';
+    for (QByteArray line = status.readLine(); !line.isEmpty(); line = status.readLine()) {
+        if (line.startsWith(key))
+            return line.mid(key.size()).trimmed().split(' ').value(0).toLong();
+    }
+    return -1;
+}
+
+// Resets the peak resident size to the present one, so that what follows is measured alone.
+void resetPeakMemory() {
+    ::malloc_trim(0);
+    QFile clear(QStringLiteral("/proc/self/clear_refs"));
+    if (clear.open(QIODevice::WriteOnly))
+        clear.write("5");
+}
 
 // File dialogs that always choose `file`; any message box is remembered as a failure.
 class FixedDialogs final : public Dialogs {
@@ -43,12 +73,14 @@ struct Fixture {
 
 Fixture* g_fixture = nullptr;
 
+// Made as bytes, without a list of strings that would leave the heap swollen
+// for the memory measurements that follow.
 QByteArray sampleList() {
-    QStringList entries;
-    entries.reserve(kEntries);
+    QByteArray bytes;
+    bytes.reserve(static_cast<qsizetype>(kEntries) * 40);
     for (int i = 0; i < kEntries; ++i)
-        entries.append(QStringLiteral("\"Game type %1 - melee variant.got\"").arg(i, 6, 10, QLatin1Char('0')));
-    return serialiseTemplateList(entries);
+        bytes.append("\"Game type " + QByteArray::number(i).rightJustified(6, '0') + " - melee variant.got\"\r\n");
+    return bytes;
 }
 
 // Runs a menu command the way the menu does and lets the window lay out and paint.
@@ -64,15 +96,58 @@ bool runCommand(benchmark::State& state, QAction* command, const QString& file) 
     return true;
 }
 
+void emptyTheList(Ttemplateform& form) {
+    form.entries->assign(TemplateEntries());
+    QCoreApplication::processEvents();
+}
+
 void BM_OpenIntoEmptyList(benchmark::State& state) {
     Ttemplateform& form = *g_fixture->form;
+    long peakAbove = 0;
     for (auto _ : state) {
         state.PauseTiming();
-        form.gotlist->clear();
-        QCoreApplication::processEvents();
+        emptyTheList(form);
+        resetPeakMemory();
+        const long before = statusKiB("VmRSS");
         state.ResumeTiming();
         if (!runCommand(state, form.Opentemplatefile1, g_fixture->listPath))
             break;
+        peakAbove = std::max(peakAbove, statusKiB("VmHWM") - before);
+    }
+    state.counters["items"] = form.gotlist->count();
+    state.counters["peak_above_MB"] = static_cast<double>(peakAbove) / 1024;
+}
+
+// Add at the end of a full list, as the Add button does; the entry is taken away again untimed.
+void BM_AddToFullList(benchmark::State& state) {
+    Ttemplateform& form = *g_fixture->form;
+    runCommand(state, form.Opentemplatefile1, g_fixture->listPath);
+    form.gotlist->scrollTo(form.entries->index(kEntries / 2));
+    for (auto _ : state) {
+        form.curgot->setText(QStringLiteral("another.got"));
+        form.Button1->click();
+        QCoreApplication::processEvents();
+        state.PauseTiming();
+        form.entries->removeAt(form.entries->rowCount() - 1);
+        QCoreApplication::processEvents();
+        state.ResumeTiming();
+    }
+    state.counters["items"] = form.gotlist->count();
+}
+
+// Delete a selected entry in the middle of a full list, as the Delete button does.
+void BM_DeleteFromFullList(benchmark::State& state) {
+    Ttemplateform& form = *g_fixture->form;
+    runCommand(state, form.Opentemplatefile1, g_fixture->listPath);
+    const int row = kEntries / 2;
+    form.gotlist->scrollTo(form.entries->index(row));
+    for (auto _ : state) {
+        state.PauseTiming();
+        form.gotlist->selectRow(row);
+        QCoreApplication::processEvents();
+        state.ResumeTiming();
+        form.Button3->click();
+        QCoreApplication::processEvents();
     }
     state.counters["items"] = form.gotlist->count();
 }
@@ -142,10 +217,13 @@ void BM_WriteOnly(benchmark::State& state) {
         writeTemplateList(g_fixture->savePath, entries);
 }
 
+// First, while the process has not yet held a big list: its peak memory is the open's own.
+BENCHMARK(BM_OpenIntoEmptyList)->Unit(benchmark::kMillisecond)->Iterations(10);
 BENCHMARK(BM_ParseOnly)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SerialiseOnly)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_WriteOnly)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_OpenIntoEmptyList)->Unit(benchmark::kMillisecond)->Iterations(10);
+BENCHMARK(BM_AddToFullList)->Unit(benchmark::kMicrosecond)->Iterations(200);
+BENCHMARK(BM_DeleteFromFullList)->Unit(benchmark::kMicrosecond)->Iterations(200);
 BENCHMARK(BM_OpenReplacingFullList)->Unit(benchmark::kMillisecond)->Iterations(10);
 BENCHMARK(BM_Save)->Unit(benchmark::kMillisecond)->Iterations(10);
 BENCHMARK(BM_ScrollPage)->Unit(benchmark::kMicrosecond);

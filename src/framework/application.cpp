@@ -7,8 +7,6 @@
 #include <QFileInfo>
 #include <QWidget>
 
-#include <new>
-
 namespace pellax {
 
 namespace {
@@ -76,23 +74,7 @@ bool Application::dispatchMainWindowHooks(TMessage& message) {
     return false;
 }
 
-QString Application::errorBoxText(std::exception_ptr error) {
-    QString text;
-    try {
-        std::rethrow_exception(error);
-    } catch (const Exception& e) {
-        text = e.message();
-    } catch (const std::bad_alloc&) {
-        text = QStringLiteral("Out of memory");
-    } catch (const std::exception& e) {
-        text = QString::fromLocal8Bit(e.what());
-    } catch (...) {
-        text = QStringLiteral("Unknown error");
-    }
-    if (!text.endsWith(QLatin1Char('.')))
-        text += QLatin1Char('.');
-    return text;
-}
+QString Application::errorBoxText(std::exception_ptr error) { return errorText(error); }
 
 void Application::HandleException(std::exception_ptr error) noexcept {
     try {

@@ -50,4 +50,8 @@ public:
     using Exception::Exception;
 };
 
+// The text a failure is reported with: the exception's message, with a full
+// stop added when it has none.
+QString errorText(std::exception_ptr error);
+
 }  // namespace pellax

@@ -1,8 +1,11 @@
 #include "framework/guardedqapplication.h"
 
+#include "framework/accessiblecombo.h"
 #include "framework/application.h"
 
 namespace pellax {
+
+GuardedQApplication::GuardedQApplication(int& argc, char** argv) : QApplication(argc, argv) { installComboBoxNames(); }
 
 bool GuardedQApplication::notify(QObject* receiver, QEvent* event) {
     try {

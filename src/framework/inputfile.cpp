@@ -4,6 +4,8 @@
 
 #include <QFile>
 
+#include <algorithm>
+
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -42,6 +44,13 @@ InputFile::InputFile(const QString& path) {
     size_ = static_cast<std::int64_t>(st.st_size);
 }
 
+bool InputFile::isSameFileAs(const QString& path) const {
+    struct stat other {};
+    struct stat own {};
+    return ::stat(nativePath(path).constData(), &other) == 0 && ::fstat(fd_, &own) == 0 && other.st_dev == own.st_dev &&
+           other.st_ino == own.st_ino;
+}
+
 InputFile::~InputFile() {
     if (fd_ >= 0)
         ::close(fd_);
@@ -69,16 +78,20 @@ void InputFile::readExact(void* buffer, std::size_t size) {
 }
 
 QByteArray InputFile::readAll() {
+    // Straight into the result, which grows only if the file grew since it was opened.
     QByteArray data;
-    if (size_ > 0)
-        data.reserve(static_cast<qsizetype>(size_));
-    char chunk[64 * 1024];
+    qsizetype used = 0;
+    qsizetype room = size_ > 0 ? static_cast<qsizetype>(size_) + 1 : 64 * 1024;
     for (;;) {
-        const std::size_t n = readSome(chunk, sizeof chunk);
+        if (data.size() < used + 1)
+            data.resize(used + room);  // new bytes are left as they are
+        const std::size_t n = readSome(data.data() + used, static_cast<std::size_t>(data.size() - used));
         if (n == 0)
             break;
-        data.append(chunk, static_cast<qsizetype>(n));
+        used += static_cast<qsizetype>(n);
+        room = std::max<qsizetype>(room, used);
     }
+    data.truncate(used);
     return data;
 }
 

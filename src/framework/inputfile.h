@@ -30,6 +30,9 @@ public:
     // The open descriptor, for copies made by the kernel; still owned by this object.
     int descriptor() const noexcept { return fd_; }
 
+    // True when `path` names this very file, through symbolic or hard links or not.
+    bool isSameFileAs(const QString& path) const;
+
 private:
     int fd_ = -1;
     std::int64_t size_ = 0;

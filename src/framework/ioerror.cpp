@@ -13,7 +13,10 @@ QString ioErrorText(int code) {
     case ioerr::ReadBeyondEnd: return QStringLiteral("Read beyond end of file");
     case ioerr::DiskFull: return QStringLiteral("Disk full");
     case ioerr::InvalidNumericInput: return QStringLiteral("Invalid numeric input");
-    default: return QStringLiteral("I/O error %1").arg(code);
+    default: {
+        const int shown = code >= ioerr::SystemErrorBase ? code - ioerr::SystemErrorBase : code;
+        return QStringLiteral("I/O error %1").arg(shown);
+    }
     }
 }
 
@@ -35,7 +38,7 @@ int ioCodeFromErrno(int err) {
     case ENOSPC:
     case EFBIG:
     case EDQUOT: return ioerr::DiskFull;
-    default: return err;
+    default: return ioerr::systemError(err);
     }
 }
 

@@ -38,6 +38,11 @@ TUpDown::TUpDown(QWidget* parent) : QWidget(parent), up_(new QToolButton(this)),
     };
 }
 
+void TUpDown::SetButtonNames(const QString& up, const QString& down) {
+    up_->setAccessibleName(up);
+    down_->setAccessibleName(down);
+}
+
 void TUpDown::SetAssociate(QLineEdit* edit) {
     if (associate_)
         associate_->removeEventFilter(this);

@@ -38,6 +38,9 @@ public:
     // One step up (+1) or down (-1), as a click on an arrow does.
     void Step(int direction);
 
+    // What screen readers call the two arrows.
+    void SetButtonNames(const QString& up, const QString& down);
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;

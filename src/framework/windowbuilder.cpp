@@ -1,6 +1,7 @@
 #include "framework/windowbuilder.h"
 
 #include "framework/form.h"
+#include "framework/listbox.h"
 #include "framework/updown.h"
 
 #include <QCheckBox>
@@ -8,7 +9,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QStringListModel>
 #include <QPushButton>
 
 #include <algorithm>
@@ -47,9 +48,11 @@ QWidget* createControl(const ControlDescription& d, QWidget* parent, TForm& form
     case ControlKind::CheckBox: w = new QCheckBox(text, parent); break;
     case ControlKind::UpDown: w = new TUpDown(parent); break;
     case ControlKind::ListBox: {
-        auto* list = new QListWidget(parent);
+        auto* list = new TListBox(parent);
+        QStringList texts;
         for (const char* item : items(d.name))
-            list->addItem(QString::fromUtf8(item));
+            texts.append(QString::fromUtf8(item));
+        list->setModel(new QStringListModel(texts, list));
         w = list;
         break;
     }

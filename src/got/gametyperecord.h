@@ -26,6 +26,16 @@ inline constexpr std::size_t MaxTeams = 0x51;
 inline constexpr std::size_t Minerals = 0x58;
 inline constexpr std::size_t TextFieldSize = 32;
 inline constexpr std::size_t MaxTextLength = 31;
+
+// The bytes that no control covers: carried ones (New sets them) and the gaps
+// (never assigned by the program).
+struct ByteRange {
+    std::size_t offset;
+    std::size_t size;
+};
+inline constexpr std::array<ByteRange, 8> Carried = {
+    {{0x00, 1}, {0x42, 1}, {0x44, 1}, {0x46, 3}, {0x4B, 1}, {0x4D, 2}, {0x54, 4}, {0x5C, 1}}};
+inline constexpr std::array<ByteRange, 2> Gaps = {{{0x52, 2}, {0x5D, 3}}};
 }  // namespace gto
 
 // The 96-byte image of the start of a game-type file, edited in place so that

@@ -3,6 +3,7 @@
 #include "framework/application.h"
 #include "framework/keyrelease.h"
 #include "framework/updown.h"
+#include "got/gametypefields.h"
 #include "got/gotfile.h"
 #include "got/mainformlayout.h"
 #include "got/numbertext.h"
@@ -21,32 +22,18 @@ namespace {
 const QString kGotFilter = QStringLiteral("Starcraft GOT files|*.got");
 const QString kGotExt = QStringLiteral("*.got");
 
-// Keeps only the decimal digits of `text`.
-QString digitsOnly(const QString& text) {
-    QString digits;
-    digits.reserve(text.size());
-    for (const QChar c : text) {
-        if (c >= u'0' && c <= u'9')
-            digits += c;
-    }
-    return digits;
-}
-
 // Setting an edit's text from the program does nothing when it is unchanged.
 void setEditText(QLineEdit* edit, const QString& text) {
     if (edit->text() != text)
         edit->setText(text);
 }
 
-// A value beyond the last item leaves the combo box without a selection. The
-// text shows from its start, as a long item would otherwise show only its end.
+// The text shows from its start, as a long item would otherwise show only its end.
 void setSelection(QComboBox* combo, int index) {
-    combo->setCurrentIndex(index < combo->count() ? index : -1);
+    combo->setCurrentIndex(index);
     if (QLineEdit* edit = combo->lineEdit())
         edit->setCursorPosition(0);
 }
-
-std::uint8_t low8(int value) { return static_cast<std::uint8_t>(value & 0xFF); }
 
 }  // namespace
 
@@ -112,11 +99,31 @@ void Tmainform::buildControls() {
     UpDown1->Min = 0;
     UpDown1->Max = 0xFFFFFFFFll;
     UpDown1->parseText = [](const QString& text) -> std::optional<std::int64_t> { return textToUInt32(text); };
+    UpDown1->SetButtonNames(QStringLiteral("Increase minerals"), QStringLiteral("Decrease minerals"));
+    nameFieldsAfterLabels();
+}
+
+// Screen readers would name a field after its group box, and an editable combo
+// box after its text: each field takes its label's text as its name, and the
+// label becomes its buddy (the "labelled by" relation). No caption gets a mnemonic.
+void Tmainform::nameFieldsAfterLabels() {
+    const QList<QLabel*> labels = findChildren<QLabel*>();
+    for (const LabelFor& pair : mainformLabelFields()) {
+        QWidget* field = findChild<QWidget*>(QLatin1String(pair.field));
+        field->setAccessibleName(QLatin1String(pair.label));
+        for (QLabel* label : labels) {
+            if (label->text() == QLatin1String(pair.label))
+                label->setBuddy(field);
+        }
+    }
 }
 
 void Tmainform::connectHandlers() {
-    for (QLineEdit* field : {numteams, minerals, varnum, varsetting, position}) {
-        onKeyRelease(field, [field] { setEditText(field, digitsOnly(field->text())); });
+    for (const GameTypeField& f : gameTypeFields()) {
+        if (!f.digitFilter)
+            continue;
+        QLineEdit* field = findChild<QLineEdit*>(QLatin1String(f.name));
+        onKeyRelease(field, [field] { setEditText(field, keepDigits(field->text())); });
     }
     onSignal(minerals, &QLineEdit::textChanged, this, [this] { mineralsChange(); });
     onSignal(defaultmin, &QCheckBox::toggled, this, [this] { defaultminClick(); });
@@ -135,40 +142,43 @@ void Tmainform::defaultminClick() {
 }
 
 void Tmainform::displayinfo() {
-    const GameTypeRecord& r = record_;
+    const GameTypeFields f = fieldsFromRecord(record_);
     const QScopedValueRollback<bool> guard(displaying_, true);
     setSelection(colorbox, 0);
     setEditText(gametypename, QString());
-    setSelection(colorbox, decodeColorSelection(r));
-    setEditText(gametypename, decodeName(r));
-    setEditText(descripname, decodeVariationName(r));
-    defaultmin->setChecked(r.at(gto::DefaultMinerals) != 0);
-    setSelection(playability, r.at(gto::Playability));
-    Canally->setChecked(r.at(gto::Alliances) != 0);
-    setEditText(position, QString::number(r.at(gto::Position)));
-    setSelection(Gametype, r.at(gto::GameType));
-    setEditText(numteams, QString::number(r.at(gto::MaxTeams)));
-    setEditText(minerals, QString::number(r.minerals()));
-    setEditText(varsetting, QString::number(r.at(gto::VariationSetting)));
-    isenabled->setChecked(r.at(gto::VariationNumber) != 0);
-    setEditText(Gametypesetting, QString::number(r.at(gto::InternalSetting)));
-    setEditText(varnum, QString::number(r.at(gto::VariationNumber)));
+    setSelection(colorbox, f.colorbox);
+    setEditText(gametypename, f.gametypename);
+    setEditText(descripname, f.descripname);
+    defaultmin->setChecked(f.defaultmin);
+    setSelection(playability, f.playability);
+    Canally->setChecked(f.Canally);
+    setEditText(position, f.position);
+    setSelection(Gametype, f.Gametype);
+    setEditText(numteams, f.numteams);
+    setEditText(minerals, f.minerals);
+    setEditText(varsetting, f.varsetting);
+    isenabled->setChecked(f.isenabled);
+    setEditText(Gametypesetting, f.Gametypesetting);
+    setEditText(varnum, f.varnum);
 }
 
 void Tmainform::getsettingsfromGUI() {
-    GameTypeRecord& r = record_;
-    encodeName(r, gametypename->text(), colorbox->currentIndex());
-    encodeVariationName(r, descripname->text());
-    r.set(gto::DefaultMinerals, defaultmin->isChecked() ? 1 : 0);
-    r.set(gto::Playability, low8(playability->currentIndex()));
-    r.set(gto::Alliances, Canally->isChecked() ? 1 : 0);
-    r.set(gto::Position, low8(textToInt(position->text())));
-    r.set(gto::GameType, low8(Gametype->currentIndex()));
-    r.set(gto::MaxTeams, low8(textToInt(numteams->text())));
-    r.setMinerals(textToUInt32(minerals->text()));
-    r.set(gto::VariationSetting, low8(textToInt(varsetting->text())));
-    r.set(gto::VariationNumber, isenabled->isChecked() ? low8(textToInt(varnum->text())) : 0);
-    r.set(gto::InternalSetting, low8(textToInt(Gametypesetting->text())));
+    GameTypeFields f;
+    f.gametypename = gametypename->text();
+    f.colorbox = colorbox->currentIndex();
+    f.descripname = descripname->text();
+    f.varsetting = varsetting->text();
+    f.varnum = varnum->text();
+    f.position = position->text();
+    f.Canally = Canally->isChecked();
+    f.defaultmin = defaultmin->isChecked();
+    f.isenabled = isenabled->isChecked();
+    f.Gametype = Gametype->currentIndex();
+    f.playability = playability->currentIndex();
+    f.numteams = numteams->text();
+    f.minerals = minerals->text();
+    f.Gametypesetting = Gametypesetting->text();
+    fieldsToRecord(f, record_);
 }
 
 void Tmainform::LoadGotfile(const QString& fileName) {

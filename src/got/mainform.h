@@ -76,6 +76,7 @@ public:
 
 private:
     void buildControls();
+    void nameFieldsAfterLabels();
     void connectHandlers();
 
     GameTypeRecord record_;

@@ -1,5 +1,7 @@
 #include "got/mainformlayout.h"
 
+#include "got/gametypefields.h"
+
 #include <array>
 
 namespace pellax {
@@ -40,25 +42,31 @@ constexpr std::array<ControlDescription, 29> kControls = {{
     {"Gametypesetting", K::Edit, "", 344, 136, 129, 21, 3, "", nullptr},
 }};
 
-constexpr std::array<const char*, 9> kColorItems = {"Reg color",     "SC 0x01 (?\?\?)", "SC 0x02 (?\?\?)",
-                                                   "SC 0x03 (?\?\?)", "SC 0x04 (?\?\?)", "SC 0x05 (?\?\?)",
-                                                   "SC 0x06 (?\?\?)", "SC 0x07 (?\?\?)", "SC 0x08 (?\?\?)"};
-constexpr std::array<const char*, 3> kGametypeItems = {"UMS(Use map settings)", "4 Workers ", "Town Hall, 4 workers"};
-constexpr std::array<const char*, 4> kPlayabilityItems = {
-    "0 = Comp can't play, multi only ", "1 = Comp can play, multi only ", "2 = Disabled? ",
-    "3 = Comp can play, multi or single"};
+constexpr std::array<LabelFor, 11> kLabelFields = {{
+    {"Name:", "gametypename"},
+    {"Color:", "colorbox"},
+    {"Variation name", "descripname"},
+    {"Var setting", "varsetting"},
+    {"Var number (1)", "varnum"},
+    {"Position", "position"},
+    {"Minerals", "minerals"},
+    {"gametype", "Gametype"},
+    {"Playability", "playability"},
+    {"Max teams:", "numteams"},
+    {"Internal game type setting", "Gametypesetting"},
+}};
 
 }  // namespace
 
 std::span<const ControlDescription> mainformControls() { return kControls; }
 
+std::span<const LabelFor> mainformLabelFields() { return kLabelFields; }
+
 std::span<const char* const> mainformComboItems(std::string_view name) {
-    if (name == "colorbox")
-        return kColorItems;
-    if (name == "Gametype")
-        return kGametypeItems;
-    if (name == "playability")
-        return kPlayabilityItems;
+    for (const GameTypeField& field : gameTypeFields()) {
+        if (name == field.name)
+            return field.items;
+    }
     return {};
 }
 

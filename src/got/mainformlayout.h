@@ -10,6 +10,14 @@ namespace pellax {
 // The editor window's controls, in creation order.
 std::span<const ControlDescription> mainformControls();
 
+// Which field each label describes (label text, field name): screen readers
+// name a field after its label.
+struct LabelFor {
+    const char* label;
+    const char* field;
+};
+std::span<const LabelFor> mainformLabelFields();
+
 // The items of a combo box of the editor window; empty for other names.
 std::span<const char* const> mainformComboItems(std::string_view name);
 

@@ -1,14 +1,16 @@
 #include "templatelist/templateform.h"
 
 #include "framework/application.h"
+#include "framework/atomicwriter.h"
+#include "framework/listbox.h"
 #include "framework/namedmenu.h"
 #include "templatelist/templateformlayout.h"
 #include "templatelist/templatelistfile.h"
+#include "templatelist/templatelistmodel.h"
 
 #include <QAction>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
@@ -21,7 +23,6 @@ namespace {
 
 const QString kTemplateFilter = QStringLiteral("Template files|*.lst");
 const QString kTemplateExt = QStringLiteral("*.lst");
-constexpr QChar kQuote = u'"';
 // The longest name the rename box accepts.
 constexpr int kMaxEntryLength = 255;
 
@@ -55,16 +56,17 @@ void Ttemplateform::buildControls() {
     const BuiltControls c =
         pellax::buildControls(*this, templateformControls(), [](std::string_view) { return std::span<const char* const>{}; });
     ROLabel1 = c.get<QLabel>(QStringLiteral("ROLabel1"));
-    gotlist = c.get<QListWidget>(QStringLiteral("gotlist"));
+    gotlist = c.get<TListBox>(QStringLiteral("gotlist"));
+    entries = new TemplateListModel(gotlist);
+    gotlist->setModel(entries);
     Button1 = c.get<QPushButton>(QStringLiteral("Button1"));
     Button3 = c.get<QPushButton>(QStringLiteral("Button3"));
     curgot = c.get<QLineEdit>(QStringLiteral("curgot"));
 
     setWidgetColors(gotlist, clBlack, clWhite);
     setWidgetColors(curgot, clBlack, clWhite);
-    gotlist->setSelectionMode(QAbstractItemView::SingleSelection);
-    // Lists of a hundred thousand names must open and scroll without measuring every item.
-    gotlist->setUniformItemSizes(true);
+    // Screen readers name the list after the heading above it.
+    gotlist->setAccessibleName(QStringLiteral("Template file contents"));
 }
 
 void Ttemplateform::buildMenu() {
@@ -78,66 +80,49 @@ void Ttemplateform::buildMenu() {
 void Ttemplateform::connectHandlers() {
     onSignal(Button1, &QPushButton::clicked, this, [this] { Button1Click(); });
     onSignal(Button3, &QPushButton::clicked, this, [this] { Button3Click(); });
-    onSignal(gotlist, &QListWidget::itemDoubleClicked, this, [this] { gotlistDblClick(); });
+    onSignal(gotlist, &QAbstractItemView::doubleClicked, this, [this] { gotlistDblClick(); });
     onSignal(Opentemplatefile1, &QAction::triggered, this, [this] { Opentemplatefile1Click(); });
     onSignal(Saveastemplatefile1, &QAction::triggered, this, [this] { Savetemplatefile1Click(); });
 }
 
-int Ttemplateform::selectedRow() const {
-    const QList<QListWidgetItem*> selected = gotlist->selectedItems();
-    return selected.isEmpty() ? -1 : gotlist->row(selected.constFirst());
-}
-
 void Ttemplateform::Button1Click() {
-    QString entry = curgot->text();
-    if (entry.isEmpty())
+    if (curgot->text().isEmpty())
         return;
-    if (!entry.startsWith(kQuote))
-        entry.prepend(kQuote);
-    if (!entry.endsWith(kQuote))
-        entry.append(kQuote);
+    const QString entry = quotedEntry(curgot->text());
     curgot->setText(entry);
-    gotlist->addItem(entry);
+    entries->append(entry);
 }
 
 void Ttemplateform::Button3Click() {
-    const int row = selectedRow();
+    const int row = gotlist->selectedRow();
     if (row < 0)
         return;
-    const std::unique_ptr<QListWidgetItem> removed(gotlist->takeItem(row));
+    entries->removeAt(row);
     // The selection does not move on to a neighbour: a second Delete must not remove another name.
-    gotlist->clearSelection();
-    gotlist->setCurrentRow(-1);
+    gotlist->selectRow(-1);
 }
 
 void Ttemplateform::gotlistDblClick() {
-    const int row = selectedRow();
+    const int row = gotlist->selectedRow();
     if (row < 0)
         return;
-    QListWidgetItem* item = gotlist->item(row);
-    const auto edited = Application::instance().dialogs().inputBox(
-        QStringLiteral("Edit list member"), QStringLiteral("Enter new name"), item->text(), kMaxEntryLength, this);
+    const auto edited = Application::instance().dialogs().inputBox(QStringLiteral("Edit list member"),
+                                                                   QStringLiteral("Enter new name"),
+                                                                   entries->entries().at(row), kMaxEntryLength, this);
     if (edited)
-        item->setText(*edited);
+        entries->replace(row, *edited);
 }
 
 void Ttemplateform::Opentemplatefile1Click() {
     if (!Opentemp.Execute(this))
         return;
-    const QStringList entries = readTemplateList(Opentemp.FileName);
-    gotlist->clear();
-    gotlist->addItems(entries);
+    entries->assign(readTemplateEntries(Opentemp.FileName));
 }
 
 void Ttemplateform::Savetemplatefile1Click() {
     if (!Savetemp.Execute(this))
         return;
-    QStringList entries;
-    const int count = gotlist->count();
-    entries.reserve(count);
-    for (int i = 0; i < count; ++i)
-        entries.append(gotlist->item(i)->text());
-    writeTemplateList(Savetemp.FileName, entries);
+    writeFileAtomically(Savetemp.FileName, entries->entries().serialise());
 }
 
 }  // namespace pellax

@@ -6,11 +6,13 @@
 class QAction;
 class QLabel;
 class QLineEdit;
-class QListWidget;
 class QMenu;
 class QPushButton;
 
 namespace pellax {
+
+class TListBox;
+class TemplateListModel;
 
 // The template list manager: a tool window that edits a list of game-type file
 // names, one per line, and opens and saves it as a template list file. It lives
@@ -32,7 +34,9 @@ public:
 
     // Controls, named as in the window description.
     QLabel* ROLabel1 = nullptr;
-    QListWidget* gotlist = nullptr;
+    TListBox* gotlist = nullptr;
+    // The entries that gotlist shows.
+    TemplateListModel* entries = nullptr;
     QPushButton* Button1 = nullptr;
     QPushButton* Button3 = nullptr;
     QLineEdit* curgot = nullptr;
@@ -48,8 +52,6 @@ private:
     void buildControls();
     void buildMenu();
     void connectHandlers();
-    // The row of the selected item, or -1 when none is selected.
-    int selectedRow() const;
 };
 
 }  // namespace pellax

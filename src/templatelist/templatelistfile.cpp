@@ -10,35 +10,18 @@ namespace {
 
 constexpr char kCR = 13;
 constexpr char kLF = 10;
-constexpr char kEndOfText = 26;
+constexpr QChar kQuote = u'"';
 
 }  // namespace
 
-QStringList parseTemplateList(QByteArrayView bytes) {
-    const qsizetype end = bytes.indexOf(kEndOfText);
-    if (end >= 0)
-        bytes = bytes.first(end);
+QStringList parseTemplateList(QByteArrayView bytes) { return TemplateEntries::parse(bytes.toByteArray()).toStringList(); }
 
-    QStringList entries;
-    const char* const data = bytes.data();
-    const qsizetype size = bytes.size();
-    qsizetype start = 0;
-    qsizetype i = 0;
-    while (i < size) {
-        const char c = data[i];
-        if (c != kCR && c != kLF) {
-            ++i;
-            continue;
-        }
-        entries.append(decodeAnsi(QByteArrayView(data + start, i - start)));
-        ++i;
-        if (c == kCR && i < size && data[i] == kLF)
-            ++i;
-        start = i;
-    }
-    if (start < size)
-        entries.append(decodeAnsi(QByteArrayView(data + start, size - start)));
-    return entries;
+QString quotedEntry(QString text) {
+    if (!text.startsWith(kQuote))
+        text.prepend(kQuote);
+    if (!text.endsWith(kQuote))
+        text.append(kQuote);
+    return text;
 }
 
 QByteArray serialiseTemplateList(const QStringList& entries) {
@@ -57,9 +40,11 @@ QByteArray serialiseTemplateList(const QStringList& entries) {
     return bytes;
 }
 
-QStringList readTemplateList(const QString& path) {
+QStringList readTemplateList(const QString& path) { return readTemplateEntries(path).toStringList(); }
+
+TemplateEntries readTemplateEntries(const QString& path) {
     InputFile file(path);
-    return parseTemplateList(file.readAll());
+    return TemplateEntries::parse(file.readAll());
 }
 
 void writeTemplateList(const QString& path, const QStringList& entries) {

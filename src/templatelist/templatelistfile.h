@@ -1,5 +1,7 @@
 #pragma once
 
+#include "templatelist/templateentries.h"
+
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
@@ -13,11 +15,17 @@ namespace pellax {
 // entries. Every other byte is part of an entry and survives a round trip.
 QStringList parseTemplateList(QByteArrayView bytes);
 
+// An entry as the list window's Add makes it: a double quote put in front and
+// one at the end where the text does not already have them, so a text of one
+// double quote stays as it is.
+QString quotedEntry(QString text);
+
 // Every entry followed by CR LF.
 QByteArray serialiseTemplateList(const QStringList& entries);
 
 // Reads the whole file before returning, so a failure leaves the caller's list alone.
 QStringList readTemplateList(const QString& path);
+TemplateEntries readTemplateEntries(const QString& path);
 
 // Replaces the file atomically: on failure it stays as it was.
 void writeTemplateList(const QString& path, const QStringList& entries);

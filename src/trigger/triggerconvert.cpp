@@ -4,8 +4,8 @@
 #include "framework/inputfile.h"
 #include "framework/ioerror.h"
 
-#include <cstring>
 #include <array>
+#include <cstring>
 
 namespace pellax {
 
@@ -23,6 +23,10 @@ std::size_t fill(InputFile& file, char* buffer, std::size_t size) {
     return done;
 }
 
+// The kernel copies into a file much faster at a page-aligned offset than at
+// offset 8, so adding a header writes the output's first page through a buffer.
+constexpr std::size_t kAlignedStart = 4096;
+
 bool beginsWithHeader(const char* bytes, std::size_t size) {
     return size >= TriggerHeader.size() && std::memcmp(bytes, TriggerHeader.data(), TriggerHeader.size()) == 0;
 }
@@ -31,6 +35,9 @@ bool beginsWithHeader(const char* bytes, std::size_t size) {
 
 TriggerCopyOutcome convertTriggerFile(bool strip, const QString& source, const QString& target) {
     InputFile input(source);
+    // Writing the output would then rewrite the source the user asked to keep.
+    if (input.isSameFileAs(target))
+        throw EInOutError(ioerr::AccessDenied);
 
     // The first eight bytes decide everything, so the target is not touched before
     // the conversion is known to go ahead.
@@ -45,12 +52,21 @@ TriggerCopyOutcome convertTriggerFile(bool strip, const QString& source, const Q
     // forced to disk: that would cost several times the copy itself.
     AtomicFileWriter output(target, Durability::Flushed);
     if (!strip) {
-        output.write(TriggerHeader.data(), TriggerHeader.size());
-        output.write(head.data(), first);
+        std::array<char, kAlignedStart> page;
+        std::memcpy(page.data(), TriggerHeader.data(), TriggerHeader.size());
+        std::memcpy(page.data() + TriggerHeader.size(), head.data(), first);
+        std::size_t used = TriggerHeader.size() + first;
+        if (first == head.size())
+            used += fill(input, page.data() + used, page.size() - used);
+        output.write(page.data(), used);
     }
     output.appendRestOf(input);
     output.commit();
     return TriggerCopyOutcome::Written;
 }
+
+QString triggerOutputName(const QString& fileName) { return fileName + QStringLiteral("ed"); }
+
+QString alreadyHasHeaderText() { return QStringLiteral("File already has a header"); }
 
 }  // namespace pellax

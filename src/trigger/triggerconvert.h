@@ -16,9 +16,17 @@ enum class TriggerCopyOutcome {
 
 // Converts `source` into `target`. Strip drops the first 8 bytes, whatever they
 // are; add puts the header in front of a source that does not begin with it.
-// The source is only read. The target is replaced atomically and only on
-// success: on any error (raised as EInOutError) or refusal it is left exactly
-// as it was, and no temporary file remains.
+// The source is only read: a target that is the source itself, by whatever
+// name or link, is refused with "File access denied" before anything is
+// written. The target is written by AtomicFileWriter, replaced whole and only
+// on success: on any error (raised as EInOutError) or refusal it is left
+// exactly as it was, and no temporary file remains.
 TriggerCopyOutcome convertTriggerFile(bool strip, const QString& source, const QString& target);
+
+// The file a conversion writes: the source's name with "ed" appended.
+QString triggerOutputName(const QString& fileName);
+
+// What the user is told when add finds the header already there.
+QString alreadyHasHeaderText();
 
 }  // namespace pellax

@@ -5,13 +5,10 @@
 
 namespace pellax {
 
-QString triggerOutputName(const QString& fileName) { return fileName + QStringLiteral("ed"); }
-
 void CopyTriggerFile(bool strip, const QString& fileName) {
     if (convertTriggerFile(strip, fileName, triggerOutputName(fileName)) == TriggerCopyOutcome::AlreadyHasHeader) {
         Application& app = Application::instance();
-        app.dialogs().showMessage(app.Title(), QStringLiteral("File already has a header"), MessageIcon::None,
-                                  app.MainForm());
+        app.dialogs().showMessage(app.Title(), alreadyHasHeaderText(), MessageIcon::None, app.MainForm());
     }
 }
 

@@ -4,13 +4,10 @@
 
 namespace pellax {
 
-// The file a conversion writes: the source's name with "ed" appended.
-QString triggerOutputName(const QString& fileName);
-
 // Strips the trigger header from `fileName` (strip = true) or adds it (strip =
-// false), writing the result beside the source under triggerOutputName. A source
-// that already has the header is not converted: the user is told so. File errors
-// are raised as EInOutError for the top-level handler.
+// false), writing the result beside the source under triggerOutputName. A
+// source that already has the header is not converted: the user is told so.
+// File errors are raised as EInOutError for the top-level handler.
 void CopyTriggerFile(bool strip, const QString& fileName);
 
 }  // namespace pellax

@@ -2,7 +2,9 @@
 #include "framework/ioerror.h"
 #include "support/fixtures.h"
 
+#include <cerrno>
 #include <stdexcept>
+#include <utility>
 
 namespace pellax {
 namespace {
@@ -46,12 +48,18 @@ TEST(IoErrorText, NamesTheKnownCodesAndNumbersTheRest) {
     EXPECT_EQ(ioErrorText(101), QStringLiteral("Disk full"));
     EXPECT_EQ(ioErrorText(106), QStringLiteral("Invalid numeric input"));
     EXPECT_EQ(ioErrorText(5000), QStringLiteral("I/O error 5000"));
-    EXPECT_EQ(ioCodeFromErrno(ENOENT), 2);
-    EXPECT_EQ(ioCodeFromErrno(EACCES), 5);
-    EXPECT_EQ(ioCodeFromErrno(EROFS), 5);
-    EXPECT_EQ(ioCodeFromErrno(EISDIR), 5);
-    EXPECT_EQ(ioCodeFromErrno(ENOSPC), 101);
-    EXPECT_EQ(ioCodeFromErrno(EIO), EIO);
+}
+
+TEST(IoErrorText, EachErrnoWithARunTimeMeaningHasItsCodeAndTheRestShowTheirNumber) {
+    const std::pair<int, int> meanings[] = {
+        {ENOENT, 2},  {ENOTDIR, 3}, {ENAMETOOLONG, 3}, {ELOOP, 3}, {EMFILE, 4},  {ENFILE, 4},   {EACCES, 5},
+        {EPERM, 5},   {EROFS, 5},   {EISDIR, 5},       {ENOSPC, 101}, {EDQUOT, 101}, {EFBIG, 101}};
+    for (const auto& [err, code] : meanings)
+        EXPECT_EQ(ioCodeFromErrno(err), code) << "errno " << err;
+    // These numbers are run-time codes too; as errno values they must not pass for them.
+    for (const int err : {EIO, ESRCH, EINTR, ENETDOWN, ENETUNREACH, EISCONN})
+        EXPECT_EQ(EInOutError(ioCodeFromErrno(err)).message(), QStringLiteral("I/O error %1").arg(err))
+            << "errno " << err;
 }
 
 }  // namespace

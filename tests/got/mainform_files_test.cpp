@@ -108,15 +108,13 @@ TEST_F(EditorFiles, NamesWithSpacesAndNonAsciiCharacters) {
     EXPECT_EQ(form->gametypename->text(), QString::fromUtf8("Größte"));
 }
 
-int openDescriptors() { return static_cast<int>(QDir(QStringLiteral("/proc/self/fd")).entryList(QDir::Files).size()); }
-
 TEST_F(EditorFiles, FilesAreClosedOnEveryPath) {
     const QString good = writeFile(QStringLiteral("good.got"), sampleRecord());
     const QString shortFile = writeFile(QStringLiteral("short.got"), QByteArray(10, 1));
     const QString readOnly = writeFile(QStringLiteral("ro.got"), sampleRecord());
     ASSERT_TRUE(QFile::setPermissions(readOnly, QFile::ReadOwner));
     load(good);  // lets Qt open whatever it keeps open for good
-    const int before = openDescriptors();
+    const int before = test::openDescriptorCount();
     for (int i = 0; i < 20; ++i) {
         load(good);
         load(shortFile);
@@ -126,7 +124,7 @@ TEST_F(EditorFiles, FilesAreClosedOnEveryPath) {
         test::FileSizeLimit limit(10);
         save(path(QStringLiteral("full.got")));
     }
-    EXPECT_EQ(openDescriptors(), before);
+    EXPECT_EQ(test::openDescriptorCount(), before);
     EXPECT_EQ(dialogs->messages.size(), 80u);
 }
 

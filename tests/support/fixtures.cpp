@@ -6,6 +6,8 @@
 #include <QDir>
 #include <QFile>
 
+#include <linux/capability.h>
+#include <sys/syscall.h>
 #include <unistd.h>
 
 namespace pellax::test {
@@ -52,6 +54,42 @@ QStringList AppTest::files() const {
 }
 
 bool runningAsRoot() { return ::geteuid() == 0; }
+
+int openDescriptorCount() {
+    return static_cast<int>(
+        QDir(QStringLiteral("/proc/self/fd")).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot).size());
+}
+
+namespace {
+
+constexpr __u32 kOverrides = (1u << CAP_DAC_OVERRIDE) | (1u << CAP_DAC_READ_SEARCH);
+
+// Capabilities belong to a thread; pid 0 in the header is the calling one.
+struct Capabilities {
+    __user_cap_header_struct header{_LINUX_CAPABILITY_VERSION_3, 0};
+    __user_cap_data_struct data[_LINUX_CAPABILITY_U32S_3] = {};
+    bool read() { return ::syscall(SYS_capget, &header, data) == 0; }
+    bool write() { return ::syscall(SYS_capset, &header, data) == 0; }
+};
+
+}  // namespace
+
+ObeyPermissions::ObeyPermissions() {
+    Capabilities caps;
+    if (!caps.read())
+        return;
+    savedEffective_ = caps.data[0].effective;
+    caps.data[0].effective &= ~kOverrides;
+    ok_ = caps.write();
+}
+
+ObeyPermissions::~ObeyPermissions() {
+    Capabilities caps;
+    if (ok_ && caps.read()) {
+        caps.data[0].effective = savedEffective_;
+        caps.write();
+    }
+}
 
 }  // namespace pellax::test
 

@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <cstdint>
 #include <sys/resource.h>
 
 namespace pellax::test {
@@ -54,6 +55,24 @@ private:
 
 // True when the process may write files whatever their permissions say.
 bool runningAsRoot();
+
+// How many file descriptors the process has open.
+int openDescriptorCount();
+
+// While alive, the calling thread obeys file and folder permissions even as
+// root: the capabilities that override them leave its effective set.
+class ObeyPermissions {
+public:
+    ObeyPermissions();
+    ~ObeyPermissions();
+    ObeyPermissions(const ObeyPermissions&) = delete;
+    ObeyPermissions& operator=(const ObeyPermissions&) = delete;
+    bool ok() const noexcept { return ok_; }
+
+private:
+    std::uint32_t savedEffective_ = 0;
+    bool ok_ = false;
+};
 
 }  // namespace pellax::test
 

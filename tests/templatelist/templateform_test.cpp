@@ -2,6 +2,7 @@
 
 #include "framework/application.h"
 
+#include <QAccessible>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -38,7 +39,7 @@ TEST_F(TemplateFormTest, ControlsAsDescribed) {
     EXPECT_EQ(form.curgot->geometry(), QRect(0, 416, 273, 21));
     EXPECT_EQ(form.curgot->text(), QStringLiteral("\"\""));
     EXPECT_EQ(form.gotlist->count(), 0);
-    EXPECT_TRUE(form.gotlist->uniformItemSizes());
+    EXPECT_EQ(form.gotlist->rowHeight(), 13);
 
     for (QWidget* w : {static_cast<QWidget*>(form.gotlist), static_cast<QWidget*>(form.curgot)}) {
         EXPECT_EQ(w->palette().color(QPalette::Base), QColor(Qt::black)) << w->objectName().toStdString();
@@ -55,6 +56,12 @@ TEST_F(TemplateFormTest, ControlsAsDescribed) {
         w = w->nextInFocusChain();
     } while (w != form.gotlist);
     EXPECT_EQ(order, controls);
+}
+
+TEST_F(TemplateFormTest, ScreenReadersNameTheListAfterItsHeading) {
+    QAccessibleInterface* list = QAccessible::queryAccessibleInterface(form.gotlist);
+    ASSERT_NE(list, nullptr);
+    EXPECT_EQ(list->text(QAccessible::Name), QStringLiteral("Template file contents"));
 }
 
 TEST_F(TemplateFormTest, MenuAndDialogs) {
@@ -166,7 +173,7 @@ TEST_F(TemplateFormTest, DoubleClickOnAnItemRenamesIt) {
     setItems({"a", "b", "c"});
     form.Show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
-    const QRect rect = form.gotlist->visualItemRect(form.gotlist->item(2));
+    const QRect rect = form.gotlist->visualRect(form.entries->index(2));
     ASSERT_TRUE(rect.isValid());
     EXPECT_EQ(rect.height(), 13);
     dialogs->answerInput(QStringLiteral("z"));

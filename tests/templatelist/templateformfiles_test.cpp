@@ -197,8 +197,8 @@ TEST_F(TemplateFormFiles, HugeFileLoads) {
     text.append(QByteArray(4'000'000, 'L'));
     open(writeFile(QStringLiteral("huge.lst"), text));
     ASSERT_EQ(form.gotlist->count(), kEntries + 1);
-    EXPECT_EQ(form.gotlist->item(kEntries - 1)->text(), QStringLiteral("\"game299999.got\""));
-    EXPECT_EQ(form.gotlist->item(kEntries)->text().size(), 4'000'000);
+    EXPECT_EQ(form.entries->entries().at(kEntries - 1), QStringLiteral("\"game299999.got\""));
+    EXPECT_EQ(form.entries->entries().at(kEntries).size(), 4'000'000);
 }
 
 TEST_F(TemplateFormFiles, BinaryFileLoadsAndSavesBack) {

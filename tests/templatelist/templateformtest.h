@@ -5,7 +5,9 @@
 
 #include <QAction>
 #include <QLineEdit>
-#include <QListWidget>
+#include "framework/listbox.h"
+#include "templatelist/templatelistfile.h"
+#include "templatelist/templatelistmodel.h"
 #include <QPushButton>
 
 namespace pellax::test {
@@ -13,24 +15,15 @@ namespace pellax::test {
 // A fresh template list window for each test, with scripted dialogs.
 class TemplateFormTest : public AppTest {
 protected:
-    QStringList items() const {
-        QStringList out;
-        for (int i = 0; i < form.gotlist->count(); ++i)
-            out.append(form.gotlist->item(i)->text());
-        return out;
-    }
+    QStringList items() const { return form.entries->entries().toStringList(); }
 
     void setItems(const QStringList& entries) {
-        form.gotlist->clear();
-        form.gotlist->addItems(entries);
+        form.entries->assign(TemplateEntries::parse(serialiseTemplateList(entries)));
     }
 
-    void select(int row) { form.gotlist->setCurrentRow(row); }
+    void select(int row) { form.gotlist->selectRow(row); }
 
-    int selectedRow() const {
-        const auto selected = form.gotlist->selectedItems();
-        return selected.isEmpty() ? -1 : form.gotlist->row(selected.constFirst());
-    }
+    int selectedRow() const { return form.gotlist->selectedRow(); }
 
     void add(const QString& text) {
         form.curgot->setText(text);

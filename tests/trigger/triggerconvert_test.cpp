@@ -88,10 +88,12 @@ TEST_P(TriggerBlockTest, AddThenStripGivesTheOriginalBytes) {
     EXPECT_TRUE(stripped(withHeader) == original);
 }
 
-// Around the block size of a copy that the kernel cannot make itself.
+// Around the block size of a copy that the kernel cannot make itself, and around
+// the first page of an added header's output, written through a buffer.
 constexpr qsizetype kBlock = 1024 * 1024;
 INSTANTIATE_TEST_SUITE_P(AroundTheBlockSize, TriggerBlockTest,
                          ::testing::Values(kBlock - 8, kBlock - 1, kBlock, kBlock + 1, 3 * kBlock + 5));
+INSTANTIATE_TEST_SUITE_P(AroundTheFirstPage, TriggerBlockTest, ::testing::Values(4087, 4088, 4089, 8192));
 
 TEST_F(TriggerConvertTest, SourceErrorsLeaveTheOutputAlone) {
     const QString previous = writeFile(QStringLiteral("map.trged"), QByteArray("previous output"));
@@ -188,6 +190,22 @@ TEST_F(TriggerConvertTest, AnOutputThatCannotBeWrittenIsDenied) {
     EXPECT_EQ(ioErrorOf([&] { convertTriggerFile(true, src, path(QStringLiteral("folder.trged"))); }),
               ioerr::AccessDenied);
     EXPECT_TRUE(QFileInfo(path(QStringLiteral("folder.trged"))).isDir());
+}
+
+TEST_F(TriggerConvertTest, AnOutputThatIsTheSourceItselfIsRefusedBeforeAnythingIsWritten) {
+    const QByteArray bytes("no header, either mode converts");
+    const QString src = source(bytes);
+    ASSERT_TRUE(QFile::link(src, output()));
+    const QString hardLink = path(QStringLiteral("hard.trg"));
+    ASSERT_EQ(::link(QFile::encodeName(src).constData(), QFile::encodeName(hardLink).constData()), 0);
+    for (const bool strip : {true, false}) {
+        for (const QString& target : {output(), src, hardLink})
+            EXPECT_EQ(ioErrorOf([&] { convertTriggerFile(strip, src, target); }), ioerr::AccessDenied)
+                << strip << " " << target.toStdString();
+    }
+    EXPECT_EQ(readFile(src), bytes);
+    EXPECT_TRUE(QFileInfo(output()).isSymLink());
+    EXPECT_EQ(files().join(QLatin1Char(' ')), QStringLiteral("hard.trg map.trg map.trged"));
 }
 
 TEST_F(TriggerConvertTest, AWriteThatFailsHalfWayLeavesTheOldOutput) {

@@ -1,0 +1,159 @@
+// `pellax-tool got show DIR` over 10,000 game-type files in one call, as text
+// and as JSON: the median wall time of repeated runs and their spread (fastest,
+// slowest, and the middle half). Target: median under 1 s.
+//
+// The files are made once in a temporary folder (TMPDIR) that is removed at the
+// end; one unmeasured run first puts them in the page cache. The output goes to
+// /dev/null, so the time is the tool's own: reading, formatting, writing.
+
+#include <benchmark/benchmark.h>
+
+#include <QByteArray>
+#include <QFile>
+#include <QString>
+#include <QTemporaryDir>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstring>
+#include <random>
+#include <stdexcept>
+#include <string>
+#include <vector>
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+extern char** environ;
+
+namespace {
+
+constexpr int kFiles = 10000;
+constexpr int kRuns = 15;
+
+QTemporaryDir* g_dir = nullptr;
+
+// Plausible records: names, numbers and selections vary, carried bytes are random.
+void generateFiles(const QString& folder) {
+    std::mt19937 generator(20240611);
+    for (int i = 0; i < kFiles; ++i) {
+        QByteArray record(97, 0);
+        for (char& c : record)
+            c = static_cast<char>(generator() & 0xFF);
+        const QByteArray name = "Game type " + QByteArray::number(i);
+        record.replace(0x01, 32, QByteArray(1, static_cast<char>(i % 9)) + name + QByteArray(31 - name.size(), 0));
+        const QByteArray variation = "Variation " + QByteArray::number(i % 97);
+        record.replace(0x21, 32, variation + QByteArray(32 - variation.size(), 0));
+        record[0x4C] = static_cast<char>(i % 4);
+        record[0x4F] = static_cast<char>(i % 5);
+        record[96] = 0;
+        QFile file(folder + QStringLiteral("/game%1.got").arg(i, 5, 10, QLatin1Char('0')));
+        if (!file.open(QIODevice::WriteOnly) || file.write(record) != record.size())
+            throw std::runtime_error("cannot write the game-type files");
+    }
+}
+
+struct RunResult {
+    double seconds = 0;
+    double cpuSeconds = 0;
+};
+
+// Starts the tool with `args`, its output to /dev/null, and waits for it.
+RunResult runTool(const std::vector<std::string>& args) {
+    std::vector<char*> argv;
+    argv.push_back(const_cast<char*>(PELLAX_TOOL));
+    for (const std::string& arg : args)
+        argv.push_back(const_cast<char*>(arg.c_str()));
+    argv.push_back(nullptr);
+
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
+    const auto start = std::chrono::steady_clock::now();
+    pid_t pid = 0;
+    const int spawned = ::posix_spawn(&pid, PELLAX_TOOL, &actions, nullptr, argv.data(), environ);
+    posix_spawn_file_actions_destroy(&actions);
+    if (spawned != 0)
+        throw std::runtime_error(std::string("cannot start pellax-tool: ") + std::strerror(spawned));
+    int status = 0;
+    rusage usage{};
+    while (::wait4(pid, &status, 0, &usage) < 0) {
+        if (errno != EINTR)
+            throw std::runtime_error("waiting for pellax-tool failed");
+    }
+    RunResult result;
+    result.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    result.cpuSeconds = static_cast<double>(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
+                        static_cast<double>(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0)
+        throw std::runtime_error("pellax-tool got show failed");
+    return result;
+}
+
+// The value at fraction `q` (0 to 1) of the sorted samples, interpolated.
+double quantile(std::vector<double> values, double q) {
+    std::sort(values.begin(), values.end());
+    const double position = q * static_cast<double>(values.size() - 1);
+    const auto below = static_cast<std::size_t>(position);
+    const std::size_t above = std::min(below + 1, values.size() - 1);
+    return values[below] + (values[above] - values[below]) * (position - static_cast<double>(below));
+}
+
+void BM_GotShowFolder(benchmark::State& state, bool json) {
+    std::vector<std::string> args = {"got", "show"};
+    if (json)
+        args.emplace_back("--json");
+    args.push_back(QFile::encodeName(g_dir->path()).toStdString());
+    std::vector<double> wall, cpu;
+    try {
+        runTool(args);  // unmeasured: page cache, dynamic loader
+        for (auto _ : state) {
+            const RunResult run = runTool(args);
+            wall.push_back(run.seconds);
+            cpu.push_back(run.cpuSeconds);
+            state.SetIterationTime(run.seconds);
+        }
+    } catch (const std::exception& e) {
+        state.SkipWithError(e.what());
+        return;
+    }
+    const double median = quantile(wall, 0.5);
+    state.counters["median_ms"] = median * 1e3;
+    state.counters["min_ms"] = quantile(wall, 0) * 1e3;
+    state.counters["q1_ms"] = quantile(wall, 0.25) * 1e3;
+    state.counters["q3_ms"] = quantile(wall, 0.75) * 1e3;
+    state.counters["max_ms"] = quantile(wall, 1) * 1e3;
+    state.counters["median_cpu_ms"] = quantile(cpu, 0.5) * 1e3;
+    state.counters["files_per_s"] = kFiles / median;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    QTemporaryDir dir;
+    if (!dir.isValid()) {
+        std::fprintf(stderr, "cannot create a temporary folder\n");
+        return 1;
+    }
+    try {
+        generateFiles(dir.path());
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "%s\n", e.what());
+        return 1;
+    }
+    g_dir = &dir;
+    benchmark::RegisterBenchmark("pellax-tool/got_show_10000_files", BM_GotShowFolder, false)
+        ->Iterations(kRuns)->UseManualTime()->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("pellax-tool/got_show_json_10000_files", BM_GotShowFolder, true)
+        ->Iterations(kRuns)->UseManualTime()->Unit(benchmark::kMillisecond);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    g_dir = nullptr;
+    return 0;
+}

@@ -1,0 +1,142 @@
+#include "tool/toolhelp.h"
+
+namespace pellax {
+
+namespace {
+
+constexpr const char* kTool = R"(Usage: pellax-tool COMMAND [ARGUMENT...]
+
+Checks and changes Pellax's files in scripts, by the editor's own rules:
+game types (.got), trigger files (.trg) and template lists (.lst).
+
+Commands:
+  got show [--json] FILE...         every field of game-type files
+  got set [--new] FILE field=value...
+                                    change fields and save, as the editor would
+  trg strip FILE...                 copy each file to FILEed without its header
+  trg add FILE...                   copy each file to FILEed with the header
+  lst show FILE...                  the entries of template lists
+  lst add FILE ENTRY                add an entry, quoted as the Add button does
+  lst delete FILE ENTRY             delete an entry by its text,
+  lst delete --index N FILE         or by its place, 1 being the first
+  lst normalize FILE...             rewrite with CR LF line ends
+
+A folder may stand wherever FILE does, for its files with the command's
+extension (.got, .trg or .lst, in any case), sorted by name; its subfolders
+are not searched. Put "--" before a FILE or ENTRY that begins with "-":
+nothing after it is taken as an option.
+
+Failures go to standard error with the texts the editor shows ("File not
+found." ...). Every file is tried; the exit status is 1 when anything failed
+or the command line was wrong, else 0. Nothing is written for a file when
+anything about it failed, and every write replaces its file in one step.
+
+"pellax-tool got show --help" (or got set, trg, lst) tells more.
+)";
+
+constexpr const char* kGotShow = R"(Usage: pellax-tool got show [--json] FILE...
+
+Shows every field of each game-type file as the editor shows it after Load.
+
+For each file a "file: PATH" line, then one "name: value" line per control
+of the editor, named as the control is, in the editor's tab order:
+  gametypename, colorbox, descripname, varsetting, varnum, position,
+  Canally, defaultmin, isenabled, Gametype, playability, numteams,
+  minerals, Gametypesetting
+Edits show their text, combo boxes the text of their item (nothing when
+none is selected), check boxes "checked" or "unchecked". Control characters
+and backslashes are written as \xNN and \\. An empty line comes between files.
+
+--json  one line of JSON per file instead, with the key "file" and one key
+        per control: texts as they are, numbers as numbers, combo boxes as
+        {"index": N, "text": ITEM} (index -1: no selection), check boxes as
+        true or false; "carried" and "gaps" hold the bytes that no control
+        covers, in hex, keyed by offset: {"0x00": "03", "0x46": "000000", ...}.
+)";
+
+constexpr const char* kGotSet = R"(Usage: pellax-tool got set [--new] FILE [field=value...]
+
+Loads FILE, changes its fields as typing into the editor would and saves it
+as the editor's Save does: 97 bytes, every byte that no control covers kept.
+The file is replaced in one step, and not written at all when anything
+fails. A folder as FILE changes each of its .got files in the same way.
+
+--new   start from what "New GOT File" sets instead of loading FILE (the gap
+        bytes are 0); FILE is made, or replaced.
+
+Fields, named as in got show (in any case), are changed in the order given:
+  edits        the value as typed. gametypename and descripname are cut to
+               31 characters when saved. varsetting, varnum, position,
+               numteams and minerals keep only their digits, as the editor's
+               filter does (a1b2 gives 12). Gametypesetting takes any text,
+               hexadecimal too ($1F). Malformed numbers are saved as 0, and
+               bytes keep their low 8 bits (300 is saved as 44).
+  combo boxes  colorbox, Gametype, playability: the item's number, 0 for the
+               first, or its text as shown (case and blanks around it do not
+               matter): Gametype=1 or 'Gametype=4 Workers'
+  check boxes  Canally, defaultmin, isenabled: 1, true or checked; 0, false
+               or unchecked
+A wrong field or value is reported before any file is touched.
+
+As in the editor, a change of minerals unchecks defaultmin ("Use default
+minerals"): give defaultmin=1 after minerals=... to keep both. varnum is
+saved only while isenabled is checked, else 0. Without any field=value the
+file is saved as Load and Save would leave it.
+
+Example: pellax-tool got set maps/rush.got 'gametypename=Zerg rush' colorbox=3
+)";
+
+constexpr const char* kTrg = R"(Usage: pellax-tool trg strip FILE...
+       pellax-tool trg add FILE...
+
+Converts each trigger file into a new file beside it, named as the editor
+names it: the source's name with "ed" appended (one.trg gives one.trged).
+The source is never changed; an output file of that name is replaced.
+
+strip  drops the first 8 bytes, whatever they are.
+add    puts the 8-byte trigger header in front. A file that begins with the
+       header already gets no output, and standard error says "File already
+       has a header": a notice, as the editor's message box is, so the exit
+       status stays 0.
+)";
+
+constexpr const char* kLst = R"(Usage: pellax-tool lst show FILE...
+       pellax-tool lst add FILE ENTRY
+       pellax-tool lst delete FILE ENTRY
+       pellax-tool lst delete --index N FILE
+       pellax-tool lst normalize FILE...
+
+Template lists (template.lst): 8-bit text, one entry a line. FILE must
+exist; an empty file is an empty list.
+
+show       prints the entries, one a line. With several files or a folder,
+           each list begins with a line "==> FILE <==".
+add        appends ENTRY as the list window's Add button does: in double
+           quotes, putting in the one missing at either end.
+delete     removes the first entry that is ENTRY or, when none is, the first
+           that is ENTRY quoted as add would write it (a.got finds "a.got");
+           with --index, the Nth entry, 1 being the first.
+normalize  rewrites the list as the list window saves it: CR LF after every
+           entry, nothing after a Ctrl+Z byte. A list already in that form
+           is left alone.
+
+add and delete save the list with CR LF line ends too.
+)";
+
+}  // namespace
+
+QString helpText(const QString& command) {
+    if (command == QLatin1String("got show"))
+        return QString::fromUtf8(kGotShow);
+    if (command == QLatin1String("got set"))
+        return QString::fromUtf8(kGotSet);
+    if (command == QLatin1String("got"))
+        return QString::fromUtf8(kGotShow) + QLatin1Char('\n') + QString::fromUtf8(kGotSet);
+    if (command == QLatin1String("trg"))
+        return QString::fromUtf8(kTrg);
+    if (command == QLatin1String("lst"))
+        return QString::fromUtf8(kLst);
+    return QString::fromUtf8(kTool);
+}
+
+}  // namespace pellax

@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QStringList>
+
+namespace pellax {
+
+class Console;
+
+// `trg strip` and `trg add`, given the arguments after "trg"; the exit status.
+int trgCommand(const QStringList& args, Console& console);
+
+}  // namespace pellax

@@ -1,0 +1,357 @@
+// Drives the built pellax-tool on files in a temporary folder. Every run has no
+// display: DISPLAY, WAYLAND_DISPLAY and QT_QPA_PLATFORM are removed from its
+// environment.
+
+#include <QByteArray>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+
+namespace {
+
+struct ToolRun {
+    int status = -1;
+    QString out;
+    QString err;
+};
+
+class Tool : public ::testing::Test {
+protected:
+    ToolRun tool(const QStringList& args, const QString& stdoutFile = QString()) const {
+        QProcess process;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+            env.remove(QLatin1String(name));
+        process.setProcessEnvironment(env);
+        process.setWorkingDirectory(dir.path());
+        if (!stdoutFile.isEmpty())
+            process.setStandardOutputFile(stdoutFile);
+        process.start(QStringLiteral(PELLAX_TOOL), args);
+        EXPECT_TRUE(process.waitForFinished(30000)) << args.join(u' ').toStdString();
+        ToolRun run;
+        run.status = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+        run.out = QString::fromUtf8(process.readAllStandardOutput());
+        run.err = QString::fromUtf8(process.readAllStandardError());
+        return run;
+    }
+
+    QString path(const QString& name) const { return dir.filePath(name); }
+    QString write(const QString& name, const QByteArray& bytes) const {
+        QFile f(path(name));
+        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+        return path(name);
+    }
+    QByteArray read(const QString& name) const {
+        QFile f(path(name));
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+
+    // A record with recognisable carried and gap bytes (0xA0 + offset % 16).
+    static QByteArray sample() {
+        QByteArray b(96, 0);
+        for (int i = 0; i < 96; ++i)
+            b[i] = static_cast<char>(0xA0 + i % 16);
+        const QByteArray name("\x02Zerg rush");
+        b.replace(0x01, 32, name + QByteArray(32 - name.size(), 0));
+        const QByteArray var("Var\x07iant");
+        b.replace(0x21, 32, var + QByteArray(32 - var.size(), 0));
+        b[0x41] = 7;
+        b[0x43] = 2;
+        b[0x45] = 9;
+        b[0x49] = static_cast<char>(200);
+        b[0x4A] = 1;
+        b[0x4C] = 1;
+        b[0x4F] = 3;
+        b[0x50] = 0;
+        b[0x51] = 4;
+        b.replace(0x58, 4, QByteArray("\xFF\xFF\xFF\xFF", 4));
+        return b;
+    }
+
+    // The bytes that no control covers.
+    static QByteArray hidden(const QByteArray& record) {
+        QByteArray bytes;
+        for (const int offset : {0x00, 0x42, 0x44, 0x46, 0x47, 0x48, 0x4B, 0x4D, 0x4E, 0x52, 0x53, 0x54, 0x55, 0x56,
+                                 0x57, 0x5C, 0x5D, 0x5E, 0x5F})
+            bytes += record[offset];
+        return bytes;
+    }
+
+    QTemporaryDir dir;
+};
+
+std::uint8_t at(const QByteArray& bytes, int offset) { return static_cast<std::uint8_t>(bytes.at(offset)); }
+
+TEST_F(Tool, HelpForTheToolAndEachCommand) {
+    const std::pair<QStringList, const char*> cases[] = {
+        {{"--help"}, "Usage: pellax-tool COMMAND"},
+        {{"got", "show", "--help"}, "Usage: pellax-tool got show"},
+        {{"got", "set", "-h"}, "Usage: pellax-tool got set"},
+        {{"trg", "--help"}, "Usage: pellax-tool trg strip"},
+        {{"lst", "delete", "--help"}, "Usage: pellax-tool lst show"},
+    };
+    for (const auto& [args, usage] : cases) {
+        const ToolRun run = tool(args);
+        EXPECT_EQ(run.status, 0) << usage;
+        EXPECT_TRUE(run.out.startsWith(QLatin1String(usage))) << run.out.toStdString();
+        EXPECT_EQ(run.err, QString());
+    }
+    const ToolRun bare = tool({});
+    EXPECT_EQ(bare.status, 1);
+    EXPECT_EQ(bare.out, QString());
+    EXPECT_TRUE(bare.err.contains(QLatin1String("pellax-tool --help")));
+}
+
+TEST_F(Tool, GotShowPrintsEveryFieldAsTheEditorShowsIt) {
+    write(QStringLiteral("a.got"), sample());
+    QByteArray odd = sample();
+    odd[0x4C] = 5;  // no such game type
+    write(QStringLiteral("b.got"), odd);
+    const ToolRun run = tool({QStringLiteral("got"), QStringLiteral("show"), QStringLiteral("a.got"), QStringLiteral("b.got")});
+    EXPECT_EQ(run.status, 0) << run.err.toStdString();
+    const QString a = QStringLiteral(
+        "file: a.got\n"
+        "gametypename: Zerg rush\n"
+        "colorbox: SC 0x02 (?\?\?)\n"
+        "descripname: Var\\x07iant\n"
+        "varsetting: 9\n"
+        "varnum: 2\n"
+        "position: 7\n"
+        "Canally: unchecked\n"
+        "defaultmin: checked\n"
+        "isenabled: checked\n"
+        "Gametype: 4 Workers \n"
+        "playability: 3 = Comp can play, multi or single\n"
+        "numteams: 4\n"
+        "minerals: 4294967295\n"
+        "Gametypesetting: 200\n");
+    QString b = a;
+    b.replace(QStringLiteral("file: a.got"), QStringLiteral("file: b.got"));
+    b.replace(QStringLiteral("Gametype: 4 Workers "), QStringLiteral("Gametype: "));
+    EXPECT_EQ(run.out, a + QLatin1Char('\n') + b);
+}
+
+TEST_F(Tool, GotShowJsonIsWellFormedAndCarriesTheHiddenBytes) {
+    QByteArray odd = sample();
+    odd[0x4F] = 9;  // no such playability
+    write(QStringLiteral("a.got"), odd);
+    write(QStringLiteral("b.got"), QByteArray(96, 0));
+    const ToolRun run = tool({QStringLiteral("got"), QStringLiteral("show"), QStringLiteral("--json"), dir.path()});
+    EXPECT_EQ(run.status, 0) << run.err.toStdString();
+    const QStringList lines = run.out.split(u'\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 2);
+    QJsonParseError error{};
+    const QJsonObject a = QJsonDocument::fromJson(lines[0].toUtf8(), &error).object();
+    ASSERT_EQ(error.error, QJsonParseError::NoError) << lines[0].toStdString();
+    EXPECT_EQ(a[QStringLiteral("file")].toString(), path(QStringLiteral("a.got")));
+    EXPECT_EQ(a[QStringLiteral("descripname")].toString(), QStringLiteral("Var\x07iant"));
+    EXPECT_EQ(a[QStringLiteral("minerals")].toDouble(), 4294967295.0);
+    EXPECT_EQ(a[QStringLiteral("Canally")], QJsonValue(false));
+    EXPECT_EQ(a[QStringLiteral("Gametype")][QStringLiteral("index")].toInt(), 1);
+    EXPECT_EQ(a[QStringLiteral("Gametype")][QStringLiteral("text")].toString(), QStringLiteral("4 Workers "));
+    EXPECT_EQ(a[QStringLiteral("playability")][QStringLiteral("index")].toInt(), -1);
+    const QJsonObject carried = a[QStringLiteral("carried")].toObject();
+    EXPECT_EQ(carried.size(), 8);
+    EXPECT_EQ(carried[QStringLiteral("0x00")].toString(), QStringLiteral("A0"));
+    EXPECT_EQ(carried[QStringLiteral("0x54")].toString(), QStringLiteral("A4A5A6A7"));
+    const QJsonObject gaps = a[QStringLiteral("gaps")].toObject();
+    EXPECT_EQ(gaps[QStringLiteral("0x52")].toString(), QStringLiteral("A2A3"));
+    EXPECT_EQ(gaps[QStringLiteral("0x5D")].toString(), QStringLiteral("ADAEAF"));
+    const QJsonObject b = QJsonDocument::fromJson(lines[1].toUtf8(), &error).object();
+    ASSERT_EQ(error.error, QJsonParseError::NoError);
+    EXPECT_EQ(b[QStringLiteral("gametypename")].toString(), QString());
+    EXPECT_EQ(b[QStringLiteral("colorbox")][QStringLiteral("text")].toString(), QStringLiteral("Reg color"));
+}
+
+TEST_F(Tool, AFolderStandsForItsFilesOfTheCommandsExtensionByName) {
+    ASSERT_TRUE(QDir(dir.path()).mkpath(QStringLiteral("maps/sub")));
+    write(QStringLiteral("maps/b.got"), sample());
+    write(QStringLiteral("maps/A.GOT"), sample());
+    write(QStringLiteral("maps/c.txt"), sample());
+    write(QStringLiteral("maps/sub/d.got"), sample());
+    const ToolRun run = tool({QStringLiteral("got"), QStringLiteral("show"), QStringLiteral("maps")});
+    EXPECT_EQ(run.status, 0);
+    QStringList shown;
+    for (const QString& line : run.out.split(u'\n'))
+        if (line.startsWith(QLatin1String("file: ")))
+            shown.append(line.mid(6));
+    EXPECT_EQ(shown, (QStringList{QStringLiteral("maps/A.GOT"), QStringLiteral("maps/b.got")}));
+
+    // The same assignments go to every file of the folder.
+    EXPECT_EQ(tool({QStringLiteral("got"), QStringLiteral("set"), QStringLiteral("maps"), QStringLiteral("numteams=3")})
+                  .status,
+              0);
+    EXPECT_EQ(at(read(QStringLiteral("maps/A.GOT")), 0x51), 3);
+    EXPECT_EQ(at(read(QStringLiteral("maps/b.got")), 0x51), 3);
+    EXPECT_EQ(at(read(QStringLiteral("maps/sub/d.got")), 0x51), 4);
+}
+
+TEST_F(Tool, GotSetChangesFieldsAsTypingAndSavingWould) {
+    const QByteArray before = sample() + QByteArray(40, 'x');
+    write(QStringLiteral("s.got"), before);
+    const ToolRun run = tool({QStringLiteral("got"), QStringLiteral("set"), QStringLiteral("s.got"),
+                          QStringLiteral("gametypename=") + QString(40, u'g'), QStringLiteral("colorbox=SC 0x05 (?\?\?)"),
+                          QStringLiteral("position=a1b2"), QStringLiteral("varsetting=300"),
+                          QStringLiteral("Gametypesetting=$1F"), QStringLiteral("gametype= town hall, 4 WORKERS"),
+                          QStringLiteral("Canally=checked"), QStringLiteral("playability=0")});
+    EXPECT_EQ(run.status, 0) << run.err.toStdString();
+    EXPECT_EQ(run.out + run.err, QString());
+    const QByteArray after = read(QStringLiteral("s.got"));
+    ASSERT_EQ(after.size(), 97);
+    EXPECT_EQ(after.mid(0x01, 32), QByteArray(1, 5) + QByteArray(31, 'g'));
+    EXPECT_EQ(at(after, 0x41), 12);
+    EXPECT_EQ(at(after, 0x45), 44);
+    EXPECT_EQ(at(after, 0x49), 31);
+    EXPECT_EQ(at(after, 0x4C), 2);
+    EXPECT_EQ(at(after, 0x4F), 0);
+    EXPECT_EQ(at(after, 0x50), 1);
+    EXPECT_EQ(at(after, 96), 0);
+    // What was not given keeps its value, and so does every byte no control covers.
+    EXPECT_EQ(after.mid(0x21, 32), before.mid(0x21, 32));
+    EXPECT_EQ(after.mid(0x58, 4), before.mid(0x58, 4));
+    EXPECT_EQ(at(after, 0x4A), 1);
+    EXPECT_EQ(hidden(after), hidden(before));
+}
+
+TEST_F(Tool, GotSetNewFollowsTheEditorsRulesForMineralsAndTheVariationNumber) {
+    const auto set = [&](const QStringList& fields) {
+        const ToolRun run = tool(QStringList{QStringLiteral("got"), QStringLiteral("set"), QStringLiteral("--new"),
+                                         QStringLiteral("n.got")} + fields);
+        EXPECT_EQ(run.status, 0) << run.err.toStdString();
+        return read(QStringLiteral("n.got"));
+    };
+    const QByteArray fresh = set({});
+    ASSERT_EQ(fresh.size(), 97);
+    EXPECT_EQ(hidden(fresh), QByteArray::fromHex("03010000000002000000000100000000000000"));
+    EXPECT_EQ(fresh.mid(0x58, 4), QByteArray("\x32\0\0\0", 4));
+    EXPECT_EQ(at(fresh, 0x4A), 1);
+    EXPECT_EQ(at(fresh, 0x43), 1);
+
+    EXPECT_EQ(at(set({QStringLiteral("minerals=50")}), 0x4A), 1);  // the text did not change
+    const QByteArray typed = set({QStringLiteral("minerals=5x0000")});
+    EXPECT_EQ(typed.mid(0x58, 4), QByteArray("\x50\xC3\0\0", 4));
+    EXPECT_EQ(at(typed, 0x4A), 0);
+    EXPECT_EQ(at(set({QStringLiteral("minerals=7"), QStringLiteral("defaultmin=1")}), 0x4A), 1);
+    EXPECT_EQ(at(set({QStringLiteral("defaultmin=true"), QStringLiteral("minerals=7")}), 0x4A), 0);
+
+    EXPECT_EQ(at(set({QStringLiteral("varnum=9"), QStringLiteral("isenabled=0")}), 0x43), 0);
+}
+
+TEST_F(Tool, WrongArgumentsAreRefusedBeforeAnyFileIsWritten) {
+    const QString file = write(QStringLiteral("k.got"), sample());
+    const QDateTime stamp = QFileInfo(file).lastModified();
+    const std::pair<QStringList, const char*> cases[] = {
+        {{"got", "set", "k.got", "numteams=1", "nosuch=1"}, "unknown field \"nosuch\""},
+        {{"got", "set", "k.got", "numteams"}, "\"numteams\" is not field=value"},
+        {{"got", "set", "k.got", "colorbox=9"}, "colorbox has no item \"9\""},
+        {{"got", "set", "k.got", "Gametype=Default"}, "Gametype has no item \"Default\""},
+        {{"got", "set", "k.got", "Canally=maybe"}, "Canally is a check box"},
+        {{"got", "set", "--new", "."}, "--new needs the name of the file"},
+        {{"got", "set", "--json", "k.got"}, "unknown option --json"},
+        {{"got", "frob"}, "unknown command \"frob\""},
+        {{"lst", "delete", "--index", "0", "k.lst"}, "--index needs a number from 1 on"},
+    };
+    for (const auto& [args, message] : cases) {
+        const ToolRun run = tool(args);
+        EXPECT_EQ(run.status, 1) << message;
+        EXPECT_TRUE(run.err.startsWith(QLatin1String("pellax-tool: "))) << run.err.toStdString();
+        EXPECT_TRUE(run.err.contains(QLatin1String(message))) << run.err.toStdString();
+        EXPECT_EQ(run.out, QString());
+    }
+    EXPECT_EQ(read(QStringLiteral("k.got")), sample());
+    EXPECT_EQ(QFileInfo(file).lastModified(), stamp);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("k.got")});
+}
+
+TEST_F(Tool, FileErrorsUseTheEditorsTextsAndTheOtherFilesGoOn) {
+    write(QStringLiteral("good.got"), sample());
+    write(QStringLiteral("short.got"), sample().left(95));
+    const ToolRun show = tool({QStringLiteral("got"), QStringLiteral("show"), QStringLiteral("missing.got"),
+                           QStringLiteral("short.got"), QStringLiteral("good.got")});
+    EXPECT_EQ(show.status, 1);
+    EXPECT_EQ(show.err, QStringLiteral("pellax-tool: missing.got: File not found.\n"
+                                       "pellax-tool: short.got: Read beyond end of file.\n"));
+    EXPECT_TRUE(show.out.startsWith(QLatin1String("file: good.got\n")));
+
+    const QString readOnly = write(QStringLiteral("ro.got"), sample());
+    ASSERT_TRUE(QFile::setPermissions(readOnly, QFile::ReadOwner));
+    const ToolRun set = tool({QStringLiteral("got"), QStringLiteral("set"), QStringLiteral("ro.got"), QStringLiteral("numteams=1")});
+    EXPECT_EQ(set.status, 1);
+    EXPECT_EQ(set.err, QStringLiteral("pellax-tool: ro.got: File access denied.\n"));
+    EXPECT_EQ(read(QStringLiteral("ro.got")), sample());
+    const ToolRun shortSet = tool({QStringLiteral("got"), QStringLiteral("set"), QStringLiteral("short.got")});
+    EXPECT_EQ(shortSet.status, 1);
+    EXPECT_EQ(read(QStringLiteral("short.got")), sample().left(95));
+
+    // Results that cannot be written are a failure too.
+    const ToolRun full = tool({QStringLiteral("got"), QStringLiteral("show"), QStringLiteral("good.got")},
+                          QStringLiteral("/dev/full"));
+    EXPECT_EQ(full.status, 1);
+    EXPECT_EQ(full.err, QStringLiteral("pellax-tool: standard output: Disk full.\n"));
+}
+
+TEST_F(Tool, TriggerCommandsWriteBesideTheSourceAsTheEditorDoes) {
+    const QByteArray header("\x71\x77\x98\x36\x18\x00\x00\x00", 8);
+    write(QStringLiteral("plain.trg"), "body");
+    write(QStringLiteral("headed.trg"), header + "body");
+    write(QStringLiteral("tiny.trg"), "12345");
+
+    EXPECT_EQ(tool({QStringLiteral("trg"), QStringLiteral("add"), QStringLiteral("plain.trg")}).status, 0);
+    EXPECT_EQ(read(QStringLiteral("plain.trged")), header + "body");
+    const ToolRun again = tool({QStringLiteral("trg"), QStringLiteral("add"), QStringLiteral("headed.trg")});
+    EXPECT_EQ(again.status, 0);
+    EXPECT_EQ(again.err, QStringLiteral("pellax-tool: headed.trg: File already has a header\n"));
+    EXPECT_FALSE(QFile::exists(path(QStringLiteral("headed.trged"))));
+
+    const ToolRun strip = tool({QStringLiteral("trg"), QStringLiteral("strip"), QStringLiteral("headed.trg"),
+                            QStringLiteral("tiny.trg")});
+    EXPECT_EQ(strip.status, 1);
+    EXPECT_EQ(strip.err, QStringLiteral("pellax-tool: tiny.trg: Read beyond end of file.\n"));
+    EXPECT_EQ(read(QStringLiteral("headed.trged")), QByteArray("body"));
+    EXPECT_FALSE(QFile::exists(path(QStringLiteral("tiny.trged"))));
+    EXPECT_EQ(read(QStringLiteral("headed.trg")), header + "body");
+}
+
+TEST_F(Tool, ListCommandsShowAddDeleteAndNormalize) {
+    write(QStringLiteral("t.lst"), "\"a.got\"\r\nb.got\n\"c.got\"\x1Aignored");
+    const auto lst = [&](const QStringList& args) {
+        return tool(QStringList{QStringLiteral("lst")} + args);
+    };
+    EXPECT_EQ(lst({QStringLiteral("show"), QStringLiteral("t.lst")}).out, QStringLiteral("\"a.got\"\nb.got\n\"c.got\"\n"));
+
+    EXPECT_EQ(lst({QStringLiteral("add"), QStringLiteral("t.lst"), QStringLiteral("d.got\"")}).status, 0);
+    EXPECT_EQ(read(QStringLiteral("t.lst")), QByteArray("\"a.got\"\r\nb.got\r\n\"c.got\"\r\n\"d.got\"\r\n"));
+    // By text: as given first (the unquoted b.got), else as Add would quote it.
+    EXPECT_EQ(lst({QStringLiteral("delete"), QStringLiteral("t.lst"), QStringLiteral("b.got")}).status, 0);
+    EXPECT_EQ(lst({QStringLiteral("delete"), QStringLiteral("t.lst"), QStringLiteral("c.got")}).status, 0);
+    EXPECT_EQ(lst({QStringLiteral("delete"), QStringLiteral("--index=1"), QStringLiteral("t.lst")}).status, 0);
+    EXPECT_EQ(read(QStringLiteral("t.lst")), QByteArray("\"d.got\"\r\n"));
+
+    const ToolRun outOfBounds = lst({QStringLiteral("delete"), QStringLiteral("t.lst"), QStringLiteral("--index"), QStringLiteral("2")});
+    EXPECT_EQ(outOfBounds.status, 1);
+    EXPECT_EQ(outOfBounds.err, QStringLiteral("pellax-tool: t.lst: List index out of bounds (2).\n"));
+    const ToolRun notFound = lst({QStringLiteral("delete"), QStringLiteral("t.lst"), QStringLiteral("zz.got")});
+    EXPECT_EQ(notFound.status, 1);
+    EXPECT_EQ(notFound.err, QStringLiteral("pellax-tool: t.lst: Entry not found: zz.got.\n"));
+    EXPECT_EQ(read(QStringLiteral("t.lst")), QByteArray("\"d.got\"\r\n"));
+
+    write(QStringLiteral("u.lst"), "x\ny");
+    EXPECT_EQ(lst({QStringLiteral("normalize"), dir.path()}).status, 0);
+    EXPECT_EQ(read(QStringLiteral("u.lst")), QByteArray("x\r\ny\r\n"));
+    EXPECT_EQ(lst({QStringLiteral("show"), QStringLiteral("t.lst"), QStringLiteral("u.lst")}).out,
+              QStringLiteral("==> t.lst <==\n\"d.got\"\n\n==> u.lst <==\nx\ny\n"));
+    const ToolRun missing = lst({QStringLiteral("add"), QStringLiteral("none.lst"), QStringLiteral("a")});
+    EXPECT_EQ(missing.err, QStringLiteral("pellax-tool: none.lst: File not found.\n"));
+    EXPECT_FALSE(QFile::exists(path(QStringLiteral("none.lst"))));
+}
+
+}  // namespace
