@@ -6,16 +6,22 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
-#include <QLockFile>
 #include <QPixmap>
-#include <QStandardPaths>
+
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
 
 namespace pellax {
 
 TROApplication::Places TROApplication::programPlaces() {
     Places p;
-    p.markerFolder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    p.markerFolder = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    if (p.markerFolder.isEmpty())
+        p.markerFolder = QDir::tempPath();
     p.programName = QFileInfo(QCoreApplication::applicationFilePath()).fileName();
     p.cursorResource = QStringLiteral(":/cursors/%1.png").arg(kCursorResource);
     return p;
@@ -25,10 +31,13 @@ TROApplication::TROApplication(TComponent* owner, const Places& places) : TCompo
     if (isDesigning())
         return;
     if (!places.markerFolder.isEmpty() && !places.programName.isEmpty()) {
-        marker_ = std::make_unique<QLockFile>(QDir(places.markerFolder).filePath(places.programName + QStringLiteral(".lock")));
-        // Never stale while its holder runs; a crashed holder's marker is taken over.
-        if (!marker_->tryLock(0))
-            anotherInstance_ = marker_->error() == QLockFile::LockFailedError;
+        const QByteArray path = QFile::encodeName(QDir(places.markerFolder).filePath(places.programName + QStringLiteral(".lock")));
+        marker_ = ::open(path.constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+        if (marker_ >= 0 && ::flock(marker_, LOCK_EX | LOCK_NB) != 0) {
+            anotherInstance_ = errno == EWOULDBLOCK;
+            ::close(marker_);
+            marker_ = -1;
+        }
     }
     if (!places.cursorResource.isEmpty()) {
         const QPixmap picture(places.cursorResource);
@@ -43,6 +52,8 @@ TROApplication::TROApplication(TComponent* owner, const Places& places) : TCompo
 
 TROApplication::~TROApplication() {
     DestroyComponents();
+    if (marker_ >= 0)
+        ::close(marker_);
     // The cursor's picture must go before the GUI does.
     if (cursorInstalled_)
         TScreen::instance().RemoveCursor(kCursorIndex);

@@ -4,18 +4,15 @@
 
 #include <QString>
 
-#include <memory>
-
-class QLockFile;
-
 namespace pellax {
 
 class TROSettings;
 class TROTimerPool;
 
 // The pack's one application-wide object, made when the pack starts. It tells
-// whether another copy of the program is running (a marker named after the
-// program file, held while this object lives), installs the program's own
+// whether another copy of the program is running (a marker file named after
+// the program file, locked while this object lives; the system lets go of the
+// lock when a copy ends, however it ends), installs the program's own
 // cursor as screen cursor -255 when the program has one, and keeps a settings
 // object and a timer pool for the pack.
 class TROApplication : public TComponent {
@@ -25,11 +22,12 @@ public:
     static constexpr int kCursorResource = 16548;
 
     struct Places {
-        QString markerFolder;    // where the running-copy marker lives
+        QString markerFolder;    // where the running-copy marker lives; none when empty
         QString programName;     // the program file's name, without its folder
         QString cursorResource;  // a picture of the cursor; none when it does not load
     };
-    // The runtime folder, the program's file name and its cursor resource.
+    // The user's runtime folder (else the temporary folder), the program's
+    // file name and its cursor resource.
     static Places programPlaces();
 
     explicit TROApplication(TComponent* owner = nullptr, const Places& places = programPlaces());
@@ -42,7 +40,7 @@ public:
     TROTimerPool* TimerPool() const noexcept { return timerPool_; }
 
 private:
-    std::unique_ptr<QLockFile> marker_;
+    int marker_ = -1;
     bool anotherInstance_ = false;
     bool cursorInstalled_ = false;
     TROSettings* settings_ = nullptr;

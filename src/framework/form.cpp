@@ -76,10 +76,10 @@ TForm::~TForm() {
 }
 
 WindowHandle& TForm::Handle() {
-    if (!handleAllocated_ && !destroyed_) {
-        (void)winId();
+    // The window that messages go to is ours; Qt makes the native one when the
+    // form is first shown, so a hidden form costs no native window.
+    if (!destroyed_)
         handleAllocated_ = true;
-    }
     return *window_;
 }
 

@@ -58,7 +58,7 @@ public:
     // Shows the window (placed by Position the first time) and brings it to the front.
     void Show();
 
-    // The window with its procedure chain; its native window is created on demand.
+    // The window with its procedure chain, made on the first request.
     WindowHandle& Handle();
     WindowHandle* HandleNeeded() override { return &Handle(); }
     bool HandleAllocated() const override { return handleAllocated_; }
