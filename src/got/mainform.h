@@ -12,6 +12,7 @@ class QLineEdit;
 
 namespace pellax {
 
+class TROTitleBar;
 class TUpDown;
 
 // The game-type editor: one fixed window whose controls show the fields of the
@@ -69,6 +70,9 @@ public:
     TUpDown* UpDown1 = nullptr;
     QLineEdit* Gametypesetting = nullptr;
 
+    // Paints the caption bar.
+    TROTitleBar* ROTitleBar1 = nullptr;
+
     // Non-visual parts.
     TOpenDialog& opengotdial;
     TSaveDialog& savegotdial;
@@ -76,6 +80,7 @@ public:
 
 private:
     void buildControls();
+    void buildTitleBar();
     void nameFieldsAfterLabels();
     void connectHandlers();
 
