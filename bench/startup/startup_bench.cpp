@@ -10,6 +10,7 @@
 // a display, the offscreen one. Under X: xvfb-run -a pellax_bench_startup
 
 #include "proberun.h"
+#include "support/samples.h"
 
 #include <benchmark/benchmark.h>
 
@@ -24,6 +25,8 @@
 namespace {
 
 using pellax::bench::ProbeRun;
+using pellax::bench::median;
+using pellax::bench::quantile;
 using pellax::bench::runProbe;
 
 constexpr int kRounds = 25;
@@ -33,16 +36,6 @@ struct Probe {
     const char* path;
     std::vector<double> seconds, cpuSeconds, peakMb;
 };
-
-double quantile(std::vector<double> values, double q) {
-    std::sort(values.begin(), values.end());
-    const double pos = q * static_cast<double>(values.size() - 1);
-    const auto lo = static_cast<std::size_t>(pos);
-    const std::size_t hi = std::min(lo + 1, values.size() - 1);
-    return values[lo] + (values[hi] - values[lo]) * (pos - static_cast<double>(lo));
-}
-
-double median(const std::vector<double>& values) { return quantile(values, 0.5); }
 
 std::string choosePlatform() {
     if (const char* platform = std::getenv("QT_QPA_PLATFORM"))
