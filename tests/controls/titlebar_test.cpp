@@ -107,6 +107,38 @@ TEST(TitleBar, AWindowWithoutIconPaintsTheGradientFromItsLeftEnd) {
     EXPECT_GT(GetRValue(pixelOf(t.frame(), 12, (r.caption.Top + r.caption.Bottom) / 2)), 200);
 }
 
+TEST(TitleBar, AToolWindowWithoutIconsIsPaintedToItsRightEdge) {
+    // Shaped like the About window: small caption, no system menu, no icon.
+    TForm form(QStringLiteral("about"));
+    form.BeginLoading();
+    form.SetBorderStyle(TFormBorderStyle::bsToolWindow);
+    form.SetBorderIcons(0);
+    form.SetClientSize(383, 291);
+    auto& bar = form.make<TROTitleBar>(QStringLiteral("ROTitleBar1"));
+    bar.SetColors(128);
+    bar.SetActiveStartColor(clRed);
+    bar.SetActiveEndColor(clBlue);
+    bar.Font3D().SetStyle(TROThreeDStyle::tdRaisedShadow);
+    bar.Font3D().SetShadowDepth(2);
+    form.EndLoading();
+    form.setWindowIcon(solidIcon(kMagenta));
+    form.show();
+    QEvent activate(QEvent::WindowActivate);
+    QApplication::sendEvent(&form, &activate);
+
+    Rects r{{}, {}, crEndAtText};
+    CalcCaptionRects(form.Handle(), r.caption, r.text, r.flags);
+    EXPECT_FALSE(r.flags & crIcon);
+    EXPECT_EQ(r.caption, Rect(3, 3, 389, 17));
+    EXPECT_EQ(r.text.Left, 2);
+    const QImage& frame = form.framePicture();
+    EXPECT_EQ(pixelOf(frame, 3, 10), clRed);
+    EXPECT_EQ(pixelOf(frame, 389 / 3, 10), clBlue);
+    // Over the right border too, up to the window's edge.
+    EXPECT_EQ(pixelOf(frame, 388, 10), Desktop::instance().sysColor(COLOR_GRADIENTACTIVECAPTION));
+    EXPECT_NE(pixelOf(frame, 8, 10), kMagenta);
+}
+
 TEST(TitleBar, InactiveCaptionsArePaintedOnlyWithTheInactiveGradientOption) {
     Titled t = titled([](TROTitleBar& bar) { bar.SetInActiveStartColor(0x123456); });
     t.form->show();
