@@ -1,5 +1,4 @@
 #include "controls/captionrects.h"
-#include "componentpack/colorutils.h"
 #include "controls/titlebar.h"
 #include "framework/desktop.h"
 #include "framework/exception.h"
@@ -96,15 +95,6 @@ TEST(TitleBar, PaintsTheGradientThirdsWithTheIconOnTop) {
     // Past the caption rectangle the buttons stay as the desktop drew them.
     const TRect close = t.form->frameLayout().closeButton;
     EXPECT_EQ(pixelOf(t.frame(), close.Left + 2, close.Top + 2), Desktop::instance().sysColor(COLOR_BTNFACE));
-}
-
-TEST(TitleBar, AWindowWithoutIconPaintsTheGradientFromItsLeftEnd) {
-    Titled t = titled();
-    t.form->show();
-    t.activate(true);
-    const Rects r = rectsOf(*t.form);
-    // Near the red start, not the desktop's navy.
-    EXPECT_GT(GetRValue(pixelOf(t.frame(), 12, (r.caption.Top + r.caption.Bottom) / 2)), 200);
 }
 
 TEST(TitleBar, AToolWindowWithoutIconsIsPaintedToItsRightEdge) {
