@@ -44,6 +44,12 @@ public:
     using Exception::Exception;
 };
 
+// A component placed where it cannot work.
+class EComponentError : public Exception {
+public:
+    using Exception::Exception;
+};
+
 // A settings-store operation that failed.
 class ERegistryException : public Exception {
 public:

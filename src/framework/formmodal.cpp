@@ -44,17 +44,14 @@ void TForm::hideEvent(QHideEvent* event) {
         SetModalResult(mrCancel);
 }
 
-void TForm::keyPressEvent(QKeyEvent* event) {
-    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-    if (enter && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
-        for (QPushButton* button : findChildren<QPushButton*>()) {
-            if (button->isDefault() && button->window() == this && button->isVisible() && button->isEnabled()) {
-                button->click();
-                return;
-            }
+bool TForm::pressDefaultButton() {
+    for (QPushButton* button : findChildren<QPushButton*>()) {
+        if (button->isDefault() && button->window() == this && button->isVisible() && button->isEnabled()) {
+            button->click();
+            return true;
         }
     }
-    QMainWindow::keyPressEvent(event);
+    return false;
 }
 
 }  // namespace pellax

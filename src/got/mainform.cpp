@@ -1,5 +1,6 @@
 #include "got/mainform.h"
 
+#include "controls/titlebar.h"
 #include "framework/application.h"
 #include "framework/keyrelease.h"
 #include "framework/timer.h"
@@ -60,11 +61,29 @@ Tmainform::Tmainform(QWidget* parent)
     Timer1.SetInterval(10);
 
     buildControls();
+    buildTitleBar();
     connectHandlers();
     EndLoading();
 }
 
 Tmainform::~Tmainform() = default;
+
+void Tmainform::buildTitleBar() {
+    TROTitleBar& bar = make<TROTitleBar>(QStringLiteral("ROTitleBar1"));
+    ROTitleBar1 = &bar;
+    bar.SetColors(128);
+    bar.SetFont(TFont{QStringLiteral("MS Sans Serif"), -13, fsBold, clNavy});
+    TRO3DCaption& effect = bar.Font3D();
+    effect.SetLightDepth(2);
+    effect.SetShadowDepth(2);
+    effect.SetLightColor(clSilver);
+    effect.SetShadowColor(clNavy);
+    effect.SetStyle(TROThreeDStyle::tdNone);
+    bar.SetActiveStartColor(clRed);
+    bar.SetActiveEndColor(clBlue);
+    bar.SetInActiveStartColor(clGray);
+    bar.SetInActiveEndColor(clSilver);
+}
 
 void Tmainform::buildControls() {
     const BuiltControls c = pellax::buildControls(*this, mainformControls(), mainformComboItems);

@@ -13,6 +13,7 @@ class QLineEdit;
 namespace pellax {
 
 class TTimer;
+class TROTitleBar;
 class TUpDown;
 
 // The game-type editor: one fixed window whose controls show the fields of the
@@ -70,6 +71,9 @@ public:
     TUpDown* UpDown1 = nullptr;
     QLineEdit* Gametypesetting = nullptr;
 
+    // Paints the caption bar.
+    TROTitleBar* ROTitleBar1 = nullptr;
+
     // Non-visual parts.
     TOpenDialog& opengotdial;
     TSaveDialog& savegotdial;
@@ -79,6 +83,7 @@ public:
 
 private:
     void buildControls();
+    void buildTitleBar();
     void nameFieldsAfterLabels();
     void connectHandlers();
 
