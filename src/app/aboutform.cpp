@@ -2,6 +2,7 @@
 
 #include "app/aboutformlayout.h"
 #include "controls/textanimator.h"
+#include "controls/titlebar.h"
 #include "controls/titler.h"
 #include "framework/bitbtn.h"
 
@@ -22,7 +23,25 @@ Taboutform::Taboutform(QWidget* parent) : TForm(QStringLiteral("aboutform"), par
     Titler1 = &c.require<TTitler>(QStringLiteral("Titler1"));
     TextAnimator1 = &c.require<TTextAnimator>(QStringLiteral("TextAnimator1"));
     BitBtn1 = &c.require<TBitBtn>(QStringLiteral("BitBtn1"));
+    buildTitleBar();
     EndLoading();
+}
+
+// A small red-to-blue caption whose text stands out raised with a shadow.
+void Taboutform::buildTitleBar() {
+    TROTitleBar& bar = make<TROTitleBar>(QStringLiteral("ROTitleBar1"));
+    ROTitleBar1 = &bar;
+    bar.SetColors(128);
+    bar.SetFont(TFont{QStringLiteral("MS Sans Serif"), -16, 0, clWindowText});
+    TRO3DCaption& effect = bar.Font3D();
+    effect.SetShadowDepth(2);
+    effect.SetLightColor(clWhite);
+    effect.SetShadowColor(clBlack);
+    effect.SetStyle(TROThreeDStyle::tdRaisedShadow);
+    bar.SetActiveStartColor(clRed);
+    bar.SetActiveEndColor(clBlue);
+    bar.SetInActiveStartColor(clGray);
+    bar.SetInActiveEndColor(clSilver);
 }
 
 Taboutform::~Taboutform() = default;

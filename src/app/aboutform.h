@@ -5,6 +5,7 @@
 namespace pellax {
 
 class TBitBtn;
+class TROTitleBar;
 class TTextAnimator;
 class TTitler;
 
@@ -22,6 +23,10 @@ public:
     TTitler* Titler1 = nullptr;
     TTextAnimator* TextAnimator1 = nullptr;
     TBitBtn* BitBtn1 = nullptr;
+    TROTitleBar* ROTitleBar1 = nullptr;
+
+private:
+    void buildTitleBar();
 };
 
 }  // namespace pellax

@@ -4,6 +4,7 @@
 #include "componentpack/rowndproccomponent.h"
 #include "framework/bitmap.h"
 #include "framework/canvas.h"
+#include "framework/alignment.h"
 #include "framework/font.h"
 
 #include <QString>
@@ -15,8 +16,6 @@ namespace pellax {
 
 class TForm;
 class TROTitleBar;
-
-enum class TAlignment { taLeftJustify, taRightJustify, taCenter };
 
 // Who paints the caption: nobody (the desktop's own caption shows), the
 // component, or the owner through OnPaint and OnCaptionPaint.
@@ -52,6 +51,7 @@ public:
     const TFont& Font() const noexcept { return font_; }
     void SetFont(const TFont& value);
     TRO3DCaption& Font3D() noexcept { return font3D_; }
+    const TRO3DCaption& Font3D() const noexcept { return font3D_; }
     void SetFont3D(const TRO3DCaption& value);
     TColor ActiveStartColor() const noexcept { return activeStart_; }
     void SetActiveStartColor(TColor value);

@@ -1,6 +1,7 @@
 #include "app/aboutform.h"
 #include "app/program.h"
 #include "controls/textanimator.h"
+#include "controls/titlebar.h"
 #include "controls/titler.h"
 #include "framework/bitbtn.h"
 
@@ -45,6 +46,31 @@ TEST_F(AboutForm, BuiltAsItsDescriptionSays) {
 
     EXPECT_EQ(about.BitBtn1->geometry(), QRect(152, 264, 75, 25));
     EXPECT_EQ(about.BitBtn1->ModalResult(), mrOk);
+
+    const TROTitleBar& bar = *about.ROTitleBar1;
+    EXPECT_TRUE(bar.Attached());
+    EXPECT_EQ(bar.Colors(), 128);
+    EXPECT_EQ(bar.Font(), (TFont{QStringLiteral("MS Sans Serif"), -16, 0, clWindowText}));
+    EXPECT_EQ(bar.Font3D().Style(), TROThreeDStyle::tdRaisedShadow);
+    EXPECT_EQ(bar.Font3D().LightDepth(), 1);
+    EXPECT_EQ(bar.Font3D().ShadowDepth(), 2);
+    EXPECT_EQ(bar.Font3D().LightColor(), clWhite);
+    EXPECT_EQ(bar.Font3D().ShadowColor(), clBlack);
+    EXPECT_EQ(bar.ActiveStartColor(), clRed);
+    EXPECT_EQ(bar.ActiveEndColor(), clBlue);
+    EXPECT_EQ(bar.InActiveStartColor(), clGray);
+    EXPECT_EQ(bar.InActiveEndColor(), clSilver);
+}
+
+TEST_F(AboutForm, CaptionRunsToTheRightEdgeWithoutAnIcon) {
+    Taboutform about;
+    about.show();
+    // Not yet activated: the inactive gradient, grey at the left, the desktop's
+    // inactive gradient colour (silver) at the right edge of the small caption.
+    const QImage& frame = about.framePicture();
+    EXPECT_EQ(frame.pixel(3, 8), qRgb(0x80, 0x80, 0x80));
+    EXPECT_EQ(frame.pixel(frame.width() - 4, 8), qRgb(0xC0, 0xC0, 0xC0));
+    about.hide();
 }
 
 TEST_F(AboutForm, ReopeningContinuesTheCredits) {
