@@ -1,6 +1,7 @@
-// The program's own start-up, ending at the main window's first frame.
+// The program's own start-up, as main() does it, ending at the main window's first frame.
 
 #include "app/program.h"
+#include "componentpack/pack.h"
 #include "firstframe.h"
 #include "framework/application.h"
 #include "framework/classiclook.h"
@@ -11,6 +12,7 @@ int main(int argc, char* argv[]) {
     pellax::GuardedQApplication qtApp(argc, argv);
     pellax::applyClassicLook(qtApp);
     pellax::Application app(QCoreApplication::applicationFilePath());
+    pellax::ComponentPack pack;
     pellax::Program program;
     pellax::bench::exitOnFirstFrame(program.mainform());
     program.Show();

@@ -8,22 +8,37 @@
 //
 // The probes use the platform named by QT_QPA_PLATFORM; without it and without
 // a display, the offscreen one. Under X: xvfb-run -a pellax_bench_startup
+//
+// The program starts with a configuration folder of its own that remembers an
+// earlier start, as every start but the first finds it: no About window, and
+// nothing written to the user's folder. The spread is given as quartiles and
+// extremes of each probe's times.
 
 #include "proberun.h"
+#include "support/samples.h"
 
 #include <benchmark/benchmark.h>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <algorithm>
 #include <array>
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <exception>
+#include <fstream>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
 namespace {
 
 using pellax::bench::ProbeRun;
+using pellax::bench::median;
+using pellax::bench::quantile;
 using pellax::bench::runProbe;
 
 constexpr int kRounds = 25;
@@ -34,15 +49,31 @@ struct Probe {
     std::vector<double> seconds, cpuSeconds, peakMb;
 };
 
-double quantile(std::vector<double> values, double q) {
-    std::sort(values.begin(), values.end());
-    const double pos = q * static_cast<double>(values.size() - 1);
-    const auto lo = static_cast<std::size_t>(pos);
-    const std::size_t hi = std::min(lo + 1, values.size() - 1);
-    return values[lo] + (values[hi] - values[lo]) * (pos - static_cast<double>(lo));
-}
+// XDG_CONFIG_HOME for the probes, with the value of an earlier start; removed at the end.
+class ConfigFolder {
+public:
+    ConfigFolder() {
+        char pattern[] = "/tmp/pellax-startup-XXXXXX";
+        if (!::mkdtemp(pattern))
+            throw std::runtime_error(std::string("mkdtemp: ") + std::strerror(errno));
+        path_ = pattern;
+        ::mkdir((path_ + "/pellax").c_str(), 0700);
+        std::ofstream(hive()) << "[SOFTWARE]\nQuorvane\\Pellax%20editor\\started=1\n";
+        ::setenv("XDG_CONFIG_HOME", path_.c_str(), 1);
+    }
+    ~ConfigFolder() {
+        for (const char* name : {"HKEY_LOCAL_MACHINE.ini", "HKEY_LOCAL_MACHINE.ini.lock", "HKEY_CURRENT_USER.ini"})
+            std::remove((path_ + "/pellax/" + name).c_str());
+        ::rmdir((path_ + "/pellax").c_str());
+        ::rmdir(path_.c_str());
+    }
+    ConfigFolder(const ConfigFolder&) = delete;
+    ConfigFolder& operator=(const ConfigFolder&) = delete;
 
-double median(const std::vector<double>& values) { return quantile(values, 0.5); }
+private:
+    std::string hive() const { return path_ + "/pellax/HKEY_LOCAL_MACHINE.ini"; }
+    std::string path_;
+};
 
 std::string choosePlatform() {
     if (const char* platform = std::getenv("QT_QPA_PLATFORM"))
@@ -74,6 +105,7 @@ void BM_StartupToFirstFrame(benchmark::State& state) {
                                  {"one-label", LABEL_WINDOW_PROBE, {}, {}, {}},
                                  {"empty", EMPTY_WINDOW_PROBE, {}, {}, {}}}};
     try {
+        const ConfigFolder config;
         // Unmeasured first round: disk cache, font cache.
         for (const Probe& p : probes)
             runProbe(p.path);

@@ -6,6 +6,8 @@
 // end; one unmeasured run first puts them in the page cache. The output goes to
 // /dev/null, so the time is the tool's own: reading, formatting, writing.
 
+#include "support/samples.h"
+
 #include <benchmark/benchmark.h>
 
 #include <QByteArray>
@@ -30,6 +32,8 @@
 extern char** environ;
 
 namespace {
+
+using pellax::bench::quantile;
 
 constexpr int kFiles = 10000;
 constexpr int kRuns = 15;
@@ -91,15 +95,6 @@ RunResult runTool(const std::vector<std::string>& args) {
     if (!WIFEXITED(status) || WEXITSTATUS(status) != 0)
         throw std::runtime_error("pellax-tool got show failed");
     return result;
-}
-
-// The value at fraction `q` (0 to 1) of the sorted samples, interpolated.
-double quantile(std::vector<double> values, double q) {
-    std::sort(values.begin(), values.end());
-    const double position = q * static_cast<double>(values.size() - 1);
-    const auto below = static_cast<std::size_t>(position);
-    const std::size_t above = std::min(below + 1, values.size() - 1);
-    return values[below] + (values[above] - values[below]) * (position - static_cast<double>(below));
 }
 
 void BM_GotShowFolder(benchmark::State& state, bool json) {

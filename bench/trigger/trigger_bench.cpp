@@ -13,6 +13,7 @@
 #include "framework/application.h"
 #include "trigger/triggerconvert.h"
 #include "trigger/triggerfile.h"
+#include "support/samples.h"
 
 #include <benchmark/benchmark.h>
 
@@ -120,11 +121,7 @@ void removeOutputs() {
 // Writes back what earlier steps left dirty, so that no step pays for another's.
 void settle() { ::sync(); }
 
-double median(std::vector<double> v) {
-    std::sort(v.begin(), v.end());
-    const std::size_t n = v.size();
-    return n % 2 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2;
-}
+using pellax::bench::median;
 
 void BM_ConvertAgainstCat(benchmark::State& state, bool strip) {
     std::vector<double> convert, cat, ratios;

@@ -1,8 +1,10 @@
 #include "app/program.h"
 
+#include "app/aboutform.h"
 #include "app/appicon.h"
-
+#include "app/firstrun.h"
 #include "framework/application.h"
+#include "framework/timer.h"
 #include "got/mainform.h"
 #include "templatelist/templateform.h"
 #include "trigger/triggercommands.h"
@@ -18,9 +20,12 @@ Program::Program() {
     QGuiApplication::setWindowIcon(appIcon());
     mainform_ = std::make_unique<Tmainform>();
     templateform_ = new Ttemplateform(mainform_.get());
+    aboutform_ = new Taboutform(mainform_.get());
     Application::instance().setMainForm(mainform_.get());
     menu_ = buildMainMenu(mainform_->menuBar());
     wireMenu();
+    // Its first tick comes from the event loop, once all three windows exist.
+    mainform_->Timer1.SetOnTimer([this] { Timer1Timer(); });
 }
 
 Program::~Program() {
@@ -37,6 +42,7 @@ void Program::wireMenu() {
     onSignal(menu_.Stripheader1, &QAction::triggered, main, [main] { Stripheader1Click(main->opentrigs, main); });
     onSignal(menu_.Addheader1, &QAction::triggered, main, [main] { Addheader1Click(main->opentrigs, main); });
     onSignal(menu_.Edittemplatelist1, &QAction::triggered, main, [this] { Edittemplatelist1Click(); });
+    onSignal(menu_.Credits1, &QAction::triggered, main, [this] { Credits1Click(); });
     onSignal(menu_.Quorvane1, &QAction::triggered, main, [this] { Quorvane1Click(); });
     onSignal(menu_.Harrowmere1, &QAction::triggered, main, [this] { Harrowmere1Click(); });
 }
@@ -44,6 +50,14 @@ void Program::wireMenu() {
 void Program::Show() { mainform_->Show(); }
 
 void Program::Edittemplatelist1Click() { templateform_->Show(); }
+
+void Program::Credits1Click() { aboutform_->ShowModal(); }
+
+void Program::Timer1Timer() {
+    mainform_->Timer1.SetEnabled(false);
+    if (firstRunShowsAbout())
+        aboutform_->ShowModal();
+}
 
 void Program::Quit1Click() {
     Application& app = Application::instance();

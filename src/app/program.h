@@ -8,6 +8,7 @@
 
 namespace pellax {
 
+class Taboutform;
 class Tmainform;
 class Ttemplateform;
 
@@ -26,12 +27,17 @@ public:
 
     Tmainform& mainform() const noexcept { return *mainform_; }
     Ttemplateform& templateform() const noexcept { return *templateform_; }
+    Taboutform& aboutform() const noexcept { return *aboutform_; }
     const MainMenu& menu() const noexcept { return menu_; }
 
     // Shows the main window; the caller then runs the event loop.
     void Show();
 
     void Edittemplatelist1Click();
+    void Credits1Click();
+    // The main window's first-run timer: once, then the About window when the
+    // settings store has no record of an earlier run.
+    void Timer1Timer();
     void Quit1Click();
     void Quorvane1Click();
     void Harrowmere1Click();
@@ -40,8 +46,9 @@ private:
     void wireMenu();
 
     std::unique_ptr<Tmainform> mainform_;
-    // A child of the main window, so that the tool window stays with it; Qt frees it.
+    // Children of the main window, so that the tool windows stay with it; Qt frees them.
     Ttemplateform* templateform_ = nullptr;
+    Taboutform* aboutform_ = nullptr;
     MainMenu menu_;
 };
 

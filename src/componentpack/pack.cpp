@@ -1,11 +1,25 @@
 #include "componentpack/pack.h"
 
 #include "componentpack/colorutils.h"
+#include "componentpack/roapplication.h"
 
 namespace pellax {
 
-ComponentPack::ComponentPack() { NamedColors::initialise(); }
+namespace {
+TROApplication* g_application = nullptr;
+}
 
-ComponentPack::~ComponentPack() = default;
+ComponentPack::ComponentPack() {
+    NamedColors::initialise();
+    application_ = std::make_unique<TROApplication>();
+    g_application = application_.get();
+}
+
+ComponentPack::~ComponentPack() {
+    if (g_application == application_.get())
+        g_application = nullptr;
+}
+
+TROApplication* ComponentPack::application() noexcept { return g_application; }
 
 }  // namespace pellax

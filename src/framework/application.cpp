@@ -55,6 +55,25 @@ std::unique_ptr<TickerSource> Application::setTickers(std::unique_ptr<TickerSour
     return tickers;
 }
 
+void Application::HookMainWindow(const void* key, MainWindowHookFn hook) {
+    UnhookMainWindow(key);
+    mainWindowHooks_.emplace_back(key, std::move(hook));
+}
+
+void Application::UnhookMainWindow(const void* key) {
+    std::erase_if(mainWindowHooks_, [key](const auto& entry) { return entry.first == key; });
+}
+
+bool Application::dispatchMainWindowHooks(TMessage& message) {
+    // A copy: a hook may unhook itself or another while it runs.
+    const auto hooks = mainWindowHooks_;
+    for (const auto& [key, hook] : hooks) {
+        if (hook(message))
+            return true;
+    }
+    return false;
+}
+
 QString Application::errorBoxText(std::exception_ptr error) { return errorText(error); }
 
 void Application::HandleException(std::exception_ptr error) noexcept {

@@ -3,13 +3,16 @@
 #include "framework/dialogs.h"
 #include "framework/shell.h"
 #include "framework/ticker.h"
+#include "framework/windowhandle.h"
 
 #include <QObject>
 #include <QString>
 
 #include <exception>
+#include <functional>
 #include <memory>
 #include <utility>
+#include <vector>
 
 class QWidget;
 
@@ -46,6 +49,15 @@ public:
     QWidget* MainForm() const noexcept { return mainForm_; }
     void setMainForm(QWidget* form) noexcept { mainForm_ = form; }
 
+    // Hooks that see every message of the main window before the window
+    // itself; a hook that returns true has handled the message. `key`
+    // identifies the hook for UnhookMainWindow; hooking a key twice keeps one.
+    using MainWindowHookFn = std::function<bool(TMessage& message)>;
+    void HookMainWindow(const void* key, MainWindowHookFn hook);
+    void UnhookMainWindow(const void* key);
+    // Offers `message` to the hooks in the order they came; true when one handled it.
+    bool dispatchMainWindowHooks(TMessage& message);
+
     // Shows the exception's text in an error box titled with the application title.
     void HandleException(std::exception_ptr error) noexcept;
     // The text the handler shows: the message with a full stop added when it has none.
@@ -73,6 +85,7 @@ private:
     std::unique_ptr<Shell> shell_;
     std::unique_ptr<TickerSource> tickers_;
     QWidget* mainForm_ = nullptr;
+    std::vector<std::pair<const void*, MainWindowHookFn>> mainWindowHooks_;
     bool terminated_ = false;
 };
 

@@ -5,21 +5,20 @@
 namespace pellax {
 
 TComponent::TComponent(TComponent* owner, QString name) : owner_(owner), name_(std::move(name)) {
+    if (owner_ && owner_->isDesigning())
+        setState(ComponentState::Designing, true);
+    // Made while its window is being built: it loads with the window.
+    if (owner_ && owner_->isLoading()) {
+        setState(ComponentState::Loading, true);
+        setState(ComponentState::Reading, true);
+    }
     if (owner_) {
-        // A window building its controls ends their loading with its own.
-        if (owner_->isLoading()) {
-            setState(ComponentState::Loading, true);
-            setState(ComponentState::Reading, owner_->isReading());
-        }
         owner_->insert(this);
     }
 }
 
 TComponent::~TComponent() {
-    setState(ComponentState::Destroying, true);
-    // Owned components go first, newest first, while this owner is still whole.
-    while (!owned_.empty())
-        owned_.pop_back();
+    DestroyComponents();
     for (TComponent* child : components_)
         child->owner_ = nullptr;
     if (owner_)
@@ -30,6 +29,13 @@ TComponent::~TComponent() {
         unlink(other->freeNotifies_, this);
         other->Notification(this, Operation::Remove);
     }
+}
+
+void TComponent::DestroyComponents() {
+    setState(ComponentState::Destroying, true);
+    // Owned components go first, newest first, while this owner is still whole.
+    while (!owned_.empty())
+        owned_.pop_back();
 }
 
 TComponent* TComponent::FindComponent(const QString& name) const {

@@ -13,9 +13,9 @@ namespace pellax {
 
 // Lifecycle flags of a component.
 enum class ComponentState : std::uint8_t {
-    Loading = 1 << 0,     // being built from its window description
+    Loading = 1 << 0,     // being built from its window description; components made meanwhile load too
     Reading = 1 << 1,     // its properties are being read
-    Designing = 1 << 2,   // never set at run time; kept for components that ask
+    Designing = 1 << 2,   // never set at run time; a component made by a designing owner is designing
     Destroying = 1 << 3,  // its owner is tearing it down
 };
 
@@ -90,6 +90,9 @@ protected:
     virtual void Notification(TComponent* component, Operation operation);
 
     void setState(ComponentState s, bool on) noexcept;
+    // Frees the owned components now, newest first, while the owner is still
+    // whole; an owner with more to tear down calls it from its own destructor.
+    void DestroyComponents();
 
 private:
     void insert(TComponent* child);

@@ -53,8 +53,17 @@ TControl::TControl(TComponent* owner, QWidget* parent, const QString& name) : QW
 
 TControl::~TControl() = default;
 
+TPoint TControl::parentClientOrigin() const {
+    const QWidget* parent = parentWidget();
+    if (!parent)
+        return {};
+    const QRect client = parent->contentsRect();
+    return {client.left(), client.top()};
+}
+
 void TControl::SetBounds(int left, int top, int width, int height) {
-    setGeometry(left, top, width < 0 ? 0 : width, height < 0 ? 0 : height);
+    const TPoint origin = parentClientOrigin();
+    setGeometry(left + origin.X, top + origin.Y, width < 0 ? 0 : width, height < 0 ? 0 : height);
 }
 
 void TControl::SetCaption(const QString& caption) {
@@ -148,19 +157,26 @@ void TControl::SetControlStyle(unsigned style) {
 
 void TControl::Paint() {}
 
+void paintWidgetInto(QWidget& widget, TCanvas& canvas) {
+    if (QPainter* painter = canvas.painter())
+        widget.render(painter, -widget.contentsRect().topLeft(), QRegion(), QWidget::DrawWindowBackground);
+}
+
 void TControl::PaintInto(TCanvas& canvas) {
-    QPainter* painter = canvas.painter();
-    if (!painter)
-        return;
     const bool copying = paintingCopy_;
     paintingCopy_ = true;
-    render(painter, QPoint(), QRegion(), QWidget::DrawWindowBackground);
+    paintWidgetInto(*this, canvas);
     paintingCopy_ = copying;
 }
 
 void TControl::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     canvas_.bind(painter);
+    // Paint() draws in client coordinates, inside the frame of a control that has one.
+    if (const QPoint client = contentsRect().topLeft(); !client.isNull()) {
+        canvas_.MoveOrigin(client.x(), client.y());
+        canvas_.IntersectClipRect(ClientRect());
+    }
     Application::instance().guard([this] { Paint(); });
     canvas_.unbind();
 }

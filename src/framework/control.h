@@ -32,8 +32,10 @@ public:
     TControl(TComponent* owner, QWidget* parent, const QString& name = {});
     ~TControl() override;
 
-    int Left() const noexcept { return x(); }
-    int Top() const noexcept { return y(); }
+    // Bounds are in the parent's client coordinates, which begin inside the
+    // parent's frame when it has one.
+    int Left() const { return x() - parentClientOrigin().X; }
+    int Top() const { return y() - parentClientOrigin().Y; }
     int Width() const noexcept { return width(); }
     int Height() const noexcept { return height(); }
     virtual void SetBounds(int left, int top, int width, int height);
@@ -78,8 +80,9 @@ public:
     // The surface Paint() draws on; bound only while painting.
     TCanvas& Canvas() noexcept { return canvas_; }
 
-    // Paints this control into `canvas`, at the canvas's origin, without its
-    // children: a transparent child puts its parent's picture behind it so.
+    // Paints this control into `canvas`, its client area at the canvas's
+    // origin, without its children: a transparent child puts its parent's
+    // picture behind it so.
     void PaintInto(TCanvas& canvas);
     // Set while the control paints a copy of itself for another.
     bool PaintingCopy() const noexcept { return paintingCopy_; }
@@ -117,6 +120,7 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
+    TPoint parentClientOrigin() const;
     void applyFont(const TFont& font);
     void applyColor(TColor color);
     void handDownToChildren(bool font);
@@ -134,6 +138,10 @@ private:
 // Whether `widget` can take the keyboard focus now: it accepts focus, and it
 // and every widget it sits in are shown and enabled.
 bool canFocus(const QWidget& widget);
+
+// Paints `widget` into `canvas` without its children, background first, its
+// client area at the canvas's origin; for parents that are not TControls.
+void paintWidgetInto(QWidget& widget, TCanvas& canvas);
 
 // The font and colour a control's parent hands down: the parent control's, or
 // the window's when the control sits on the window's client area.

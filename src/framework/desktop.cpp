@@ -72,6 +72,10 @@ int Desktop::metric(Metric m) const noexcept {
     return 0;
 }
 
+TFont Desktop::captionFont() const { return TFont{QStringLiteral("MS Sans Serif"), -13, fsBold, clCaptionText}; }
+
+TFont Desktop::smallCaptionFont() const { return TFont{QStringLiteral("MS Sans Serif"), -11, fsBold, clCaptionText}; }
+
 TColor Desktop::sysColor(int index) const noexcept {
     if (index < 0 || index >= COLOR_ENDCOLORS)
         return clBlack;

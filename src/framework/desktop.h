@@ -1,6 +1,7 @@
 #pragma once
 
 #include "framework/color.h"
+#include "framework/font.h"
 
 #include <QString>
 
@@ -42,6 +43,11 @@ public:
 
     // Caption bars paint gradients (the desktop's "new style" decorations).
     bool newStyleDecorations() const noexcept { return true; }
+
+    // The fonts of caption bars and of the small captions of tool windows:
+    // 10 and 8 points, bold, in the desktop's sans serif.
+    TFont captionFont() const;
+    TFont smallCaptionFont() const;
 
 private:
     Desktop();

@@ -38,6 +38,18 @@ public:
     using Exception::Exception;
 };
 
+// An operation that the object's current state does not allow.
+class EInvalidOperation : public Exception {
+public:
+    using Exception::Exception;
+};
+
+// A component placed where it cannot work.
+class EComponentError : public Exception {
+public:
+    using Exception::Exception;
+};
+
 // A settings-store operation that failed.
 class ERegistryException : public Exception {
 public:

@@ -91,11 +91,19 @@ bool TRegistry::openKey(const QString& key, bool canCreate, bool writable) {
     CloseKey();
     const QString path = normalisedKey(key);
     const QString file = registrystore::hivePath(root_);
+    // The desktop's colours answer for a user store that cannot be read.
+    const auto desktopOnly = [&] {
+        if (writable || !isDesktopColorsKey(root_, path))
+            return false;
+        key_ = path;
+        open_ = true;
+        return true;
+    };
     if (!storeReadable(file) || (writable && !storeWritable(file)))
-        return false;
+        return desktopOnly();
     auto settings = std::make_unique<QSettings>(file, QSettings::IniFormat);
     if (settings->status() != QSettings::NoError)
-        return false;
+        return desktopOnly();
     if (!canCreate && !isDesktopColorsKey(root_, path)) {
         settings->beginGroup(path);
         const bool exists = !settings->childKeys().isEmpty() || !settings->childGroups().isEmpty();
@@ -128,15 +136,16 @@ std::optional<QString> TRegistry::desktopDefault(const QString& name) const {
 bool TRegistry::ValueExists(const QString& name) const {
     if (!open_)
         return false;
-    return settings_->contains(settingsKey(name)) || desktopDefault(name).has_value();
+    return (settings_ && settings_->contains(settingsKey(name))) || desktopDefault(name).has_value();
 }
 
 QString TRegistry::ReadString(const QString& name) const {
     if (!open_)
         return {};
-    const QVariant value = settings_->value(settingsKey(name));
-    if (value.isValid())
-        return value.toString();
+    if (settings_) {
+        if (const QVariant value = settings_->value(settingsKey(name)); value.isValid())
+            return value.toString();
+    }
     return desktopDefault(name).value_or(QString());
 }
 

@@ -42,7 +42,8 @@ public:
 
     // Opens `key` (backslash-separated, below the root), creating it and the
     // keys above it when `canCreate`. False when the key is missing and may not
-    // be created, or when the store cannot be opened or, for full access, written.
+    // be created, or when the store cannot be opened or, for full access, written;
+    // the desktop's colours still open read-only over a store that cannot be read.
     bool OpenKey(const QString& key, bool canCreate);
     bool OpenKeyReadOnly(const QString& key);
     void CloseKey() noexcept;

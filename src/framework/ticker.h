@@ -18,8 +18,17 @@ public:
     virtual int interval() const noexcept = 0;
     virtual void setEnabled(bool enabled) = 0;
     virtual bool enabled() const noexcept = 0;
-    // Ticks are being delivered: enabled with a period above 0.
+    // Ticks are due: enabled with a period above 0.
     bool running() const noexcept { return enabled() && interval() > 0; }
+
+    // A parked ticker delivers nothing, so the process can sleep, but keeps
+    // counting the periods that pass; unparked, it goes on in the same phase.
+    virtual void setParked(bool parked) = 0;
+    virtual bool parked() const noexcept = 0;
+    // The periods that have passed while parked since the last call, also when
+    // it has been unparked since; the part of a period left over counts
+    // towards the next.
+    virtual long long takeMissed() = 0;
 };
 
 class TickerSource {

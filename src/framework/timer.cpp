@@ -14,13 +14,38 @@ TTimer::TTimer(TComponent* owner, QString name)
 
 TTimer::~TTimer() { ticker_->setEnabled(false); }
 
+void TTimer::SetParked(bool parked) {
+    if (parked == ticker_->parked())
+        return;
+    ticker_->setParked(parked);
+    if (!parked)
+        CatchUp();
+}
+
+void TTimer::CatchUp() {
+    const long long periods = ticker_->takeMissed();
+    if (periods <= 0 || !onTimer_)
+        return;
+    Application::instance().guard([&] {
+        if (onCatchUp_) {
+            onCatchUp_(periods);
+            return;
+        }
+        for (long long i = 0; i < periods; ++i)
+            onTimer_();
+    });
+}
+
 void TTimer::SetInterval(int ms) {
+    // The periods counted so far were of the old length.
+    CatchUp();
     interval_ = ms < 0 ? 0 : ms;
     ticker_->setInterval(interval_);
     update();
 }
 
 void TTimer::SetEnabled(bool enabled) {
+    CatchUp();
     enabled_ = enabled;
     update();
 }

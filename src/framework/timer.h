@@ -22,6 +22,15 @@ public:
     void SetEnabled(bool enabled);
     void SetOnTimer(std::function<void()> handler);
 
+    // A parked timer calls nothing, so an idle program sleeps, but counts the
+    // periods that pass; CatchUp (and unparking) hands them to OnCatchUp at
+    // once, or to OnTimer one by one when there is no OnCatchUp. What a
+    // parked timer drives thus ends where ticking would have left it.
+    bool Parked() const noexcept { return ticker_->parked(); }
+    void SetParked(bool parked);
+    void CatchUp();
+    void SetOnCatchUp(std::function<void(long long periods)> handler) { onCatchUp_ = std::move(handler); }
+
     const Ticker& ticker() const noexcept { return *ticker_; }
 
 private:
@@ -29,6 +38,7 @@ private:
 
     std::unique_ptr<Ticker> ticker_;
     std::function<void()> onTimer_;
+    std::function<void(long long)> onCatchUp_;
     int interval_ = 1000;
     bool enabled_ = true;
 };

@@ -1,5 +1,6 @@
 #include "framework/windowbuilder.h"
 
+#include "framework/control.h"
 #include "framework/form.h"
 #include "framework/listbox.h"
 #include "framework/updown.h"
@@ -63,7 +64,9 @@ QWidget* createControl(const ControlDescription& d, QWidget* parent, TForm& form
         w = d.factory(d, parent, form);
         break;
     }
-    if (d.kind != ControlKind::Label)
+    if (auto* control = qobject_cast<TControl*>(w))
+        control->SetBounds(d.left, d.top, d.width, d.height);
+    else if (d.kind != ControlKind::Label)
         w->setGeometry(d.left, d.top, d.width, d.height);
     w->setObjectName(QString::fromUtf8(d.name));
     if (d.hint)

@@ -17,7 +17,10 @@ class TForm;
 struct ControlDescription;
 
 // Makes a control that the framework does not know, for the layers above it:
-// given its description, its Qt parent and the window that owns it.
+// given its description, its Qt parent and the window that owns it. A factory
+// that sets the control's properties marks it as loading first (BeginLoading)
+// while the window loads, so that its Loaded() follows the window's loading.
+// A TControl is then placed through SetBounds, in its parent's client area.
 using ControlFactory = QWidget* (*)(const ControlDescription& description, QWidget* parent, TForm& owner);
 
 enum class ControlKind { GroupBox, Label, Edit, ComboBox, CheckBox, UpDown, ListBox, Button, Custom };

@@ -1,7 +1,9 @@
 #include "got/mainform.h"
 
+#include "controls/titlebar.h"
 #include "framework/application.h"
 #include "framework/keyrelease.h"
+#include "framework/timer.h"
 #include "framework/updown.h"
 #include "got/gametypefields.h"
 #include "got/gotfile.h"
@@ -41,7 +43,8 @@ Tmainform::Tmainform(QWidget* parent)
     : TForm(QStringLiteral("mainform"), parent),
       opengotdial(own(std::make_unique<TOpenDialog>(this, QStringLiteral("opengotdial")))),
       savegotdial(own(std::make_unique<TSaveDialog>(this, QStringLiteral("savegotdial")))),
-      opentrigs(own(std::make_unique<TOpenDialog>(this, QStringLiteral("opentrigs")))) {
+      opentrigs(own(std::make_unique<TOpenDialog>(this, QStringLiteral("opentrigs")))),
+      Timer1(make<TTimer>(QStringLiteral("Timer1"))) {
     BeginLoading();
     SetCaption(QStringLiteral("Pellax"));
     SetBorderStyle(TFormBorderStyle::bsSingle);
@@ -55,13 +58,32 @@ Tmainform::Tmainform(QWidget* parent)
     opengotdial.DefaultExt = savegotdial.DefaultExt = kGotExt;
     opentrigs.Filter = QStringLiteral("Starcraft trigger files|*.trg");
     opentrigs.DefaultExt = QStringLiteral("*.trg");
+    Timer1.SetInterval(10);
 
     buildControls();
+    buildTitleBar();
     connectHandlers();
     EndLoading();
 }
 
 Tmainform::~Tmainform() = default;
+
+void Tmainform::buildTitleBar() {
+    TROTitleBar& bar = make<TROTitleBar>(QStringLiteral("ROTitleBar1"));
+    ROTitleBar1 = &bar;
+    bar.SetColors(128);
+    bar.SetFont(TFont{QStringLiteral("MS Sans Serif"), -13, fsBold, clNavy});
+    TRO3DCaption& effect = bar.Font3D();
+    effect.SetLightDepth(2);
+    effect.SetShadowDepth(2);
+    effect.SetLightColor(clSilver);
+    effect.SetShadowColor(clNavy);
+    effect.SetStyle(TROThreeDStyle::tdNone);
+    bar.SetActiveStartColor(clRed);
+    bar.SetActiveEndColor(clBlue);
+    bar.SetInActiveStartColor(clGray);
+    bar.SetInActiveEndColor(clSilver);
+}
 
 void Tmainform::buildControls() {
     const BuiltControls c = pellax::buildControls(*this, mainformControls(), mainformComboItems);

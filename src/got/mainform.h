@@ -12,6 +12,8 @@ class QLineEdit;
 
 namespace pellax {
 
+class TTimer;
+class TROTitleBar;
 class TUpDown;
 
 // The game-type editor: one fixed window whose controls show the fields of the
@@ -69,13 +71,19 @@ public:
     TUpDown* UpDown1 = nullptr;
     QLineEdit* Gametypesetting = nullptr;
 
+    // Paints the caption bar.
+    TROTitleBar* ROTitleBar1 = nullptr;
+
     // Non-visual parts.
     TOpenDialog& opengotdial;
     TSaveDialog& savegotdial;
     TOpenDialog& opentrigs;
+    // The first-run timer: 10 ms, enabled from creation; its handler comes from start-up.
+    TTimer& Timer1;
 
 private:
     void buildControls();
+    void buildTitleBar();
     void nameFieldsAfterLabels();
     void connectHandlers();
 

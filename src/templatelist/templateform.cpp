@@ -1,6 +1,7 @@
 #include "templatelist/templateform.h"
 
 #include "controls/label.h"
+#include "controls/titlebar.h"
 #include "framework/application.h"
 #include "framework/atomicwriter.h"
 #include "framework/listbox.h"
@@ -46,11 +47,29 @@ Ttemplateform::Ttemplateform(QWidget* parent)
     buildMenu();
     buildControls();
     SetClientSize(348, 444);
+    buildTitleBar();
     connectHandlers();
     EndLoading();
 }
 
 Ttemplateform::~Ttemplateform() = default;
+
+void Ttemplateform::buildTitleBar() {
+    TROTitleBar& bar = make<TROTitleBar>(QStringLiteral("ROTitleBar1"));
+    ROTitleBar1 = &bar;
+    bar.SetColors(128);
+    bar.SetFont(TFont{QStringLiteral("MS Sans Serif"), -13, fsBold, clNavy});
+    TRO3DCaption& effect = bar.Font3D();
+    effect.SetLightDepth(2);
+    effect.SetShadowDepth(2);
+    effect.SetLightColor(clBlack);
+    effect.SetShadowColor(clNavy);
+    effect.SetStyle(TROThreeDStyle::tdNone);
+    bar.SetActiveStartColor(clGray);
+    bar.SetActiveEndColor(clWhite);
+    bar.SetInActiveStartColor(clGray);
+    bar.SetInActiveEndColor(clSilver);
+}
 
 void Ttemplateform::buildControls() {
     const BuiltControls c =

@@ -10,6 +10,8 @@ class QPushButton;
 
 namespace pellax {
 
+class TROTitleBar;
+
 class TListBox;
 class TROLabel;
 class TemplateListModel;
@@ -41,6 +43,9 @@ public:
     QPushButton* Button3 = nullptr;
     QLineEdit* curgot = nullptr;
 
+    // Paints the caption bar.
+    TROTitleBar* ROTitleBar1 = nullptr;
+
     QMenu* File1 = nullptr;
     QAction* Opentemplatefile1 = nullptr;
     QAction* Saveastemplatefile1 = nullptr;
@@ -50,6 +55,7 @@ public:
 
 private:
     void buildControls();
+    void buildTitleBar();
     void buildMenu();
     void connectHandlers();
 };

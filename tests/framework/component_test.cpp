@@ -52,6 +52,20 @@ TEST(Component, LoadingEndsWithLoadedOnChildrenThenOwner) {
     EXPECT_EQ(log, (std::vector<QString>{QStringLiteral("free form"), QStringLiteral("free b"), QStringLiteral("free a")}));
 }
 
+TEST(Component, ComponentsMadeWhileTheOwnerLoadsAreLoadedWithIt) {
+    std::vector<QString> log;
+    Probe form(nullptr, QStringLiteral("form"), &log);
+    form.BeginLoading();
+    Probe& late = form.own(std::make_unique<Probe>(&form, QStringLiteral("late"), &log));
+    EXPECT_TRUE(late.isLoading());
+    EXPECT_TRUE(late.isReading());
+    form.EndLoading();
+    EXPECT_EQ(log, (std::vector<QString>{QStringLiteral("loaded late"), QStringLiteral("loaded form")}));
+    // After loading, a new component is just made.
+    EXPECT_FALSE(form.own(std::make_unique<Probe>(&form, QStringLiteral("after"), &log)).isLoading());
+    log.clear();
+}
+
 TEST(Component, SiblingsAreToldWhenOneGoes) {
     std::vector<QString> log;
     Probe form(nullptr, QStringLiteral("form"), &log);
@@ -63,20 +77,6 @@ TEST(Component, SiblingsAreToldWhenOneGoes) {
     EXPECT_EQ(form.Components().size(), 1u);
     ASSERT_EQ(keeper.removed.size(), 1u);
     ASSERT_EQ(form.removed.size(), 1u);
-}
-
-TEST(Component, MadeWhileItsOwnerLoadsItLoadsWithIt) {
-    std::vector<QString> log;
-    Probe form(nullptr, QStringLiteral("form"), &log);
-    form.BeginLoading();
-    Probe& late = form.own(std::make_unique<Probe>(&form, QStringLiteral("late"), &log));
-    EXPECT_TRUE(late.isLoading());
-    EXPECT_TRUE(late.isReading());
-    form.EndLoading();
-    EXPECT_FALSE(late.isLoading());
-    EXPECT_EQ(log, (std::vector<QString>{QStringLiteral("loaded late"), QStringLiteral("loaded form")}));
-    Probe& after = form.own(std::make_unique<Probe>(&form, QStringLiteral("after"), &log));
-    EXPECT_FALSE(after.isLoading());
 }
 
 TEST(Component, FreeNotificationReachesAcrossOwnersEitherWay) {

@@ -56,6 +56,17 @@ TEST(Registry, AStoreThatCannotBeMadeOpensNothing) {
     EXPECT_FALSE(reg.ValueExists(QStringLiteral("started")));
 }
 
+TEST(Registry, DesktopColoursAnswerOverAUserStoreThatCannotBeRead) {
+    test::ScopedSettingsStore store;
+    ASSERT_TRUE(QDir().mkpath(store.folder() + QStringLiteral("/HKEY_CURRENT_USER.ini")));
+    TRegistry reg(TRegistry::Access::ReadOnly);
+    ASSERT_TRUE(reg.OpenKeyReadOnly(QStringLiteral("Control Panel\\Colors")));
+    EXPECT_EQ(reg.ReadString(QStringLiteral("GradientInactiveTitle")), QStringLiteral("192 192 192"));
+    EXPECT_FALSE(reg.OpenKeyReadOnly(QStringLiteral("Software")));
+    TRegistry writer;
+    EXPECT_FALSE(writer.OpenKey(QStringLiteral("Control Panel\\Colors"), true));
+}
+
 TEST(Registry, AValueThatCannotBeWrittenIsReportedAndNotRemembered) {
     test::ScopedSettingsStore store;
     TRegistry reg;

@@ -1,6 +1,8 @@
+#include "controls/titlebar.h"
 #include "framework/updown.h"
 #include "got/mainformfixture.h"
 
+#include <QApplication>
 #include <QGroupBox>
 #include <QTest>
 
@@ -35,6 +37,33 @@ TEST_F(Editor, StartsWithItsDesignValues) {
     EXPECT_EQ(form->minerals->font().pixelSize(), 11);
     EXPECT_EQ(form->minerals->palette().color(QPalette::Base), QColor(Qt::black));
     EXPECT_EQ(form->minerals->palette().color(QPalette::Text), QColor(Qt::white));
+}
+
+TEST_F(Editor, PaintsItsCaptionWithItsTitleBar) {
+    ASSERT_NE(form->ROTitleBar1, nullptr);
+    TROTitleBar& bar = *form->ROTitleBar1;
+    EXPECT_TRUE(bar.Attached());
+    EXPECT_EQ(bar.Colors(), 128);
+    EXPECT_EQ(bar.Font(), (TFont{QStringLiteral("MS Sans Serif"), -13, fsBold, clNavy}));
+    EXPECT_EQ(bar.Font3D().LightDepth(), 2);
+    EXPECT_EQ(bar.Font3D().ShadowDepth(), 2);
+    EXPECT_EQ(bar.Font3D().LightColor(), clSilver);
+    EXPECT_EQ(bar.Font3D().ShadowColor(), clNavy);
+    EXPECT_EQ(bar.Font3D().Style(), TROThreeDStyle::tdNone);
+    EXPECT_EQ(bar.ActiveStartColor(), clRed);
+    EXPECT_EQ(bar.ActiveEndColor(), clBlue);
+    EXPECT_EQ(bar.InActiveStartColor(), clGray);
+    EXPECT_EQ(bar.InActiveEndColor(), clSilver);
+    EXPECT_EQ(bar.Options(), 0x2D);
+    EXPECT_EQ(bar.PaintMode(), TROPaintMode::pcControl);
+
+    form->show();
+    QEvent activate(QEvent::WindowActivate);
+    QApplication::sendEvent(form.get(), &activate);
+    const QRgb left = form->framePicture().pixel(3, 12);
+    EXPECT_EQ(left, qRgb(0xFF, 0, 0));
+    // The caption text is the window's and is kept by it.
+    EXPECT_EQ(form->windowTitle(), QStringLiteral("Pellax"));
 }
 
 TEST_F(Editor, IsAFixedWindowWithoutMaximise) {

@@ -1,6 +1,7 @@
 #include "support/manualtickers.h"
 
 #include <algorithm>
+#include <utility>
 #include <vector>
 
 namespace pellax::test {
@@ -29,20 +30,34 @@ public:
     }
 
     void setInterval(int ms) override {
+        count();
         interval_ = ms < 0 ? 0 : ms;
         elapsed_ = 0;
     }
     int interval() const noexcept override { return interval_; }
     void setEnabled(bool enabled) override {
+        count();
         if (enabled != enabled_)
             elapsed_ = 0;
         enabled_ = enabled;
     }
     bool enabled() const noexcept override { return enabled_; }
 
-    // Ticks for `ms` more milliseconds; false once the ticker has gone.
+    void setParked(bool parked) override {
+        count();
+        parked_ = parked;
+    }
+    bool parked() const noexcept override { return parked_; }
+    long long takeMissed() override {
+        count();
+        return std::exchange(missed_, 0);
+    }
+
+    // Ticks for `ms` more milliseconds; a parked ticker only counts them.
     void pass(int ms, const std::shared_ptr<ManualTickers::Registry>& registry) {
         elapsed_ += ms;
+        if (parked_)
+            return;
         while (running() && elapsed_ >= interval_) {
             elapsed_ -= interval_;
             onTick_();
@@ -52,11 +67,20 @@ public:
     }
 
 private:
+    void count() {
+        if (parked_ && running()) {
+            missed_ += elapsed_ / interval_;
+            elapsed_ %= interval_;
+        }
+    }
+
     Callback onTick_;
     std::shared_ptr<ManualTickers::Registry> registry_;
     int interval_ = 0;
-    int elapsed_ = 0;
+    long long elapsed_ = 0;
+    long long missed_ = 0;
     bool enabled_ = false;
+    bool parked_ = false;
 };
 
 // Tickers made or freed by a tick are looked up again before each call.

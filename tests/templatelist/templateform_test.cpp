@@ -1,6 +1,7 @@
 #include "templateformtest.h"
 
 #include "controls/label.h"
+#include "controls/titlebar.h"
 #include "framework/application.h"
 #include "framework/canvas.h"
 
@@ -12,6 +13,26 @@
 
 namespace pellax::test {
 namespace {
+
+TEST_F(TemplateFormTest, TitleBarAsDescribed) {
+    ASSERT_NE(form.ROTitleBar1, nullptr);
+    TROTitleBar& bar = *form.ROTitleBar1;
+    EXPECT_TRUE(bar.Attached());
+    EXPECT_EQ(bar.Colors(), 128);
+    EXPECT_EQ(bar.Font(), (TFont{QStringLiteral("MS Sans Serif"), -13, fsBold, clNavy}));
+    EXPECT_EQ(bar.Font3D().LightDepth(), 2);
+    EXPECT_EQ(bar.Font3D().ShadowDepth(), 2);
+    EXPECT_EQ(bar.Font3D().LightColor(), clBlack);
+    EXPECT_EQ(bar.Font3D().ShadowColor(), clNavy);
+    EXPECT_EQ(bar.Font3D().Style(), TROThreeDStyle::tdNone);
+    EXPECT_EQ(bar.ActiveStartColor(), clGray);
+    EXPECT_EQ(bar.ActiveEndColor(), clWhite);
+    EXPECT_EQ(bar.InActiveStartColor(), clGray);
+    EXPECT_EQ(bar.InActiveEndColor(), clSilver);
+    // Inactive until activated: the small caption starts grey.
+    form.show();
+    EXPECT_EQ(form.framePicture().pixel(3, 10), qRgb(0x80, 0x80, 0x80));
+}
 
 TEST_F(TemplateFormTest, WindowAsDescribed) {
     EXPECT_EQ(form.objectName(), QStringLiteral("templateform"));

@@ -1,0 +1,99 @@
+#include "app/aboutform.h"
+#include "app/program.h"
+#include "controls/textanimator.h"
+#include "controls/titlebar.h"
+#include "controls/titler.h"
+#include "framework/bitbtn.h"
+
+#include "support/fixtures.h"
+#include "support/manualtickers.h"
+
+#include <QApplication>
+#include <QTest>
+#include <QTimer>
+
+namespace pellax {
+namespace {
+
+using AboutForm = test::AppTest;
+
+TEST_F(AboutForm, BuiltAsItsDescriptionSays) {
+    Taboutform about;
+    EXPECT_EQ(about.client()->size(), QSize(383, 291));
+    EXPECT_EQ(about.BorderStyle(), TFormBorderStyle::bsToolWindow);
+    EXPECT_FALSE(about.windowFlags() & Qt::WindowCloseButtonHint);
+    EXPECT_TRUE(about.Caption().isEmpty());
+
+    const TTitler& titler = *about.Titler1;
+    EXPECT_EQ(titler.BoundsRect(), Bounds(0, 0, 377, 257));
+    EXPECT_EQ(titler.Interval(), 20);
+    EXPECT_EQ(titler.BorderStyle(), TBorderStyle::bsNone);
+    EXPECT_EQ(titler.Font(), (TFont{QStringLiteral("MS Sans Serif"), -13, 0, clLime}));
+    const QStringList credits = about.Titler1->Titles().lines();
+    ASSERT_EQ(credits.size(), 18);
+    EXPECT_EQ(credits[2], QStringLiteral("Starcraft GOT file editor V 0.9\t"));
+    EXPECT_EQ(credits[4], kMakerHomePage);
+    EXPECT_EQ(credits[9], kMakerHomePage);
+
+    // The heading sits on the panel, takes its black and is sized by its text
+    // once the window has loaded.
+    TTextAnimator& heading = *about.TextAnimator1;
+    EXPECT_EQ(heading.parentWidget(), about.Titler1);
+    EXPECT_EQ(heading.BoundsRect(), Bounds(88, 8, heading.TotalWidth(), heading.CellHeight()));
+    EXPECT_GT(heading.Width(), 100);
+    EXPECT_EQ(heading.Color(), clBlack);
+    EXPECT_FALSE(heading.FontEdited());
+
+    EXPECT_EQ(about.BitBtn1->geometry(), QRect(152, 264, 75, 25));
+    EXPECT_EQ(about.BitBtn1->ModalResult(), mrOk);
+
+    const TROTitleBar& bar = *about.ROTitleBar1;
+    EXPECT_TRUE(bar.Attached());
+    EXPECT_EQ(bar.Colors(), 128);
+    EXPECT_EQ(bar.Font(), (TFont{QStringLiteral("MS Sans Serif"), -16, 0, clWindowText}));
+    EXPECT_EQ(bar.Font3D().Style(), TROThreeDStyle::tdRaisedShadow);
+    EXPECT_EQ(bar.Font3D().LightDepth(), 1);
+    EXPECT_EQ(bar.Font3D().ShadowDepth(), 2);
+    EXPECT_EQ(bar.Font3D().LightColor(), clWhite);
+    EXPECT_EQ(bar.Font3D().ShadowColor(), clBlack);
+    EXPECT_EQ(bar.ActiveStartColor(), clRed);
+    EXPECT_EQ(bar.ActiveEndColor(), clBlue);
+    EXPECT_EQ(bar.InActiveStartColor(), clGray);
+    EXPECT_EQ(bar.InActiveEndColor(), clSilver);
+}
+
+TEST_F(AboutForm, CaptionRunsToTheRightEdgeWithoutAnIcon) {
+    Taboutform about;
+    about.show();
+    // Not yet activated: the inactive gradient, grey at the left, the desktop's
+    // inactive gradient colour (silver) at the right edge of the small caption.
+    const QImage& frame = about.framePicture();
+    EXPECT_EQ(frame.pixel(3, 8), qRgb(0x80, 0x80, 0x80));
+    EXPECT_EQ(frame.pixel(frame.width() - 4, 8), qRgb(0xC0, 0xC0, 0xC0));
+    about.hide();
+}
+
+TEST_F(AboutForm, ReopeningContinuesTheCredits) {
+    Taboutform about;
+    QTimer::singleShot(0, &about, [&] { QTest::keyClick(&about, Qt::Key_Return); });
+    EXPECT_EQ(about.ShowModal(), mrOk);
+    // Hidden, the panel goes on rising; the next opening takes up from there.
+    test::clock().advance(20 * 100);
+    QTimer::singleShot(0, &about, [&] {
+        QApplication::processEvents();
+        EXPECT_EQ(about.Titler1->ScrollOffset(), 100);
+        about.BitBtn1->click();
+    });
+    EXPECT_EQ(about.ShowModal(), mrOk);
+    // Past the end while hidden: the first paint starts again from the bottom edge.
+    test::clock().advance(20 * 2000);
+    QTimer::singleShot(0, &about, [&] {
+        QApplication::processEvents();
+        EXPECT_EQ(about.Titler1->ScrollOffset(), 0);
+        about.BitBtn1->click();
+    });
+    EXPECT_EQ(about.ShowModal(), mrOk);
+}
+
+}  // namespace
+}  // namespace pellax

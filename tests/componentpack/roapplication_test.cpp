@@ -1,0 +1,80 @@
+#include "componentpack/roapplication.h"
+#include "componentpack/rosettings.h"
+#include "componentpack/rotimerpool.h"
+#include "framework/screen.h"
+#include "framework/timer.h"
+
+#include "support/fixtures.h"
+#include "support/manualtickers.h"
+
+#include <QImage>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace pellax {
+namespace {
+
+TROApplication::Places placesIn(const QTemporaryDir& dir, const QString& cursor = {}) {
+    return {dir.path(), QStringLiteral("pellax"), cursor};
+}
+
+TEST(ROApplication, TellsWhetherAnotherCopyHoldsTheMarker) {
+    QTemporaryDir dir;
+    auto first = std::make_unique<TROApplication>(nullptr, placesIn(dir));
+    EXPECT_FALSE(first->AnotherInstanceRunning());
+    TROApplication second(nullptr, placesIn(dir));
+    EXPECT_TRUE(second.AnotherInstanceRunning());
+    first.reset();
+    TROApplication third(nullptr, placesIn(dir));
+    EXPECT_FALSE(third.AnotherInstanceRunning());
+}
+
+TEST(ROApplication, InstallsTheProgramsCursorOnlyWhenThereIsOne) {
+    QTemporaryDir dir;
+    {
+        TROApplication app(nullptr, placesIn(dir, dir.filePath(QStringLiteral("missing.png"))));
+        EXPECT_FALSE(app.CursorInstalled());
+        EXPECT_EQ(TScreen::instance().Cursor(TROApplication::kCursorIndex), nullptr);
+    }
+    const QString picture = dir.filePath(QStringLiteral("cursor.png"));
+    QImage image(32, 32, QImage::Format_ARGB32);
+    image.fill(Qt::black);
+    ASSERT_TRUE(image.save(picture));
+    {
+        TROApplication app(nullptr, placesIn(dir, picture));
+        EXPECT_TRUE(app.CursorInstalled());
+        const QCursor* cursor = TScreen::instance().Cursor(TROApplication::kCursorIndex);
+        ASSERT_NE(cursor, nullptr);
+        EXPECT_EQ(cursor->pixmap().size(), QSize(32, 32));
+    }
+    EXPECT_EQ(TScreen::instance().Cursor(TROApplication::kCursorIndex), nullptr);
+}
+
+TEST(ROApplication, KeepsASettingsObjectAndATimerPool) {
+    test::ScopedSettingsStore store;
+    QTemporaryDir dir;
+    TROApplication app(nullptr, placesIn(dir));
+    ASSERT_NE(app.Settings(), nullptr);
+    EXPECT_EQ(app.Settings()->ReadString(QStringLiteral("last"), QStringLiteral("none")), QStringLiteral("none"));
+    app.Settings()->WriteString(QStringLiteral("last"), QStringLiteral("a.got"));
+    EXPECT_EQ(app.Settings()->ReadString(QStringLiteral("last")), QStringLiteral("a.got"));
+
+    TROTimerPool& pool = *app.TimerPool();
+    int ticks = 0;
+    TTimer& timer = pool.Acquire(20, [&ticks] { ++ticks; });
+    EXPECT_EQ(pool.Active(), 1);
+    test::clock().advance(40);
+    EXPECT_EQ(ticks, 2);
+    pool.Release(timer);
+    pool.Release(timer);
+    EXPECT_EQ(pool.Active(), 0);
+    test::clock().advance(40);
+    EXPECT_EQ(ticks, 2);
+    EXPECT_EQ(&pool.Acquire(10, [] {}), &timer);
+}
+
+}  // namespace
+}  // namespace pellax
