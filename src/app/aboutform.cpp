@@ -3,6 +3,7 @@
 #include "app/aboutformlayout.h"
 #include "controls/textanimator.h"
 #include "controls/titlebar.h"
+#include "controls/titlebardescription.h"
 #include "controls/titler.h"
 #include "framework/bitbtn.h"
 
@@ -29,19 +30,11 @@ Taboutform::Taboutform(QWidget* parent) : TForm(QStringLiteral("aboutform"), par
 
 // A small red-to-blue caption whose text stands out raised with a shadow.
 void Taboutform::buildTitleBar() {
-    TROTitleBar& bar = make<TROTitleBar>(QStringLiteral("ROTitleBar1"));
-    ROTitleBar1 = &bar;
-    bar.SetColors(128);
-    bar.SetFont(TFont{QStringLiteral("MS Sans Serif"), -16, 0, clWindowText});
-    TRO3DCaption& effect = bar.Font3D();
-    effect.SetShadowDepth(2);
-    effect.SetLightColor(clWhite);
-    effect.SetShadowColor(clBlack);
-    effect.SetStyle(TROThreeDStyle::tdRaisedShadow);
-    bar.SetActiveStartColor(clRed);
-    bar.SetActiveEndColor(clBlue);
-    bar.SetInActiveStartColor(clGray);
-    bar.SetInActiveEndColor(clSilver);
+    static const TitleBarDescription kTitleBar{128, TFont{QStringLiteral("MS Sans Serif"), -16, 0, clWindowText},
+                                               1, 2, clWhite, clBlack, TROThreeDStyle::tdRaisedShadow,
+                                               clRed, clBlue, clGray, clSilver};
+    ROTitleBar1 = &make<TROTitleBar>(QStringLiteral("ROTitleBar1"));
+    describeTitleBar(*ROTitleBar1, kTitleBar);
 }
 
 Taboutform::~Taboutform() = default;

@@ -1,6 +1,7 @@
 #include "got/mainform.h"
 
 #include "controls/titlebar.h"
+#include "controls/titlebardescription.h"
 #include "framework/application.h"
 #include "framework/keyrelease.h"
 #include "framework/timer.h"
@@ -69,20 +70,11 @@ Tmainform::Tmainform(QWidget* parent)
 Tmainform::~Tmainform() = default;
 
 void Tmainform::buildTitleBar() {
-    TROTitleBar& bar = make<TROTitleBar>(QStringLiteral("ROTitleBar1"));
-    ROTitleBar1 = &bar;
-    bar.SetColors(128);
-    bar.SetFont(TFont{QStringLiteral("MS Sans Serif"), -13, fsBold, clNavy});
-    TRO3DCaption& effect = bar.Font3D();
-    effect.SetLightDepth(2);
-    effect.SetShadowDepth(2);
-    effect.SetLightColor(clSilver);
-    effect.SetShadowColor(clNavy);
-    effect.SetStyle(TROThreeDStyle::tdNone);
-    bar.SetActiveStartColor(clRed);
-    bar.SetActiveEndColor(clBlue);
-    bar.SetInActiveStartColor(clGray);
-    bar.SetInActiveEndColor(clSilver);
+    static const TitleBarDescription kTitleBar{128, TFont{QStringLiteral("MS Sans Serif"), -13, fsBold, clNavy},
+                                               2, 2, clSilver, clNavy, TROThreeDStyle::tdNone,
+                                               clRed, clBlue, clGray, clSilver};
+    ROTitleBar1 = &make<TROTitleBar>(QStringLiteral("ROTitleBar1"));
+    describeTitleBar(*ROTitleBar1, kTitleBar);
 }
 
 void Tmainform::buildControls() {

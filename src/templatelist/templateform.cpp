@@ -2,6 +2,7 @@
 
 #include "controls/label.h"
 #include "controls/titlebar.h"
+#include "controls/titlebardescription.h"
 #include "framework/application.h"
 #include "framework/atomicwriter.h"
 #include "framework/listbox.h"
@@ -55,20 +56,11 @@ Ttemplateform::Ttemplateform(QWidget* parent)
 Ttemplateform::~Ttemplateform() = default;
 
 void Ttemplateform::buildTitleBar() {
-    TROTitleBar& bar = make<TROTitleBar>(QStringLiteral("ROTitleBar1"));
-    ROTitleBar1 = &bar;
-    bar.SetColors(128);
-    bar.SetFont(TFont{QStringLiteral("MS Sans Serif"), -13, fsBold, clNavy});
-    TRO3DCaption& effect = bar.Font3D();
-    effect.SetLightDepth(2);
-    effect.SetShadowDepth(2);
-    effect.SetLightColor(clBlack);
-    effect.SetShadowColor(clNavy);
-    effect.SetStyle(TROThreeDStyle::tdNone);
-    bar.SetActiveStartColor(clGray);
-    bar.SetActiveEndColor(clWhite);
-    bar.SetInActiveStartColor(clGray);
-    bar.SetInActiveEndColor(clSilver);
+    static const TitleBarDescription kTitleBar{128, TFont{QStringLiteral("MS Sans Serif"), -13, fsBold, clNavy},
+                                               2, 2, clBlack, clNavy, TROThreeDStyle::tdNone,
+                                               clGray, clWhite, clGray, clSilver};
+    ROTitleBar1 = &make<TROTitleBar>(QStringLiteral("ROTitleBar1"));
+    describeTitleBar(*ROTitleBar1, kTitleBar);
 }
 
 void Ttemplateform::buildControls() {

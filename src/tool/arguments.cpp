@@ -31,11 +31,11 @@ CommandArgs parseCommandArgs(const QString& command, const QStringList& args, st
         }
         const qsizetype equals = arg.indexOf(QLatin1Char('='));
         const QString name = equals < 0 ? arg : arg.left(equals);
-        const auto spec = std::find_if(known.begin(), known.end(),
+        const auto option = std::find_if(known.begin(), known.end(),
                                        [&](const OptionSpec& s) { return name == QLatin1String(s.name); });
-        if (spec == known.end())
+        if (option == known.end())
             throw UsageError(command, QStringLiteral("unknown option %1").arg(name));
-        if (!spec->takesValue) {
+        if (!option->takesValue) {
             if (equals >= 0)
                 throw UsageError(command, QStringLiteral("%1 takes no value").arg(name));
             parsed.options[name] = QString();

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "componentpack/ro3dcaption.h"
+#include "framework/color.h"
+#include "framework/font.h"
+
+namespace pellax {
+
+class TROTitleBar;
+
+// A title bar's settings as a window's description gives them; what is not
+// listed keeps the title bar's defaults.
+struct TitleBarDescription {
+    int colors;
+    TFont font;
+    int lightDepth;
+    int shadowDepth;
+    TColor lightColor;
+    TColor shadowColor;
+    TROThreeDStyle style;
+    TColor activeStart, activeEnd;
+    TColor inactiveStart, inactiveEnd;
+};
+
+// Sets the title bar up as described.
+void describeTitleBar(TROTitleBar& bar, const TitleBarDescription& d);
+
+}  // namespace pellax
