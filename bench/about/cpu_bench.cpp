@@ -8,6 +8,8 @@
 // a display, the offscreen one. Under X: xvfb-run -a pellax_bench_about_cpu.
 // PELLAX_BENCH_CPU_SECONDS shortens or lengthens the minute.
 
+#include "support/configfolder.h"
+
 #include <benchmark/benchmark.h>
 
 #include <fcntl.h>
@@ -33,6 +35,9 @@ extern char** environ;
 
 namespace {
 
+using pellax::bench::ConfigFolder;
+using pellax::bench::choosePlatform;
+
 constexpr int kSettleSeconds = 3;
 
 int measuredSeconds() {
@@ -43,54 +48,6 @@ int measuredSeconds() {
     }
     return 60;
 }
-
-std::string choosePlatform() {
-    if (const char* platform = std::getenv("QT_QPA_PLATFORM"))
-        return platform;
-    if (const char* display = std::getenv("DISPLAY"))
-        return std::string("default, DISPLAY=") + display;
-    ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    return "offscreen";
-}
-
-// A configuration folder of its own, removed at the end.
-class ConfigFolder {
-public:
-    ConfigFolder() {
-        char pattern[] = "/tmp/pellax-bench-XXXXXX";
-        if (!::mkdtemp(pattern))
-            throw std::runtime_error(std::string("mkdtemp: ") + std::strerror(errno));
-        path_ = pattern;
-    }
-    ~ConfigFolder() {
-        std::remove((path_ + "/pellax/HKEY_LOCAL_MACHINE.ini").c_str());
-        std::remove((path_ + "/pellax/HKEY_LOCAL_MACHINE.ini.lock").c_str());
-        ::rmdir((path_ + "/pellax").c_str());
-        ::rmdir(path_.c_str());
-    }
-    ConfigFolder(const ConfigFolder&) = delete;
-    ConfigFolder& operator=(const ConfigFolder&) = delete;
-
-    // What the program writes on its first start.
-    void rememberFirstStart() const {
-        ::mkdir((path_ + "/pellax").c_str(), 0700);
-        std::ofstream hive(machineHive());
-        hive << "[SOFTWARE]\nQuorvane\\Pellax%20editor\\started=1\n";
-        if (!hive)
-            throw std::runtime_error("cannot write " + machineHive());
-    }
-    bool firstStartRemembered() const {
-        std::ifstream hive(machineHive());
-        std::stringstream text;
-        text << hive.rdbuf();
-        return text.str().find("started=") != std::string::npos;
-    }
-    const std::string& path() const noexcept { return path_; }
-
-private:
-    std::string machineHive() const { return path_ + "/pellax/HKEY_LOCAL_MACHINE.ini"; }
-    std::string path_;
-};
 
 // utime + stime of a process, in seconds.
 double cpuSeconds(pid_t pid) {

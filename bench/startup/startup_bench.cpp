@@ -15,6 +15,7 @@
 // extremes of each probe's times.
 
 #include "proberun.h"
+#include "support/configfolder.h"
 #include "support/samples.h"
 
 #include <benchmark/benchmark.h>
@@ -37,6 +38,8 @@
 namespace {
 
 using pellax::bench::ProbeRun;
+using pellax::bench::ConfigFolder;
+using pellax::bench::choosePlatform;
 using pellax::bench::median;
 using pellax::bench::quantile;
 using pellax::bench::runProbe;
@@ -48,43 +51,6 @@ struct Probe {
     const char* path;
     std::vector<double> seconds, cpuSeconds, peakMb;
 };
-
-// XDG_CONFIG_HOME for the probes, with the value of an earlier start; removed at the end.
-class ConfigFolder {
-public:
-    ConfigFolder() {
-        char pattern[] = "/tmp/pellax-startup-XXXXXX";
-        if (!::mkdtemp(pattern))
-            throw std::runtime_error(std::string("mkdtemp: ") + std::strerror(errno));
-        path_ = pattern;
-        ::mkdir((path_ + "/pellax").c_str(), 0700);
-        std::ofstream(hive()) << "[SOFTWARE]\nQuorvane\\Pellax%20editor\\started=1\n";
-        ::setenv("XDG_CONFIG_HOME", path_.c_str(), 1);
-    }
-    ~ConfigFolder() {
-        for (const char* name : {"HKEY_LOCAL_MACHINE.ini", "HKEY_LOCAL_MACHINE.ini.lock", "HKEY_CURRENT_USER.ini"})
-            std::remove((path_ + "/pellax/" + name).c_str());
-        ::rmdir((path_ + "/pellax").c_str());
-        ::rmdir(path_.c_str());
-    }
-    ConfigFolder(const ConfigFolder&) = delete;
-    ConfigFolder& operator=(const ConfigFolder&) = delete;
-
-private:
-    std::string hive() const { return path_ + "/pellax/HKEY_LOCAL_MACHINE.ini"; }
-    std::string path_;
-};
-
-std::string choosePlatform() {
-    if (const char* platform = std::getenv("QT_QPA_PLATFORM"))
-        return platform;
-    if (const char* display = std::getenv("DISPLAY"))
-        return std::string("default, DISPLAY=") + display;
-    if (const char* wayland = std::getenv("WAYLAND_DISPLAY"))
-        return std::string("default, WAYLAND_DISPLAY=") + wayland;
-    ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    return "offscreen";
-}
 
 void report(const std::array<Probe, 4>& probes) {
     std::fprintf(stderr, "\n%-12s %28s %28s %22s\n", "probe", "wall ms median [q1 q3] (min max)",
@@ -106,6 +72,8 @@ void BM_StartupToFirstFrame(benchmark::State& state) {
                                  {"empty", EMPTY_WINDOW_PROBE, {}, {}, {}}}};
     try {
         const ConfigFolder config;
+        config.rememberFirstStart();
+        ::setenv("XDG_CONFIG_HOME", config.path().c_str(), 1);
         // Unmeasured first round: disk cache, font cache.
         for (const Probe& p : probes)
             runProbe(p.path);
