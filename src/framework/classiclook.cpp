@@ -1,10 +1,11 @@
 #include "framework/classiclook.h"
 
+#include "framework/classicstyle.h"
+
 #include "framework/desktop.h"
 #include "framework/font.h"
 
 #include <QApplication>
-#include <QStyleFactory>
 
 namespace pellax {
 
@@ -34,8 +35,7 @@ QPalette classicPalette() {
 }
 
 void applyClassicLook(QApplication& app) {
-    if (QStyle* style = QStyleFactory::create(QStringLiteral("Windows")))
-        QApplication::setStyle(style);
+    QApplication::setStyle(new ClassicStyle);  // the application takes it over
     QApplication::setPalette(classicPalette());
     app.setFont(toQFont(TFont{}));
 }

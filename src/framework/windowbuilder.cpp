@@ -53,7 +53,9 @@ QWidget* createControl(const ControlDescription& d, QWidget* parent, TForm& form
         QStringList texts;
         for (const char* item : items(d.name))
             texts.append(QString::fromUtf8(item));
-        list->setModel(new QStringListModel(texts, list));
+        // A window that fills its list itself gives it a model of its own.
+        if (!texts.isEmpty())
+            list->setModel(new QStringListModel(texts, list));
         w = list;
         break;
     }
