@@ -359,7 +359,10 @@ int TCanvas::DrawText(const QString& text, TRect& r, unsigned format) {
 
 TPoint TCanvas::TextExtent(const QString& text) const {
     const QFontMetrics& fm = metrics();
-    return {fm.horizontalAdvance(text), cellHeight()};
+    // One character needs no shaping: its advance comes straight from the font,
+    // many times cheaper, and the animated heading measures letter by letter.
+    const int width = text.size() == 1 ? fm.horizontalAdvance(text.front()) : fm.horizontalAdvance(text);
+    return {width, cellHeight()};
 }
 
 void TCanvas::SetClipRect(const TRect& r) { paint().setClipRect(toQRect(r), Qt::ReplaceClip); }
