@@ -3,6 +3,7 @@
 #include "framework/textlayout.h"
 
 #include <QPaintDevice>
+#include <QPaintEngine>
 #include <QPainter>
 #include <QPolygon>
 
@@ -403,8 +404,36 @@ void TCanvas::CopyRect(const TRect& dest, const QImage& image, const TRect& src)
     QPainter& p = paint();
     const QPainter::CompositionMode mode = p.compositionMode();
     p.setCompositionMode(QPainter::CompositionMode_Source);
-    p.drawImage(toQRect(dest), image, toQRect(src));
+    const QRect target = toQRect(dest);
+    const QRect source = toQRect(src);
+    if (!copyByExposedRects(p, target, image, source))
+        p.drawImage(target, image, source);
     p.setCompositionMode(mode);
+}
+
+// A widget whose opaque children cut holes in its paint region would have a
+// copy into it clipped to a region, which Qt paints span by span through its
+// thread pool: many wake-ups per frame for an animation. Copying each exposed
+// rectangle on its own keeps every copy a plain blit.
+bool TCanvas::copyByExposedRects(QPainter& p, const QRect& target, const QImage& image, const QRect& source) {
+    const QPaintEngine* engine = p.paintEngine();
+    if (!engine || image_ || target.size() != source.size() || p.hasClipping())
+        return false;
+    const QRegion exposed = engine->systemClip();
+    if (exposed.rectCount() < 2 || p.deviceTransform().type() > QTransform::TxTranslate)
+        return false;
+    const QTransform toLogical = p.deviceTransform().inverted();
+    const QPoint toSource = source.topLeft() - target.topLeft();
+    for (const QRect& onDevice : exposed) {
+        const QRect part = toLogical.mapRect(onDevice) & target;
+        if (part.isEmpty())
+            continue;
+        p.save();
+        p.setClipRect(part);
+        p.drawImage(part, image, part.translated(toSource));
+        p.restore();
+    }
+    return true;
 }
 
 void TCanvas::Draw(int x, int y, const QImage& image) {

@@ -184,6 +184,7 @@ private:
     void fillQRect(const QRect& r, const QColor& color);
     void drawLineExcludingEnd(TPoint a, TPoint b, int& step);
     void fontChanged() noexcept;
+    bool copyByExposedRects(QPainter& p, const QRect& target, const QImage& image, const QRect& source);
 
     const SystemColors* colors_;
     State state_;

@@ -3,6 +3,12 @@
 
 #include <gtest/gtest.h>
 
+#include <QPaintEngine>
+#include <QScreen>
+#include <QTest>
+#include <QPainter>
+#include <QWidget>
+
 #include <array>
 
 namespace pellax {
@@ -202,6 +208,68 @@ TEST(Canvas, TransparentDrawLeavesExactlyTheKeyColour) {
     EXPECT_EQ(at(img, 4, 4), clWhite);
     EXPECT_EQ(at(img, 5, 4), 0x00FE00);
     EXPECT_EQ(at(img, 6, 4), clWhite);
+}
+
+// A picture whose every pixel tells where it came from.
+QImage coordinatePicture(int w, int h) {
+    QImage image(w, h, QImage::Format_RGB32);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x)
+            image.setPixel(x, y, qRgb(x, y, 7));
+    return image;
+}
+
+class BlueBlock final : public QWidget {
+public:
+    BlueBlock() { setAttribute(Qt::WA_OpaquePaintEvent); }
+
+protected:
+    void paintEvent(QPaintEvent*) override { QPainter(this).fillRect(rect(), QColor(0, 0, 255)); }
+};
+
+// Copies part of a picture over its whole face while an opaque child cuts a
+// hole in what it may paint: the copy must still land pixel for pixel around it.
+class CopyingWidget final : public QWidget {
+public:
+    explicit CopyingWidget(const QImage& picture) : picture_(picture) {
+        resize(40, 30);
+        hole_.setParent(this);
+        hole_.setGeometry(12, 8, 10, 6);
+    }
+    int exposedRects = 0;
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        exposedRects = painter.paintEngine()->systemClip().rectCount();
+        TestColors colors;
+        TCanvas canvas(colors);
+        canvas.bind(painter);
+        canvas.CopyRect(Bounds(0, 0, 40, 30), picture_, Bounds(5, 3, 40, 30));
+        canvas.unbind();
+    }
+
+private:
+    QImage picture_;
+    BlueBlock hole_;
+};
+
+TEST(Canvas, CopyAroundAnOpaqueChildLandsPixelForPixel) {
+    CopyingWidget widget(coordinatePicture(50, 40));
+    widget.setWindowFlag(Qt::FramelessWindowHint);
+    widget.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&widget));
+    widget.repaint();
+    const QImage out = widget.screen()->grabWindow(widget.winId()).toImage().convertToFormat(QImage::Format_RGB32);
+    ASSERT_EQ(out.size(), widget.size());
+    EXPECT_GE(widget.exposedRects, 2);  // the hole really split the paint
+    for (int y = 0; y < 30; ++y) {
+        for (int x = 0; x < 40; ++x) {
+            const bool inHole = x >= 12 && x < 22 && y >= 8 && y < 14;
+            const QRgb expected = inHole ? qRgb(0, 0, 255) : qRgb(x + 5, y + 3, 7);
+            ASSERT_EQ(out.pixel(x, y), expected) << x << "," << y;
+        }
+    }
 }
 
 }  // namespace
