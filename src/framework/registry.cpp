@@ -1,12 +1,12 @@
 #include "framework/registry.h"
 
+#include "framework/atomicwriter.h"
 #include "framework/desktop.h"
 #include "framework/exception.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
-#include <QSettings>
-#include <QStandardPaths>
 
 namespace pellax {
 
@@ -43,9 +43,21 @@ bool storeWritable(const QString& file) {
     return QFileInfo(dir).isWritable();
 }
 
-bool storeReadable(const QString& file) {
+// The hive's content, or nothing when it is not a settings file we can read.
+// A missing file is an empty store.
+std::optional<IniFile> readHive(const QString& file) {
     const QFileInfo info(file);
-    return !info.exists() || (info.isFile() && info.isReadable());
+    if (!info.exists())
+        return IniFile::parse({});
+    if (!info.isFile() || info.size() > IniFile::kMaxBytes)
+        return std::nullopt;
+    QFile in(file);
+    if (!in.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    const QByteArray bytes = in.read(IniFile::kMaxBytes + 1);
+    if (in.error() != QFileDevice::NoError)
+        return std::nullopt;
+    return IniFile::parse(bytes);
 }
 
 }  // namespace
@@ -99,19 +111,12 @@ bool TRegistry::openKey(const QString& key, bool canCreate, bool writable) {
         open_ = true;
         return true;
     };
-    if (!storeReadable(file) || (writable && !storeWritable(file)))
+    std::optional<IniFile> hive = readHive(file);
+    if (!hive || (writable && !storeWritable(file)))
         return desktopOnly();
-    auto settings = std::make_unique<QSettings>(file, QSettings::IniFormat);
-    if (settings->status() != QSettings::NoError)
-        return desktopOnly();
-    if (!canCreate && !isDesktopColorsKey(root_, path)) {
-        settings->beginGroup(path);
-        const bool exists = !settings->childKeys().isEmpty() || !settings->childGroups().isEmpty();
-        settings->endGroup();
-        if (!exists)
-            return false;
-    }
-    settings_ = std::move(settings);
+    if (!canCreate && !isDesktopColorsKey(root_, path) && !hive->hasGroup(path))
+        return false;
+    hive_ = std::move(hive);
     key_ = path;
     open_ = true;
     writable_ = writable;
@@ -119,13 +124,13 @@ bool TRegistry::openKey(const QString& key, bool canCreate, bool writable) {
 }
 
 void TRegistry::CloseKey() noexcept {
-    settings_.reset();
+    hive_.reset();
     key_.clear();
     open_ = false;
     writable_ = false;
 }
 
-QString TRegistry::settingsKey(const QString& name) const { return key_.isEmpty() ? name : key_ + u'/' + name; }
+QString TRegistry::valuePath(const QString& name) const { return key_.isEmpty() ? name : key_ + u'/' + name; }
 
 std::optional<QString> TRegistry::desktopDefault(const QString& name) const {
     if (!isDesktopColorsKey(root_, key_))
@@ -136,36 +141,46 @@ std::optional<QString> TRegistry::desktopDefault(const QString& name) const {
 bool TRegistry::ValueExists(const QString& name) const {
     if (!open_)
         return false;
-    return (settings_ && settings_->contains(settingsKey(name))) || desktopDefault(name).has_value();
+    return (hive_ && hive_->value(valuePath(name)).has_value()) || desktopDefault(name).has_value();
 }
 
 QString TRegistry::ReadString(const QString& name) const {
     if (!open_)
         return {};
-    if (settings_) {
-        if (const QVariant value = settings_->value(settingsKey(name)); value.isValid())
-            return value.toString();
+    if (hive_) {
+        if (std::optional<QString> value = hive_->value(valuePath(name)))
+            return *value;
     }
     return desktopDefault(name).value_or(QString());
 }
 
-void TRegistry::WriteInteger(const QString& name, int value) { write(name, QVariant(value)); }
+void TRegistry::WriteInteger(const QString& name, int value) { write(name, QString::number(value)); }
 
-void TRegistry::WriteString(const QString& name, const QString& value) { write(name, QVariant(value)); }
+void TRegistry::WriteString(const QString& name, const QString& value) { write(name, value); }
 
-void TRegistry::write(const QString& name, const QVariant& value) {
+void TRegistry::write(const QString& name, const QString& text) {
     const auto fail = [&name] {
         return ERegistryException(QStringLiteral("Failed to set data for '%1'").arg(name));
     };
-    if (!open_ || !writable_)
+    if (!open_ || !writable_ || !hive_)
         throw fail();
-    settings_->setValue(settingsKey(name), value);
-    settings_->sync();
-    if (settings_->status() != QSettings::NoError) {
-        // Qt keeps unwritten values for the file; they must not look stored.
-        settings_->remove(settingsKey(name));
+    // Read again: another copy of the program may have changed the file since
+    // the key was opened, and its change must not be lost.
+    const QString file = registrystore::hivePath(root_);
+    std::optional<IniFile> current = readHive(file);
+    if (!current)
+        throw fail();
+    current->setValue(valuePath(name), text);
+    try {
+        if (!QFileInfo::exists(file) && !QDir().mkpath(QFileInfo(file).absolutePath()))
+            throw fail();
+        writeFileAtomically(file, current->bytes());
+    } catch (const ERegistryException&) {
+        throw;
+    } catch (const Exception&) {
         throw fail();
     }
+    hive_ = std::move(current);
 }
 
 }  // namespace pellax

@@ -1,20 +1,24 @@
 #pragma once
 
+#include "framework/inifile.h"
+
 #include <QString>
 
-#include <memory>
 #include <optional>
-
-class QSettings;
 
 namespace pellax {
 
 enum class HKEY { HKEY_CURRENT_USER, HKEY_LOCAL_MACHINE };
 
 // The settings store in place of the desktop's registry: one INI file per hive
-// in the user's configuration folder ($XDG_CONFIG_HOME, else ~/.config), read
-// and written through QSettings. A desktop user cannot write a machine-wide
-// store, so the "machine" hive is the user's own too.
+// in the user's configuration folder ($XDG_CONFIG_HOME, else ~/.config), in the
+// layout QSettings writes. A desktop user cannot write a machine-wide store, so
+// the "machine" hive is the user's own too.
+//
+// The files are the user's: one that does not parse, or may not be written,
+// is never written. Its keys cannot be opened, and the file stays byte for byte
+// as it was. A value is stored by changing its one line, replacing the file in
+// one step.
 //
 // The current user's "Control Panel\Colors" answers with the emulated desktop's
 // colour settings for every value the store does not set itself.
@@ -60,16 +64,17 @@ public:
 
 private:
     bool openKey(const QString& key, bool canCreate, bool writable);
-    QString settingsKey(const QString& name) const;
+    QString valuePath(const QString& name) const;
     std::optional<QString> desktopDefault(const QString& name) const;
-    void write(const QString& name, const QVariant& value);
+    void write(const QString& name, const QString& text);
 
     Access access_;
     HKEY root_ = HKEY::HKEY_CURRENT_USER;
     QString key_;
     bool open_ = false;
     bool writable_ = false;
-    std::unique_ptr<QSettings> settings_;
+    // The hive as read when the key was opened; none over the desktop's colours alone.
+    std::optional<IniFile> hive_;
 };
 
 }  // namespace pellax

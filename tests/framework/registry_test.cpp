@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QSettings>
 
 namespace pellax {
 namespace {
@@ -82,6 +83,56 @@ TEST(Registry, AValueThatCannotBeWrittenIsReportedAndNotRemembered) {
     TRegistry again;
     again.SetRootKey(HKEY::HKEY_LOCAL_MACHINE);
     EXPECT_FALSE(again.OpenKey(kKey, false) && again.ValueExists(QStringLiteral("started")));
+}
+
+QByteArray readAll(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void writeAll(const QString& path, const QByteArray& bytes) {
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
+
+TEST(Registry, AFileThatDoesNotParseIsNeitherOpenedNorWritten) {
+    QByteArray binary(16 * 1024, '\0');
+    for (int i = 0; i < binary.size(); ++i)
+        binary[i] = static_cast<char>((i * 7919) >> 3);
+    const QByteArray lineWithoutValue("[SOFTWARE]\nQuorvane\\Pellax%20editor\\other=2\njust a note\n[A]\nb=1\n");
+    for (const QByteArray& content : {binary, lineWithoutValue}) {
+        test::ScopedSettingsStore store;
+        const QString file = store.folder() + QStringLiteral("/HKEY_LOCAL_MACHINE.ini");
+        writeAll(file, content);
+        TRegistry reg;
+        reg.SetRootKey(HKEY::HKEY_LOCAL_MACHINE);
+        EXPECT_FALSE(reg.OpenKey(kKey, true));
+        EXPECT_THROW(reg.WriteInteger(QStringLiteral("started"), 1), ERegistryException);
+        reg.CloseKey();
+        EXPECT_EQ(readAll(file), content);
+    }
+}
+
+TEST(Registry, StoringAValueChangesOnlyItsLine) {
+    test::ScopedSettingsStore store;
+    const QString file = store.folder() + QStringLiteral("/HKEY_LOCAL_MACHINE.ini");
+    const QByteArray before("; kept as written\r\n[Zeta]\r\nx = 1\r\n\r\n[SOFTWARE]\r\nOther\\y=\"a,b\"\r\n\r\n[Alpha]\r\nz=2");
+    writeAll(file, before);
+    {
+        TRegistry reg;
+        reg.SetRootKey(HKEY::HKEY_LOCAL_MACHINE);
+        ASSERT_TRUE(reg.OpenKey(kKey, true));
+        reg.WriteInteger(QStringLiteral("started"), 1);
+        ASSERT_TRUE(reg.OpenKey(QStringLiteral("SOFTWARE\\Other"), false));
+        EXPECT_EQ(reg.ReadString(QStringLiteral("y")), QStringLiteral("a,b"));
+    }
+    QByteArray expected = before;
+    expected.insert(expected.indexOf("\r\n\r\n[Alpha]") + 2, "Quorvane\\Pellax%20editor\\started=1\r\n");
+    EXPECT_EQ(readAll(file), expected);
+    // Qt's own reader finds it where it put such a value itself.
+    EXPECT_EQ(QSettings(file, QSettings::IniFormat).value(QStringLiteral("SOFTWARE/Quorvane/Pellax editor/started")),
+              QVariant(QStringLiteral("1")));
 }
 
 }  // namespace

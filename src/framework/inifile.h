@@ -1,0 +1,60 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+#include <optional>
+#include <vector>
+
+namespace pellax {
+
+// A settings file in the INI layout Qt's QSettings writes ("[Control%20Panel]",
+// "Colors\GradientActiveTitle=1 2 3"), read strictly and changed line by line:
+// a change touches only the line it sets, so comments, order and every other
+// byte stay as the user left them. A file that is not text in this layout is
+// refused as a whole instead of being half understood.
+//
+// Paths are '/'-separated, as QSettings spells them: "Control Panel/Colors".
+class IniFile {
+public:
+    // Larger files are not settings files.
+    static constexpr qsizetype kMaxBytes = 64 * 1024 * 1024;
+
+    // Nothing when `bytes` is not UTF-8 text of blank lines, comments (';' or
+    // '#'), "[section]" lines and "key=value" lines.
+    static std::optional<IniFile> parse(const QByteArray& bytes);
+
+    // The value's text as written, with one pair of enclosing quotes and their
+    // escapes undone; commas are text, not list separators. The last of several
+    // lines for the same path wins, as in QSettings.
+    std::optional<QString> value(const QString& path) const;
+    // Some value lies at or below `group`.
+    bool hasGroup(const QString& group) const;
+
+    // Replaces the value of `path` in its line, or adds a line at the end of
+    // the section QSettings would put it in (a new section at the end).
+    void setValue(const QString& path, const QString& text);
+
+    const QByteArray& bytes() const noexcept { return bytes_; }
+
+private:
+    struct Entry {
+        QString path;
+        qsizetype valueStart;  // byte offsets of the value in bytes_
+        qsizetype valueEnd;
+    };
+    struct Section {
+        QString path;       // decoded; empty for the top level
+        qsizetype end = 0;  // where a new line for this section goes
+    };
+
+    explicit IniFile(QByteArray bytes) : bytes_(std::move(bytes)) {}
+    bool index();
+    const Entry* find(const QString& path) const;
+
+    QByteArray bytes_;
+    std::vector<Entry> entries_;
+    std::vector<Section> sections_;
+};
+
+}  // namespace pellax
