@@ -3,6 +3,7 @@
 #include "framework/application.h"
 #include "framework/classiclook.h"
 #include "framework/guardedqapplication.h"
+#include "framework/registry.h"
 
 #include <optional>
 
@@ -10,12 +11,16 @@ int main(int argc, char* argv[]) {
     pellax::GuardedQApplication qtApp(argc, argv);
     pellax::applyClassicLook(qtApp);
     pellax::Application app(QCoreApplication::applicationFilePath());
-    // A malformed colour setting ends the start with an error box, not a crash.
+    // What the pack cannot start without ends the start with an error box, not a crash.
     std::optional<pellax::ComponentPack> pack;
     app.guard([&pack] { pack.emplace(); });
     if (!pack)
         return 1;
     pellax::Program program;
+    if (!pack->colorProblems().empty()) {
+        program.SetStartupNotice(pellax::malformedColorsNotice(
+            pack->colorProblems(), pellax::registrystore::hivePath(pellax::HKEY::HKEY_CURRENT_USER)));
+    }
     program.Show();
     return QApplication::exec();
 }

@@ -13,6 +13,8 @@
 #include <QGuiApplication>
 #include <QMenuBar>
 
+#include <utility>
+
 namespace pellax {
 
 Program::Program() {
@@ -55,6 +57,11 @@ void Program::Credits1Click() { aboutform_->ShowModal(); }
 
 void Program::Timer1Timer() {
     mainform_->Timer1.SetEnabled(false);
+    if (!startupNotice_.isEmpty()) {
+        Application& app = Application::instance();
+        app.dialogs().showMessage(app.Title(), std::exchange(startupNotice_, QString()), MessageIcon::Warning,
+                                  mainform_.get());
+    }
     if (firstRunShowsAbout())
         aboutform_->ShowModal();
 }

@@ -32,11 +32,15 @@ public:
 
     // Shows the main window; the caller then runs the event loop.
     void Show();
+    // A warning for the user about how the program started (a malformed
+    // setting, say), shown once the main window is on screen.
+    void SetStartupNotice(const QString& text) { startupNotice_ = text; }
 
     void Edittemplatelist1Click();
     void Credits1Click();
-    // The main window's first-run timer: once, then the About window when the
-    // settings store has no record of an earlier run.
+    // The main window's first-run timer: once; the start-up notice if there is
+    // one, then the About window when the settings store has no record of an
+    // earlier run.
     void Timer1Timer();
     void Quit1Click();
     void Quorvane1Click();
@@ -50,6 +54,7 @@ private:
     Ttemplateform* templateform_ = nullptr;
     Taboutform* aboutform_ = nullptr;
     MainMenu menu_;
+    QString startupNotice_;
 };
 
 }  // namespace pellax

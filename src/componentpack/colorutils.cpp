@@ -1,30 +1,74 @@
 #include "componentpack/colorutils.h"
 
-#include "framework/exception.h"
 #include "framework/muldiv.h"
 #include "framework/registry.h"
+
+#include <set>
+#include <utility>
 
 namespace pellax {
 
 namespace {
 
 const QString kColorsKey = QStringLiteral("Control Panel\\Colors");
+constexpr qsizetype kMaxSettingBytes = 64;
+constexpr qsizetype kMaxQuotedChars = 40;
+
+[[noreturn]] void notAnInteger(const QString& text) {
+    throw EConvertError(QStringLiteral("'%1' is not a valid integer value").arg(textForMessage(text)));
+}
 
 int settingPart(const QString& part) {
     bool ok = false;
     const int value = part.toInt(&ok, 10);
     // Only plain decimal integers: no blanks, no base prefix.
     if (!ok || part.isEmpty() || part.trimmed() != part)
-        throw EConvertError(QStringLiteral("'%1' is not a valid integer value").arg(part));
+        notAnInteger(part);
     return value;
 }
 
-QString readColorSetting(const QString& name, const QString& fallback) {
+// The text a colour is converted from, and the setting that gave it.
+struct SettingText {
+    QString name;
+    QString text;
+};
+
+std::optional<SettingText> readColorSetting(const QString& name) {
     TRegistry reg(TRegistry::Access::ReadOnly);
     reg.SetRootKey(HKEY::HKEY_CURRENT_USER);
     if (!reg.OpenKeyReadOnly(kColorsKey) || !reg.ValueExists(name))
-        return fallback;
-    return reg.ReadString(name);
+        return std::nullopt;
+    return SettingText{name, reg.ReadString(name)};
+}
+
+SettingText activeSetting() {
+    const QString name = QStringLiteral("GradientActiveTitle");
+    return readColorSetting(name).value_or(SettingText{name, QStringLiteral("0 0 0")});
+}
+
+SettingText inactiveSetting() {
+    const QString inactive = QStringLiteral("InactiveTitle");
+    const SettingText fallback = readColorSetting(inactive).value_or(SettingText{inactive, QStringLiteral("0 0 0")});
+    return readColorSetting(QStringLiteral("GradientInactiveTitle")).value_or(fallback);
+}
+
+TColor convert(const SettingText& setting) {
+    try {
+        return colorFromSetting(setting.text);
+    } catch (const EConvertError& e) {
+        throw EColorSettingError(setting.name, setting.text, e.message());
+    }
+}
+
+// At start-up a malformed setting gives way to the desktop's classic value.
+TColor convertOrClassic(const SettingText& setting, std::vector<EColorSettingError>& errors) {
+    try {
+        return convert(setting);
+    } catch (const EColorSettingError& e) {
+        errors.push_back(e);
+        firstReportOf(e);
+        return colorFromSetting(desktopColorSetting(setting.name).value_or(QStringLiteral("0 0 0")));
+    }
 }
 
 }  // namespace
@@ -61,27 +105,60 @@ void BuildColorList(TColor start, TColor end, std::uint8_t count, std::vector<TC
 }
 
 TColor colorFromSetting(const QString& text) {
+    if (text.toUtf8().size() > kMaxSettingBytes)
+        notAnInteger(text);
     const qsizetype first = text.indexOf(u' ');
     const QString red = first < 0 ? text : text.left(first);
     const QString rest = first < 0 ? QString() : text.mid(first + 1);
     const qsizetype second = rest.indexOf(u' ');
     const QString green = second < 0 ? rest : rest.left(second);
     const QString blue = second < 0 ? QString() : rest.mid(second + 1);
-    return RGB(settingPart(red), settingPart(green), settingPart(blue));
+    // One after the other, so that the first bad part is the one named.
+    const int r = settingPart(red);
+    const int g = settingPart(green);
+    const int b = settingPart(blue);
+    return RGB(r, g, b);
 }
 
-TColor ReadGradientActiveTitle() {
-    return colorFromSetting(readColorSetting(QStringLiteral("GradientActiveTitle"), QStringLiteral("0 0 0")));
+QString textForMessage(const QString& text) {
+    QString shown;
+    for (const QChar c : text.left(kMaxQuotedChars + 1)) {
+        if (c.unicode() < 0x20)
+            shown += QChar(static_cast<char16_t>(0x2400 + c.unicode()));  // the control pictures
+        else if (c.unicode() == 0x7F)
+            shown += QChar(0x2421);
+        else
+            shown += c;
+    }
+    if (shown.size() > kMaxQuotedChars)
+        shown = shown.left(kMaxQuotedChars - 1) + QChar(0x2026);
+    return shown;
 }
 
-TColor ReadGradientInactiveTitle() {
-    const QString inactive = readColorSetting(QStringLiteral("InactiveTitle"), QStringLiteral("0 0 0"));
-    return colorFromSetting(readColorSetting(QStringLiteral("GradientInactiveTitle"), inactive));
+bool firstReportOf(const EColorSettingError& error) {
+    static std::set<std::pair<QString, QString>> told;
+    return told.emplace(error.setting(), error.text()).second;
 }
 
-void NamedColors::initialise() {
-    table_[0].value = ReadGradientActiveTitle();
-    table_[1].value = ReadGradientInactiveTitle();
+TColor ReadGradientActiveTitle() { return convert(activeSetting()); }
+
+TColor ReadGradientInactiveTitle() { return convert(inactiveSetting()); }
+
+std::vector<EColorSettingError> NamedColors::initialise() {
+    std::vector<EColorSettingError> errors;
+    table_[0].value = convertOrClassic(activeSetting(), errors);
+    table_[1].value = convertOrClassic(inactiveSetting(), errors);
+    return errors;
+}
+
+QString malformedColorsNotice(const std::vector<EColorSettingError>& errors, const QString& file) {
+    const bool one = errors.size() == 1;
+    QString text = (one ? QStringLiteral("A desktop colour setting in\n%1\nis malformed; the classic colour is used instead.\n")
+                        : QStringLiteral("Desktop colour settings in\n%1\nare malformed; the classic colours are used instead.\n"))
+                       .arg(file);
+    for (const EColorSettingError& e : errors)
+        text += QStringLiteral("\n%1: %2.").arg(e.setting(), e.message());
+    return text;
 }
 
 }  // namespace pellax

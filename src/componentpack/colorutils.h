@@ -2,6 +2,7 @@
 
 #include "framework/color.h"
 #include "framework/desktop.h"
+#include "framework/exception.h"
 
 #include <QString>
 
@@ -30,13 +31,36 @@ constexpr int GetBValue(TColor c) noexcept { return static_cast<int>((static_cas
 void BuildColorList(TColor start, TColor end, std::uint8_t count, std::vector<TColor>* list,
                     const SystemColors& colors = Desktop::instance());
 
+// A desktop colour setting whose text is not three decimal numbers.
+class EColorSettingError : public EConvertError {
+public:
+    EColorSettingError(QString setting, QString text, const QString& message)
+        : EConvertError(message), setting_(std::move(setting)), text_(std::move(text)) {}
+    const QString& setting() const noexcept { return setting_; }
+    const QString& text() const noexcept { return text_; }
+
+private:
+    QString setting_;
+    QString text_;
+};
+
 // The desktop's caption gradient end colours, read from the current user's
-// "Control Panel\Colors" on every call. A malformed setting raises EConvertError.
+// "Control Panel\Colors" on every call. A malformed setting raises EColorSettingError.
 TColor ReadGradientActiveTitle();
 TColor ReadGradientInactiveTitle();
 
-// "R G B" in decimal, separated by single blanks; raises EConvertError.
+// "R G B" in decimal, separated by single blanks, converted left to right;
+// raises EConvertError naming the first part that is not a decimal integer.
+// A text of more than 64 bytes is malformed without a look at its parts.
 TColor colorFromSetting(const QString& text);
+
+// A text as an error message quotes it: control characters made visible, and
+// cut to about 40 characters.
+QString textForMessage(const QString& text);
+
+// True the first time the run asks about this setting with this text: a
+// malformed value is told once, however often it is read.
+bool firstReportOf(const EColorSettingError& error);
 
 struct TNamedColor {
     TColor value;
@@ -50,11 +74,17 @@ public:
     // The desktop's gradient colours as they were read at start-up.
     static TColor gradientActiveTitle() noexcept { return table_[0].value; }
     static TColor gradientInactiveTitle() noexcept { return table_[1].value; }
-    // Reads the two desktop colours and builds the table.
-    static void initialise();
+    // Reads the two desktop colours and builds the table. A malformed setting
+    // gives way to the desktop's classic colour; its error is returned, and
+    // counts as told.
+    static std::vector<EColorSettingError> initialise();
 
 private:
     static std::array<TNamedColor, 7> table_;
 };
+
+// One message for the malformed settings found at start-up, naming the file
+// they are in and each setting.
+QString malformedColorsNotice(const std::vector<EColorSettingError>& errors, const QString& file);
 
 }  // namespace pellax

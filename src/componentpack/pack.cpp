@@ -10,7 +10,7 @@ TROApplication* g_application = nullptr;
 }
 
 ComponentPack::ComponentPack() {
-    NamedColors::initialise();
+    colorProblems_ = NamedColors::initialise();
     application_ = std::make_unique<TROApplication>();
     g_application = application_.get();
 }

@@ -1,6 +1,9 @@
 #pragma once
 
+#include "componentpack/colorutils.h"
+
 #include <memory>
+#include <vector>
 
 namespace pellax {
 
@@ -11,7 +14,8 @@ class TROApplication;
 // pack's one application object.
 class ComponentPack {
 public:
-    // Raises EConvertError when a gradient colour setting is malformed.
+    // A malformed gradient colour setting gives way to the desktop's classic
+    // colour; see colorProblems().
     ComponentPack();
     ~ComponentPack();
     ComponentPack(const ComponentPack&) = delete;
@@ -20,7 +24,11 @@ public:
     // The application object while a pack exists; nullptr otherwise.
     static TROApplication* application() noexcept;
 
+    // The malformed colour settings met at start-up, for the user to be told.
+    const std::vector<EColorSettingError>& colorProblems() const noexcept { return colorProblems_; }
+
 private:
+    std::vector<EColorSettingError> colorProblems_;
     std::unique_ptr<TROApplication> application_;
 };
 

@@ -230,6 +230,13 @@ void TROTitleBar::PaintCaption(bool saveIcon) {
     };
     try {
         paintSteps(*f, *window, saveIcon);
+    } catch (const EColorSettingError& e) {
+        release();
+        // Told once a run: every paint reads the setting again, and each error
+        // box changes the activation, which paints again.
+        if (firstReportOf(e))
+            throw;
+        return;
     } catch (...) {
         release();
         // A failure that repeats with every paint (a bad colour setting, say) is

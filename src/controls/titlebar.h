@@ -114,8 +114,8 @@ private:
     TROPaintMode paintMode_ = TROPaintMode::pcControl;
     TROFormStyleOptions options_ = fsAdjustRect | fsUseFontColor | fsInactiveGradient | fsUseFormCaption;
     bool parentBiDiMode_ = true;
-    // The text of the last error a paint raised; the same error again is not
-    // reported until a paint has succeeded.
+    // The text of the last error other than a malformed colour setting that a
+    // paint raised; the same error again is not reported until a paint has succeeded.
     QString failedWith_;
 };
 

@@ -124,6 +124,15 @@ TEST_F(FirstRunAtStartup, AFailedWriteShowsTheErrorAndNoWindow) {
     EXPECT_FALSE(program->mainform().Timer1.Enabled());
 }
 
+TEST_F(FirstRunAtStartup, AStartupNoticeComesOnceBeforeTheAboutWindow) {
+    program->SetStartupNotice(QStringLiteral("A desktop colour setting is malformed."));
+    EXPECT_TRUE(startShowsAbout());
+    ASSERT_EQ(dialogs->messages.size(), 1u);
+    EXPECT_EQ(dialogs->messages[0].text, QStringLiteral("A desktop colour setting is malformed."));
+    EXPECT_EQ(dialogs->messages[0].icon, MessageIcon::Warning);
+    EXPECT_EQ(dialogs->messages[0].title, QStringLiteral("Pellax"));
+}
+
 TEST_F(FirstRunAtStartup, AboutMenuItemShowsTheWindowModally) {
     program->mainform().Timer1.SetEnabled(false);
     bool modal = false;

@@ -5,6 +5,8 @@
 
 #include "support/fixtures.h"
 
+#include <QFile>
+
 #include <array>
 
 namespace pellax {
@@ -41,6 +43,67 @@ TEST(Colors, SettingTextIsThreeBlankSeparatedIntegers) {
     EXPECT_EQ(colorFromSetting(QStringLiteral("0 0 0")), clBlack);
     for (const char* bad : {"255 128", "255  128 0", "1 2 3 4", "a 2 3", "0x10 0 0", ""})
         EXPECT_THROW(colorFromSetting(QString::fromLatin1(bad)), EConvertError) << bad;
+}
+
+// Puts `raw` into the user's store as written, bypassing any quoting.
+void setRawActiveGradient(const test::ScopedSettingsStore& store, const QByteArray& raw) {
+    QFile hive(store.folder() + QStringLiteral("/HKEY_CURRENT_USER.ini"));
+    ASSERT_TRUE(hive.open(QIODevice::WriteOnly));
+    hive.write("[Control%20Panel]\nColors\\GradientActiveTitle=" + raw + "\n");
+}
+
+QString activeGradientError() {
+    try {
+        ReadGradientActiveTitle();
+    } catch (const EColorSettingError& e) {
+        EXPECT_EQ(e.setting(), QStringLiteral("GradientActiveTitle"));
+        return e.message();
+    }
+    return QStringLiteral("no error");
+}
+
+TEST(Colors, AMalformedSettingNamesItsFirstBadPartAsWritten) {
+    test::ScopedSettingsStore store;
+    setRawActiveGradient(store, "1,2,3");
+    EXPECT_EQ(activeGradientError(), QStringLiteral("'1,2,3' is not a valid integer value"));
+    setRawActiveGradient(store, "red green blue");
+    EXPECT_EQ(activeGradientError(), QStringLiteral("'red' is not a valid integer value"));
+    setRawActiveGradient(store, QByteArray("0 \0 0", 5));
+    EXPECT_EQ(activeGradientError(), QStringLiteral("'\u2400' is not a valid integer value"));
+    // Long values are malformed outright, and quoted short.
+    setRawActiveGradient(store, QByteArray(10 * 1024 * 1024, '7'));
+    const QString message = activeGradientError();
+    EXPECT_TRUE(message.startsWith(QStringLiteral("'777"))) << message.left(80).toStdString();
+    EXPECT_LE(message.size(), 80);
+    setRawActiveGradient(store, "1 2 " + QByteArray(61, '0') + '3');
+    EXPECT_NE(activeGradientError(), QStringLiteral("no error"));
+}
+
+TEST(Colors, AMalformedSettingAtStartGivesWayToTheClassicColourAndIsToldOnce) {
+    test::ScopedSettingsStore store;
+    setRawActiveGradient(store, "99999999999 0 0");
+    std::vector<EColorSettingError> errors;
+    ASSERT_NO_THROW(errors = NamedColors::initialise());
+    EXPECT_EQ(NamedColors::gradientActiveTitle(), RGB(16, 132, 208));
+    EXPECT_EQ(NamedColors::gradientInactiveTitle(), clSilver);
+    ASSERT_EQ(errors.size(), 1u);
+    const QString notice = malformedColorsNotice(errors, QStringLiteral("/home/u/.config/pellax/HKEY_CURRENT_USER.ini"));
+    EXPECT_TRUE(notice.contains(QStringLiteral("/home/u/.config/pellax/HKEY_CURRENT_USER.ini")));
+    EXPECT_TRUE(notice.contains(QStringLiteral("GradientActiveTitle: '99999999999' is not a valid integer value.")));
+    // A paint that meets the same value later has nothing new to tell; another value has.
+    try {
+        ReadGradientActiveTitle();
+        ADD_FAILURE() << "the malformed value converted";
+    } catch (const EColorSettingError& e) {
+        EXPECT_FALSE(firstReportOf(e));
+    }
+    setRawActiveGradient(store, "99999999999 0 1");
+    try {
+        ReadGradientActiveTitle();
+    } catch (const EColorSettingError& e) {
+        EXPECT_TRUE(firstReportOf(e));
+        EXPECT_FALSE(firstReportOf(e));
+    }
 }
 
 TEST(Colors, GradientEndsAreReadAfreshWithTheirFallbacks) {

@@ -194,7 +194,7 @@ TEST(TitleBar, OwnerDrawHandsOverTheCaptionRightOfTheIcon) {
     EXPECT_EQ(paints, before + 1);
 }
 
-TEST(TitleBar, AFailingPaintIsReportedOnceUntilAPaintSucceeds) {
+TEST(TitleBar, AMalformedColourIsReportedOncePerRunWhateverPaintsSucceed) {
     test::ScopedSettingsStore store;
     Titled t = titled();
     t.form->show();
@@ -204,15 +204,22 @@ TEST(TitleBar, AFailingPaintIsReportedOnceUntilAPaintSucceeds) {
         ASSERT_TRUE(reg.OpenKey(QStringLiteral("Control Panel\\Colors"), true));
         reg.WriteString(QStringLiteral("GradientActiveTitle"), value);
     };
-    setGradient(QStringLiteral("0 0 x"));
+    setGradient(QStringLiteral("0 0 titlebar"));
     EXPECT_THROW(t.bar->PaintCaption(true), EConvertError);
     EXPECT_FALSE(t.bar->Painting());
+    EXPECT_NO_THROW(t.bar->PaintCaption(false));
+    // The inactive caption reads another setting and paints.
+    t.activate(false);
+    EXPECT_NO_THROW(t.bar->PaintCaption(false));
+    t.activate(true);
     EXPECT_NO_THROW(t.bar->PaintCaption(false));
     setGradient(QStringLiteral("0 0 0"));
     t.bar->PaintCaption(true);
     const Rects r = rectsOf(*t.form);
     EXPECT_EQ(pixelOf(t.frame(), r.caption.Right - 1, r.caption.Top + 5), clBlack);
-    setGradient(QStringLiteral("0 0 x"));
+    setGradient(QStringLiteral("0 0 titlebar"));
+    EXPECT_NO_THROW(t.bar->PaintCaption(true));
+    setGradient(QStringLiteral("0 0 titlebar2"));
     EXPECT_THROW(t.bar->PaintCaption(true), EConvertError);
 }
 
