@@ -13,15 +13,56 @@
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace pellax {
 
+namespace {
+
+// A folder only this user can put things in: theirs, no link, nobody else may write it.
+bool ownFolder(const QString& folder) {
+    struct stat st {};
+    const QByteArray path = QFile::encodeName(folder);
+    return QDir::isAbsolutePath(folder) && ::lstat(path.constData(), &st) == 0 && S_ISDIR(st.st_mode) &&
+           st.st_uid == ::geteuid() && (st.st_mode & (S_IWGRP | S_IWOTH)) == 0;
+}
+
+// The per-user cache folder's own folder for the program, made private when it is new.
+QString cacheFolder() {
+    QString cache = qEnvironmentVariable("XDG_CACHE_HOME");
+    if (cache.isEmpty() || !QDir::isAbsolutePath(cache))
+        cache = QDir::homePath() + QStringLiteral("/.cache");
+    if (!QDir().mkpath(cache))
+        return {};
+    const QString folder = cache + QStringLiteral("/pellax");
+    ::mkdir(QFile::encodeName(folder).constData(), 0700);
+    return folder;
+}
+
+// The marker file, opened for locking; -1 when it cannot be made safely.
+int openMarker(const QString& folder, const QString& name) {
+    if (!ownFolder(folder))
+        return -1;
+    const QByteArray path = QFile::encodeName(QDir(folder).filePath(name));
+    const int fd = ::open(path.constData(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK, 0600);
+    if (fd < 0)
+        return -1;
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || st.st_uid != ::geteuid()) {
+        ::close(fd);
+        return -1;
+    }
+    return fd;
+}
+
+}  // namespace
+
 TROApplication::Places TROApplication::programPlaces() {
     Places p;
     p.markerFolder = qEnvironmentVariable("XDG_RUNTIME_DIR");
-    if (p.markerFolder.isEmpty())
-        p.markerFolder = QDir::tempPath();
+    if (!ownFolder(p.markerFolder))
+        p.markerFolder = cacheFolder();
     p.programName = QFileInfo(QCoreApplication::applicationFilePath()).fileName();
     p.cursorResource = QStringLiteral(":/cursors/%1.png").arg(kCursorResource);
     return p;
@@ -31,8 +72,7 @@ TROApplication::TROApplication(TComponent* owner, const Places& places) : TCompo
     if (isDesigning())
         return;
     if (!places.markerFolder.isEmpty() && !places.programName.isEmpty()) {
-        const QByteArray path = QFile::encodeName(QDir(places.markerFolder).filePath(places.programName + QStringLiteral(".lock")));
-        marker_ = ::open(path.constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+        marker_ = openMarker(places.markerFolder, places.programName + QStringLiteral(".lock"));
         if (marker_ >= 0 && ::flock(marker_, LOCK_EX | LOCK_NB) != 0) {
             anotherInstance_ = errno == EWOULDBLOCK;
             ::close(marker_);

@@ -7,12 +7,16 @@
 #include "support/fixtures.h"
 #include "support/manualtickers.h"
 
+#include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
 #include <memory>
+
+#include <sys/stat.h>
 
 namespace pellax {
 namespace {
@@ -30,6 +34,41 @@ TEST(ROApplication, TellsWhetherAnotherCopyHoldsTheMarker) {
     first.reset();
     TROApplication third(nullptr, placesIn(dir));
     EXPECT_FALSE(third.AnotherInstanceRunning());
+}
+
+TEST(ROApplication, TheMarkerIsNeverMadeThroughALinkNorInAFolderOthersMayWrite) {
+    QTemporaryDir dir;
+    const QString target = dir.filePath(QStringLiteral("planted"));
+    ASSERT_TRUE(QFile::link(target, dir.filePath(QStringLiteral("pellax.lock"))));
+    {
+        const TROApplication app(nullptr, placesIn(dir));
+        EXPECT_FALSE(QFileInfo::exists(target));
+    }
+    QTemporaryDir shared;
+    ASSERT_EQ(::chmod(QFile::encodeName(shared.path()).constData(), 01777), 0);
+    const TROApplication first(nullptr, placesIn(shared));
+    const TROApplication second(nullptr, placesIn(shared));
+    EXPECT_FALSE(second.AnotherInstanceRunning());  // no marker: no other copy known
+    EXPECT_FALSE(QFileInfo::exists(shared.filePath(QStringLiteral("pellax.lock"))));
+}
+
+TEST(ROApplication, WithoutARuntimeFolderOfItsOwnTheMarkerGoesToTheCacheFolder) {
+    const QByteArray savedRuntime = qgetenv("XDG_RUNTIME_DIR");
+    const QByteArray savedCache = qgetenv("XDG_CACHE_HOME");
+    QTemporaryDir cache;
+    QTemporaryDir shared;
+    ASSERT_EQ(::chmod(QFile::encodeName(shared.path()).constData(), 01777), 0);
+    qputenv("XDG_CACHE_HOME", QFile::encodeName(cache.path()));
+    for (const QString& runtime : {QString(), shared.path()}) {
+        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime));
+        const QString folder = TROApplication::programPlaces().markerFolder;
+        EXPECT_EQ(folder, cache.filePath(QStringLiteral("pellax")));
+        struct stat st {};
+        ASSERT_EQ(::stat(QFile::encodeName(folder).constData(), &st), 0);
+        EXPECT_EQ(st.st_mode & 0777, 0700u);
+    }
+    qputenv("XDG_RUNTIME_DIR", savedRuntime);
+    qputenv("XDG_CACHE_HOME", savedCache);
 }
 
 TEST(ROApplication, InstallsTheProgramsCursorOnlyWhenThereIsOne) {
