@@ -12,6 +12,8 @@ namespace pellax {
 Taboutform::Taboutform(QWidget* parent) : TForm(QStringLiteral("aboutform"), parent) {
     BeginLoading();
     SetCaption(QString());
+    // The caption is empty: a screen reader needs the window named.
+    setAccessibleName(QStringLiteral("About Pellax"));
     SetBorderStyle(TFormBorderStyle::bsToolWindow);
     SetBorderIcons(0);
     SetPosition(TPosition::poMainFormCenter);

@@ -18,6 +18,15 @@
 
 namespace pellax {
 
+
+namespace {
+
+// Qt hands the window manager the program's name in place of an empty title;
+// a blank one is what every window list shows as no title.
+QString platformTitle(const QString& caption) { return caption.isEmpty() ? QStringLiteral(" ") : caption; }
+
+}  // namespace
+
 // The form's window as hooks and caption painters see it.
 class TForm::FormWindow final : public WindowHandle {
 public:
@@ -67,6 +76,7 @@ TForm::TForm(const QString& name, QWidget* parent)
     setCentralWidget(client_);
     applyWindowFlags();
     applyPalette();
+    setWindowTitle(platformTitle(caption_));
     // Key presses go to the focused widget, so the window watches them on their way there.
     if (QCoreApplication* app = QCoreApplication::instance())
         app->installEventFilter(this);
@@ -124,7 +134,7 @@ void TForm::WndProc(TMessage& m) {
     case WM_SETTEXT: {
         const auto* text = reinterpret_cast<const QString*>(m.LParam);
         caption_ = text ? *text : QString();
-        setWindowTitle(caption_);
+        setWindowTitle(platformTitle(caption_));
         // Queued, so that an error of a hook's caption paint reaches the
         // top-level handler instead of the code that set the caption.
         if (isVisible())

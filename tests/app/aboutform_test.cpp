@@ -8,6 +8,7 @@
 #include "support/fixtures.h"
 #include "support/manualtickers.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QTest>
 #include <QTimer>
@@ -23,6 +24,10 @@ TEST_F(AboutForm, BuiltAsItsDescriptionSays) {
     EXPECT_EQ(about.BorderStyle(), TFormBorderStyle::bsToolWindow);
     EXPECT_FALSE(about.windowFlags() & Qt::WindowCloseButtonHint);
     EXPECT_TRUE(about.Caption().isEmpty());
+    // Qt would title an empty window with the program's name: it gets a blank
+    // title instead, and screen readers get a name of its own.
+    EXPECT_EQ(about.windowTitle(), QStringLiteral(" "));
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(&about)->text(QAccessible::Name), QStringLiteral("About Pellax"));
 
     const TTitler& titler = *about.Titler1;
     EXPECT_EQ(titler.BoundsRect(), Bounds(0, 0, 377, 257));
