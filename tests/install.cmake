@@ -9,7 +9,8 @@ if(NOT rc EQUAL 0)
   message(FATAL_ERROR "cmake --install failed: ${rc}")
 endif()
 
-foreach(file bin/pellax bin/pellax-tool)
+foreach(file bin/pellax bin/pellax-tool share/man/man1/pellax.1.gz share/man/man1/pellax-tool.1.gz
+             share/doc/pellax/copyright share/doc/pellax/changelog.gz)
   if(NOT EXISTS "${prefix}/${file}")
     message(FATAL_ERROR "${file} is not installed")
   endif()
