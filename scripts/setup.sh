@@ -8,10 +8,10 @@ packages=(
   qt6-base-dev qt6-qpa-plugins qt6-wayland
   libgtest-dev libbenchmark-dev
   fonts-liberation
-  # The package and desktop-integration tests: dpkg-shlibdeps for the package's
-  # dependencies, the validators and lintian that check what gets installed,
+  # The package and desktop-integration tests: dpkg-shlibdeps, file and strip
+  # for the package, the validators and lintian that check what gets installed,
   # update-mime-database for the file types, rsvg-convert to draw the SVG icon.
-  dpkg-dev lintian desktop-file-utils appstream shared-mime-info librsvg2-bin
+  dpkg-dev file binutils lintian desktop-file-utils appstream shared-mime-info librsvg2-bin
 )
 
 missing=()
