@@ -11,7 +11,7 @@ WERROR     := $(if $(CI),ON,OFF)
 CCACHE     := $(shell command -v ccache 2>/dev/null)
 CMAKE_FLAGS = -G Ninja -DPELLAX_WERROR=$(WERROR) $(if $(CCACHE),-DCMAKE_CXX_COMPILER_LAUNCHER=$(CCACHE))
 
-.PHONY: all setup build run test test-plain test-asan bench install clean
+.PHONY: all setup build run test test-plain test-asan bench install package clean
 
 all: build
 
@@ -43,6 +43,12 @@ PREFIX     ?= /usr/local
 
 install: build
 	cmake --install $(BUILD) --prefix $(PREFIX)
+
+# A Debian package, pellax_<version>_<arch>.deb, built in $(BUILD) and copied
+# here: `apt install ./pellax_*.deb` installs it.
+package: build
+	cmake --build $(BUILD) --target package
+	cp $(BUILD)/pellax_*.deb .
 
 bench: build
 	@for b in $(BUILD)/bench/*/pellax_bench_*; do echo "== $$b"; $$b; done

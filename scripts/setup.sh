@@ -5,9 +5,13 @@ set -euo pipefail
 
 packages=(
   g++ make cmake ninja-build
-  qt6-base-dev qt6-qpa-plugins
+  qt6-base-dev qt6-qpa-plugins qt6-wayland
   libgtest-dev libbenchmark-dev
   fonts-liberation
+  # The package and desktop-integration tests: dpkg-shlibdeps, file and strip
+  # for the package, the validators and lintian that check what gets installed,
+  # update-mime-database for the file types, rsvg-convert to draw the SVG icon.
+  dpkg-dev file binutils lintian desktop-file-utils appstream shared-mime-info librsvg2-bin
 )
 
 missing=()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QIcon>
 #include <QImage>
 
@@ -12,5 +13,8 @@ QImage drawAppIcon(int size);
 
 // The icon at the sizes desktops ask for (16, 32 and 48 pixels).
 QIcon appIcon();
+
+// The same drawing as a scalable SVG document, for the desktop's icon theme.
+QByteArray appIconSvg();
 
 }  // namespace pellax

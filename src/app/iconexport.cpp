@@ -2,25 +2,49 @@
 
 #include <QDir>
 #include <QGuiApplication>
+#include <QSaveFile>
 
 #include <cstdio>
 
+namespace {
+
+// The sizes a desktop's icon theme looks in, up to the largest a software centre shows.
+constexpr int kSizes[] = {16, 24, 32, 48, 64, 128, 256};
+
+bool writeSvg(const QString& dir, const QString& name) {
+    QSaveFile file(dir + QLatin1Char('/') + name + QStringLiteral(".svg"));
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    file.write(pellax::appIconSvg());
+    return file.commit();
+}
+
+}  // namespace
+
 // Writes the program's icon as the theme pictures that get installed:
-// <folder>/<size>x<size>/apps/pellax.png for 16, 32 and 48 pixels.
+// <folder>/<size>x<size>/apps/<name>.png for each size, and the same drawing
+// as <folder>/scalable/apps/<name>.svg.
 int main(int argc, char* argv[]) {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: %s <folder>\n", argv[0]);
+    if (argc != 3) {
+        std::fprintf(stderr, "usage: %s <folder> <icon name>\n", argv[0]);
         return 2;
     }
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     const QString root = QString::fromLocal8Bit(argv[1]);
-    for (const int size : {16, 32, 48}) {
+    const QString name = QString::fromLocal8Bit(argv[2]);
+    for (const int size : kSizes) {
         const QString dir = QStringLiteral("%1/%2x%2/apps").arg(root).arg(size);
-        if (!QDir().mkpath(dir) || !pellax::drawAppIcon(size).save(dir + QStringLiteral("/pellax.png"))) {
+        const QString file = dir + QLatin1Char('/') + name + QStringLiteral(".png");
+        if (!QDir().mkpath(dir) || !pellax::drawAppIcon(size).save(file)) {
             std::fprintf(stderr, "cannot write the %dx%d icon under %s\n", size, size, argv[1]);
             return 1;
         }
+    }
+    const QString scalable = root + QStringLiteral("/scalable/apps");
+    if (!QDir().mkpath(scalable) || !writeSvg(scalable, name)) {
+        std::fprintf(stderr, "cannot write the scalable icon under %s\n", argv[1]);
+        return 1;
     }
     return 0;
 }

@@ -20,6 +20,8 @@ namespace pellax {
 Program::Program() {
     // Set before the first window exists, so that every window carries it.
     QGuiApplication::setWindowIcon(appIcon());
+    // Wayland compositors find the menu entry, and with it the icon, by this name.
+    QGuiApplication::setDesktopFileName(QStringLiteral(PELLAX_APP_ID));
     mainform_ = std::make_unique<Tmainform>();
     templateform_ = new Ttemplateform(mainform_.get());
     aboutform_ = new Taboutform(mainform_.get());

@@ -1,0 +1,98 @@
+#include "app/program.h"
+
+#include "support/fixtures.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QMimeDatabase>
+#include <QProcess>
+#include <QStandardPaths>
+
+#include <memory>
+
+namespace pellax {
+namespace {
+
+const QString kAppId = QStringLiteral(PELLAX_APP_ID);
+const QString kDataDir = QStringLiteral(PELLAX_DATA_DIR);
+
+// Sets an environment variable for as long as this lives.
+class ScopedEnv {
+public:
+    ScopedEnv(const char* name, const QString& value)
+        : name_(name), had_(qEnvironmentVariableIsSet(name)), old_(qgetenv(name)) {
+        qputenv(name, value.toLocal8Bit());
+    }
+    ~ScopedEnv() {
+        if (had_)
+            qputenv(name_, old_);
+        else
+            qunsetenv(name_);
+    }
+    ScopedEnv(const ScopedEnv&) = delete;
+    ScopedEnv& operator=(const ScopedEnv&) = delete;
+
+private:
+    const char* name_;
+    bool had_;
+    QByteArray old_;
+};
+
+// On Wayland the compositor finds the menu entry, and with it the icon, by the
+// name the program gives its windows.
+class DesktopFilesTest : public test::AppTest {};
+
+TEST_F(DesktopFilesTest, WindowsCarryTheMenuEntrysName) {
+    const auto program = std::make_unique<Program>();
+    EXPECT_EQ(QGuiApplication::desktopFileName(), kAppId);
+    EXPECT_TRUE(QFileInfo::exists(kDataDir + QLatin1Char('/') + kAppId + QStringLiteral(".desktop")));
+}
+
+// The file types, as a desktop sees them once update-mime-database has
+// compiled the package's definitions: Qt reads the same database.
+TEST_F(DesktopFilesTest, FileTypesByNameAndTriggerFilesByTheirHeader) {
+    const ScopedEnv home("XDG_DATA_HOME", path(QStringLiteral("home")));
+    const ScopedEnv dirs("XDG_DATA_DIRS",
+                         path(QStringLiteral("share")) + QStringLiteral(":/usr/local/share:/usr/share"));
+    const QString mime = path(QStringLiteral("share/mime"));
+    ASSERT_TRUE(QDir().mkpath(mime + QStringLiteral("/packages")));
+    ASSERT_TRUE(QFile::copy(kDataDir + QLatin1Char('/') + kAppId + QStringLiteral(".mime.xml"),
+                            mime + QStringLiteral("/packages/") + kAppId + QStringLiteral(".xml")));
+    QProcess update;
+    update.start(QStandardPaths::findExecutable(QStringLiteral("update-mime-database")), {mime});
+    ASSERT_TRUE(update.waitForFinished(30000));
+    ASSERT_EQ(update.exitCode(), 0);
+    // It warns about anything it does not understand, and then ignores it.
+    const QByteArray warnings = update.readAllStandardError();
+    EXPECT_TRUE(warnings.isEmpty()) << warnings.toStdString();
+    ASSERT_TRUE(QFileInfo::exists(mime + QStringLiteral("/mime.cache")));
+
+    const QByteArray header("qw\x98\x36\x18\0\0\0", 8);
+    const struct {
+        const char* name;
+        QByteArray bytes;
+        const char* type;
+    } cases[] = {
+        {"rush.got", QByteArray(97, '\0'), "application/x-starcraft-gametype"},
+        {"RUSH.GOT", QByteArray(97, '\0'), "application/x-starcraft-gametype"},
+        {"one.trg", header + "body", "application/x-starcraft-trigger"},
+        {"stripped.trg", "body", "application/x-starcraft-trigger"},
+        {"trigger-without-extension", header + "body", "application/x-starcraft-trigger"},
+        {"almost-a-header", header.left(7) + "\x01" + "body", "application/octet-stream"},
+        {"template.lst", "\"rush.got\"\r\n", "text/x-starcraft-template-list"},
+        {"Template.LST", "\"rush.got\"\r\n", "text/x-starcraft-template-list"},
+        {"other.lst", "\"rush.got\"\r\n", "text/plain"},
+    };
+    const QMimeDatabase db;
+    for (const auto& c : cases) {
+        const QString file = writeFile(QString::fromLatin1(c.name), c.bytes);
+        EXPECT_EQ(db.mimeTypeForFile(file).name(), QString::fromLatin1(c.type)) << c.name;
+    }
+    EXPECT_TRUE(db.mimeTypeForName(QStringLiteral("text/x-starcraft-template-list"))
+                    .inherits(QStringLiteral("text/plain")));
+}
+
+}  // namespace
+}  // namespace pellax

@@ -1,0 +1,113 @@
+cmake_minimum_required(VERSION 3.22)
+# Builds the Debian package into a folder of its own, installing nothing on the
+# machine, and checks what it holds: the files a desktop needs and nothing
+# else, owned by root with the usual modes, dependencies on Qt's runtime
+# libraries and none on development packages. lintian, where installed, must
+# report no error and no warning.
+set(out "${BUILD}/package-check")
+file(REMOVE_RECURSE "${out}")
+execute_process(COMMAND "${CPACK}" --config "${BUILD}/CPackConfig.cmake" -B "${out}"
+                RESULT_VARIABLE rc OUTPUT_VARIABLE log ERROR_VARIABLE log)
+if(NOT rc EQUAL 0)
+  message(FATAL_ERROR "cpack failed: ${log}")
+endif()
+file(GLOB debs "${out}/pellax_*.deb")
+list(LENGTH debs count)
+if(NOT count EQUAL 1)
+  message(FATAL_ERROR "one pellax_*.deb expected in ${out}: ${debs}")
+endif()
+set(deb "${debs}")
+
+function(field name out)
+  execute_process(COMMAND dpkg-deb --field "${deb}" ${name} OUTPUT_VARIABLE value OUTPUT_STRIP_TRAILING_WHITESPACE
+                  RESULT_VARIABLE rc)
+  if(NOT rc EQUAL 0)
+    message(FATAL_ERROR "dpkg-deb --field ${name} failed")
+  endif()
+  set(${out} "${value}" PARENT_SCOPE)
+endfunction()
+field(Package package)
+field(Version version)
+field(Depends depends)
+if(NOT package STREQUAL "pellax" OR NOT version STREQUAL "${VERSION}")
+  message(FATAL_ERROR "package ${package} ${version}; pellax ${VERSION} wanted")
+endif()
+# The runtime libraries the programs link, by package name, each at most once.
+string(REPLACE ", " ";" dependencies "${depends}")
+list(TRANSFORM dependencies REPLACE " .*" "")
+foreach(needed libqt6core6 libqt6gui6 libqt6widgets6 qt6-qpa-plugins libc6 libstdc++6)
+  list(FIND dependencies ${needed} found)
+  if(found LESS 0)
+    message(FATAL_ERROR "Depends lacks ${needed}: ${depends}")
+  endif()
+endforeach()
+foreach(dependency IN LISTS dependencies)
+  if(dependency MATCHES "-dev$")
+    message(FATAL_ERROR "depends on a development package: ${depends}")
+  endif()
+endforeach()
+
+# What the package puts where: every entry of the listing, owner, mode and path.
+execute_process(COMMAND dpkg-deb --contents "${deb}" OUTPUT_VARIABLE listing RESULT_VARIABLE rc)
+if(NOT rc EQUAL 0)
+  message(FATAL_ERROR "dpkg-deb --contents failed")
+endif()
+set(programs ./usr/bin/pellax ./usr/bin/pellax-tool)
+set(data
+  ./usr/share/applications/${ID}.desktop
+  ./usr/share/metainfo/${ID}.metainfo.xml
+  ./usr/share/mime/packages/${ID}.xml
+  ./usr/share/icons/hicolor/scalable/apps/${ID}.svg
+  ./usr/share/man/man1/pellax.1.gz
+  ./usr/share/man/man1/pellax-tool.1.gz
+  ./usr/share/doc/pellax/copyright
+  ./usr/share/doc/pellax/changelog.gz)
+foreach(size 16 24 32 48 64 128 256)
+  list(APPEND data ./usr/share/icons/hicolor/${size}x${size}/apps/${ID}.png)
+endforeach()
+string(REGEX REPLACE "\n$" "" listing "${listing}")
+string(REPLACE "\n" ";" entries "${listing}")
+set(files)
+foreach(entry IN LISTS entries)
+  # drwxr-xr-x root/root         0 2026-12-08 22:00 ./usr/
+  if(NOT entry MATCHES "^([-dl][-rwxsStT]+) ([^ ]+) +[0-9]+ [-0-9]+ [0-9:]+ (.+)$")
+    message(FATAL_ERROR "unexpected line in the listing: ${entry}")
+  endif()
+  set(mode "${CMAKE_MATCH_1}")
+  set(owner "${CMAKE_MATCH_2}")
+  set(path "${CMAKE_MATCH_3}")
+  if(NOT owner STREQUAL "root/root")
+    message(FATAL_ERROR "${path} belongs to ${owner}, not root/root")
+  endif()
+  if(mode MATCHES "^d")
+    set(wanted drwxr-xr-x)
+  elseif(path IN_LIST programs)
+    set(wanted -rwxr-xr-x)
+  else()
+    set(wanted -rw-r--r--)
+  endif()
+  if(NOT mode STREQUAL wanted)
+    message(FATAL_ERROR "${path} has mode ${mode}, ${wanted} wanted")
+  endif()
+  if(NOT mode MATCHES "^d")
+    list(APPEND files "${path}")
+  endif()
+endforeach()
+set(expected ${programs} ${data})
+list(SORT expected)
+list(SORT files)
+if(NOT files STREQUAL expected)
+  message(FATAL_ERROR "the package holds\n  ${files}\nnot\n  ${expected}")
+endif()
+
+find_program(lintian lintian)
+if(lintian)
+  execute_process(COMMAND ${lintian} --tag-display-limit 0 "${deb}" OUTPUT_VARIABLE report ERROR_VARIABLE report)
+  message(STATUS "lintian:\n${report}")
+  if(report MATCHES "(^|\n)[EW]: ")
+    message(FATAL_ERROR "lintian found faults:\n${report}")
+  endif()
+else()
+  message(STATUS "lintian is not installed: the package's Debian rules went unchecked")
+endif()
+file(REMOVE_RECURSE "${out}")
