@@ -5,6 +5,7 @@ namespace pellax {
 namespace {
 
 constexpr const char* kTool = R"(Usage: pellax-tool COMMAND [ARGUMENT...]
+       pellax-tool --help | --version
 
 Checks and changes Pellax's files in scripts, by the editor's own rules:
 game types (.got), trigger files (.trg) and template lists (.lst).
@@ -23,13 +24,16 @@ Commands:
 
 A folder may stand wherever FILE does, for its files with the command's
 extension (.got, .trg or .lst, in any case), sorted by name; its subfolders
-are not searched. Put "--" before a FILE or ENTRY that begins with "-":
-nothing after it is taken as an option.
+and hidden files are not searched, and a folder without any such file is a
+failure. Put "--" before a FILE or ENTRY that begins with "-": nothing after
+it is taken as an option. File names are taken byte for byte, UTF-8 or not.
 
 Failures go to standard error with the texts the editor shows ("File not
-found." ...). Every file is tried; the exit status is 1 when anything failed
-or the command line was wrong, else 0. Nothing is written for a file when
-anything about it failed, and every write replaces its file in one step.
+found." ...). Every file is tried; the exit status is 1 when anything failed,
+nothing was there to do, or the command line was wrong, else 0. Nothing is
+written for a file when anything about it failed, and every write replaces
+its file in one step. When the reader of standard output goes away (a pipe
+into head), the tool stops quietly; that alone is no failure.
 
 "pellax-tool got show --help" (or got set, trg, lst) tells more.
 )";
@@ -66,11 +70,15 @@ fails. A folder as FILE changes each of its .got files in the same way.
 
 Fields, named as in got show (in any case), are changed in the order given:
   edits        the value as typed. gametypename and descripname are cut to
-               31 characters when saved. varsetting, varnum, position,
-               numteams and minerals keep only their digits, as the editor's
-               filter does (a1b2 gives 12). Gametypesetting takes any text,
-               hexadecimal too ($1F). Malformed numbers are saved as 0, and
-               bytes keep their low 8 bits (300 is saved as 44).
+               31 characters when saved, and refuse a character that the
+               files' character set (Windows-1252) has no byte for;
+               gametypename refuses bytes 1 to 10, which the file reads as
+               the name's colour: set that with colorbox. varsetting,
+               varnum, position, numteams and minerals keep only their
+               digits, as the editor's filter does (a1b2 gives 12).
+               Gametypesetting takes any text, hexadecimal too ($1F).
+               Malformed numbers are saved as 0, and bytes keep their low 8
+               bits (300 is saved as 44).
   combo boxes  colorbox, Gametype, playability: the item's number, 0 for the
                first, or its text as shown (case and blanks around it do not
                matter): Gametype=1 or 'Gametype=4 Workers'
@@ -96,8 +104,8 @@ The source is never changed; an output file of that name is replaced.
 strip  drops the first 8 bytes, whatever they are.
 add    puts the 8-byte trigger header in front. A file that begins with the
        header already gets no output, and standard error says "File already
-       has a header": a notice, as the editor's message box is, so the exit
-       status stays 0.
+       has a header", as the editor's message box does; since nothing was
+       written, the exit status is 1.
 )";
 
 constexpr const char* kLst = R"(Usage: pellax-tool lst show FILE...
@@ -112,7 +120,9 @@ exist; an empty file is an empty list.
 show       prints the entries, one a line. With several files or a folder,
            each list begins with a line "==> FILE <==".
 add        appends ENTRY as the list window's Add button does: in double
-           quotes, putting in the one missing at either end.
+           quotes, putting in the one missing at either end. An entry
+           holding CR, LF or byte 26 (which end a line or the list) or a
+           character that Windows-1252 has no byte for is refused.
 delete     removes the first entry that is ENTRY or, when none is, the first
            that is ENTRY quoted as add would write it (a.got finds "a.got");
            with --index, the Nth entry, 1 being the first.
