@@ -43,6 +43,22 @@ void Console::fileError(const QString& file, std::exception_ptr failure) {
 
 void Console::notice(const QString& file, const QString& text) { error(file + QStringLiteral(": ") + text); }
 
+QByteArray Console::readInput(qsizetype limit) {
+    QByteArray data;
+    char buffer[4096];
+    errno = 0;
+    while (data.size() <= limit) {
+        const std::size_t n = std::fread(buffer, 1, sizeof buffer, in_);
+        data.append(buffer, static_cast<qsizetype>(n));
+        if (n < sizeof buffer) {
+            if (std::ferror(in_))
+                EInOutError::raiseErrno(errno != 0 ? errno : EIO);
+            break;
+        }
+    }
+    return data.left(limit + 1);
+}
+
 bool Console::finish() {
     errno = 0;
     if (std::fflush(out_) != 0 && outError_ == 0)

@@ -17,7 +17,7 @@ struct OutputClosed {};
 // is about. A file name that is not UTF-8 is written as its own bytes.
 class Console {
 public:
-    Console(std::FILE* out, std::FILE* err) noexcept : out_(out), err_(err) {}
+    Console(std::FILE* in, std::FILE* out, std::FILE* err) noexcept : in_(in), out_(out), err_(err) {}
 
     // Raises OutputClosed when the reader has gone; any other failure to
     // write is told by finish().
@@ -35,12 +35,17 @@ public:
     // True once fileError() has been called.
     bool anyFileFailed() const noexcept { return fileFailed_; }
 
+    // Standard input to its end; raises EInOutError when it cannot be read,
+    // or returns more than `limit` bytes (limit + 1) when there are more.
+    QByteArray readInput(qsizetype limit);
+
     // Flushes standard output; false (with the reason on standard error) when
     // the results could not all be written. A reader that has gone is no
     // failure: it had what it wanted.
     bool finish();
 
 private:
+    std::FILE* in_;
     std::FILE* out_;
     std::FILE* err_;
     int outError_ = 0;  // errno of the first failed write to standard output

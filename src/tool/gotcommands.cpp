@@ -1,5 +1,6 @@
 #include "tool/gotcommands.h"
 
+#include "framework/inputfile.h"
 #include "got/gametypefields.h"
 #include "got/gotfile.h"
 #include "tool/arguments.h"
@@ -7,6 +8,7 @@
 #include "tool/fieldedit.h"
 #include "tool/fileloop.h"
 #include "tool/gotformat.h"
+#include "tool/gotjson.h"
 #include "tool/toolhelp.h"
 
 #include <vector>
@@ -17,6 +19,58 @@ namespace {
 
 const QString kExtension = QStringLiteral("got");
 const QString kSet = QStringLiteral("got set");
+
+// One object of got show --json is well under a kilobyte; more than this is
+// not one, and is not read into memory whole.
+constexpr qsizetype kJsonLimit = 1024 * 1024;
+
+// The JSON text from a file, or from standard input for "-".
+QByteArray readJson(const QString& source, Console& console) {
+    QByteArray json;
+    if (source == QLatin1String("-")) {
+        json = console.readInput(kJsonLimit);
+    } else {
+        InputFile file(source);
+        json.resize(kJsonLimit + 1);
+        qsizetype used = 0;
+        while (used < json.size()) {
+            const std::size_t n = file.readSome(json.data() + used, static_cast<std::size_t>(json.size() - used));
+            if (n == 0)
+                break;
+            used += static_cast<qsizetype>(n);
+        }
+        json.truncate(used);
+    }
+    if (json.size() > kJsonLimit)
+        throw UsageError(kSet, QStringLiteral("%1: more than 1 MiB, not one object of got show --json")
+                                   .arg(source == QLatin1String("-") ? QStringLiteral("standard input") : source));
+    return json;
+}
+
+// got set --json FILE JSON: the whole file from the object alone.
+int gotSetJson(const CommandArgs& parsed, Console& console) {
+    if (parsed.has("--new"))
+        throw UsageError(kSet, QStringLiteral("--json gives every byte of the file: --new has no place beside it"));
+    if (parsed.operands.size() != 2)
+        throw UsageError(kSet, QStringLiteral("expected got set --json FILE JSON, JSON being - for standard input"));
+    const QString target = parsed.operands[0];
+    const QString source = parsed.operands[1];
+    if (isFolder(target))
+        throw UsageError(kSet, QStringLiteral("--json needs the name of the file to write, not a folder"));
+    const QString sourceName = source == QLatin1String("-") ? QStringLiteral("standard input") : source;
+    GameTypeRecord record;
+    try {
+        record = recordFromJson(readJson(source, console), sourceName);
+    } catch (const UsageError&) {
+        throw;
+    } catch (...) {
+        console.fileError(sourceName, std::current_exception());
+        return 1;
+    }
+    FileOperands files;
+    files.files = QStringList{target};
+    return forEachFile(files, console, [&](const QString& file) { writeGotFile(file, record); });
+}
 
 }  // namespace
 
@@ -44,13 +98,15 @@ int gotShow(const QStringList& args, Console& console) {
 }
 
 int gotSet(const QStringList& args, Console& console) {
-    const CommandArgs parsed = parseCommandArgs(kSet, args, {{"--new"}});
+    const CommandArgs parsed = parseCommandArgs(kSet, args, {{"--new"}, {"--json"}});
     if (parsed.help) {
         console.print(helpText(kSet));
         return 0;
     }
     if (parsed.operands.isEmpty())
         throw UsageError(kSet, QStringLiteral("no FILE given"));
+    if (parsed.has("--json"))
+        return gotSetJson(parsed, console);
     const QString target = parsed.operands.first();
     // Every argument is checked before any file is touched.
     std::vector<FieldEdit> edits;

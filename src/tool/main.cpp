@@ -18,6 +18,6 @@ int main(int argc, char** argv) {
     // The words as they are: a file name that is not UTF-8 must still open.
     for (int i = 1; i < argc; ++i)
         args.append(pellax::fromNativeBytes(argv[i]));
-    pellax::Console console(stdout, stderr);
+    pellax::Console console(stdin, stdout, stderr);
     return pellax::runTool(args, console);
 }

@@ -14,6 +14,7 @@ Commands:
   got show [--json] FILE...         every field of game-type files
   got set [--new] FILE field=value...
                                     change fields and save, as the editor would
+  got set --json FILE JSON          write FILE from an object of got show --json
   trg strip FILE...                 copy each file to FILEed without its header
   trg add FILE...                   copy each file to FILEed with the header
   lst show FILE...                  the entries of template lists
@@ -56,9 +57,11 @@ and backslashes are written as \xNN and \\. An empty line comes between files.
         {"index": N, "text": ITEM} (index -1: no selection), check boxes as
         true or false; "carried" and "gaps" hold the bytes that no control
         covers, in hex, keyed by offset: {"0x00": "03", "0x46": "000000", ...}.
+        got set --json writes a file from such an object.
 )";
 
 constexpr const char* kGotSet = R"(Usage: pellax-tool got set [--new] FILE [field=value...]
+       pellax-tool got set --json FILE JSON
 
 Loads FILE, changes its fields as typing into the editor would and saves it
 as the editor's Save does: 97 bytes, every byte that no control covers kept.
@@ -92,6 +95,25 @@ saved only while isenabled is checked, else 0. Without any field=value the
 file is saved as Load and Save would leave it.
 
 Example: pellax-tool got set maps/rush.got 'gametypename=Zerg rush' colorbox=3
+
+--json  write FILE from one JSON object as got show --json writes it, read
+        from the file JSON, or from standard input for -. The object gives
+        the whole file: it must hold every field, "carried" and "gaps" with
+        all their offsets ("file" may be there and is not used), so FILE need
+        not exist and its old content plays no part. A missing or unknown
+        field, a wrong type, a number out of range or bad hex is reported,
+        naming the field, and nothing is written. The values are set as the
+        controls would hold them (minerals does not uncheck defaultmin here)
+        and saved as Save does, so a file that Save wrote comes back byte for
+        byte, and an edited object changes only what was edited:
+          pellax-tool got show --json a.got |
+            pellax-tool got set --json b.got -
+        Combo boxes take "index" (-1 for none), "text" or both alike;
+        numbers are whole, 0 to 255 (minerals 0 to 4294967295); check boxes
+        true or false; names refuse what the edits above refuse. A file
+        that Save would not write as it is (a name with bytes after its zero
+        fill, a flag byte 2, a file not 97 bytes long) comes back as got set
+        FILE alone would leave it.
 )";
 
 constexpr const char* kTrg = R"(Usage: pellax-tool trg strip FILE...

@@ -179,7 +179,10 @@ TEST_F(Tool, WrongArgumentsAreRefusedBeforeAnyFileIsWritten) {
         {{"got", "set", "k.got", "Gametype=Default"}, "Gametype has no item \"Default\""},
         {{"got", "set", "k.got", "Canally=maybe"}, "Canally is a check box"},
         {{"got", "set", "--new", "."}, "--new needs the name of the file"},
-        {{"got", "set", "--json", "k.got"}, "unknown option --json"},
+        {{"got", "set", "--jsn", "k.got"}, "unknown option --jsn"},
+        {{"got", "set", "--json", "k.got"}, "expected got set --json FILE JSON"},
+        {{"got", "set", "--json", "--new", "k.got", "-"}, "--new has no place beside it"},
+        {{"got", "set", "--json", ".", "-"}, "--json needs the name of the file to write"},
         {{"got", "frob"}, "unknown command \"frob\""},
         {{"lst", "delete", "--index", "0", "k.lst"}, "--index needs a number from 1 on"},
     };

@@ -4,6 +4,8 @@
 #include "toolfixture.h"
 
 #include <QDateTime>
+#include <QJsonDocument>
+#include <QJsonObject>
 
 #include <ftw.h>
 
@@ -12,6 +14,15 @@ namespace {
 using pellax::test::at;
 using pellax::test::Tool;
 using pellax::test::ToolRun;
+
+QJsonObject parsedObject(const QByteArray& json) {
+    QJsonParseError error{};
+    const QJsonObject object = QJsonDocument::fromJson(json, &error).object();
+    EXPECT_EQ(error.error, QJsonParseError::NoError) << json.toStdString();
+    return object;
+}
+
+QByteArray compact(const QJsonObject& object) { return QJsonDocument(object).toJson(QJsonDocument::Compact); }
 
 // Makes a file by the bytes of its name, which QFile cannot take when they are not UTF-8.
 void writeByName(const QString& folder, const QByteArray& name, const QByteArray& content) {
@@ -175,6 +186,115 @@ TEST_F(Tool, AReaderThatGoesAwayEndsTheToolQuietly) {
             EXPECT_EQ(run.err, status == 0 ? QString() : QStringLiteral("pellax-tool: missing.got: File not found.\n"));
         }
     }
+}
+
+// A file as Save writes it, with every field at an edge: a coloured name of
+// 31 characters, a variation name of control bytes, no game-type selection,
+// minerals above the signed range, the variation number off.
+QByteArray edgeRecord() {
+    QByteArray b(97, 0);
+    b[0x01] = 8;
+    b.replace(0x02, 31, QByteArray(31, 'Z'));
+    b.replace(0x21, 31, QByteArray("\x01\x02\x03\x04\x05\x06\x07\x08\x09\x0A\x81\xFF" "abcdefghijklmnopqrs"));
+    b[0x4C] = static_cast<char>(0xFF);
+    b[0x4F] = 2;
+    b.replace(0x58, 4, QByteArray("\0\0\0\x80", 4));
+    b.replace(0x5D, 3, QByteArray("\xFF\xFE\xFD"));
+    return b;
+}
+
+TEST_F(Tool, GotSetJsonGivesBackTheFileThatShowDescribed) {
+    write(QStringLiteral("a.got"), sample());
+    ASSERT_EQ(tool({QStringLiteral("got"), QStringLiteral("set"), QStringLiteral("a.got")}).status, 0);  // as Save writes it
+    write(QStringLiteral("e.got"), edgeRecord());
+    for (const char* file : {"a.got", "e.got"}) {
+        const ToolRun show = tool({QStringLiteral("got"), QStringLiteral("show"), QStringLiteral("--json"), QLatin1String(file)});
+        ASSERT_EQ(show.status, 0);
+        const ToolRun set = tool({QStringLiteral("got"), QStringLiteral("set"), QStringLiteral("--json"), QStringLiteral("copy.got"),
+                                  QStringLiteral("-")},
+                                 QString(), show.rawOut);
+        EXPECT_EQ(set.status, 0) << set.err.toStdString();
+        EXPECT_EQ(set.out + set.err, QString());
+        EXPECT_EQ(read(QStringLiteral("copy.got")).toHex(), read(QLatin1String(file)).toHex()) << file;
+    }
+
+    // An edited object, from a file: only what was edited changes.
+    QJsonObject object = parsedObject(
+        tool({QStringLiteral("got"), QStringLiteral("show"), QStringLiteral("--json"), QStringLiteral("a.got")}).rawOut);
+    object[QStringLiteral("numteams")] = 9;
+    object[QStringLiteral("Gametype")] = QJsonObject{{QStringLiteral("index"), 2}};
+    object[QStringLiteral("gametypename")] = QStringLiteral("Protoss");
+    QJsonObject carried = object[QStringLiteral("carried")].toObject();
+    carried[QStringLiteral("0x54")] = QStringLiteral("01020304");
+    object[QStringLiteral("carried")] = carried;
+    write(QStringLiteral("edit.json"), compact(object));
+    EXPECT_EQ(tool({QStringLiteral("got"), QStringLiteral("set"), QStringLiteral("--json"), QStringLiteral("b.got"),
+                    QStringLiteral("edit.json")})
+                  .status,
+              0);
+    QByteArray expected = read(QStringLiteral("a.got"));
+    expected.replace(0x02, 31, QByteArray("Protoss") + QByteArray(24, 0));
+    expected[0x4C] = 2;
+    expected[0x51] = 9;
+    expected.replace(0x54, 4, QByteArray("\x01\x02\x03\x04"));
+    EXPECT_EQ(read(QStringLiteral("b.got")).toHex(), expected.toHex());
+}
+
+TEST_F(Tool, GotSetJsonRefusesABadObjectNamingTheField) {
+    write(QStringLiteral("a.got"), sample());
+    const QJsonObject good = parsedObject(
+        tool({QStringLiteral("got"), QStringLiteral("show"), QStringLiteral("--json"), QStringLiteral("a.got")}).rawOut);
+    const auto with = [&](const char* key, const QJsonValue& value) {
+        QJsonObject object = good;
+        if (value.isUndefined())
+            object.remove(QLatin1String(key));
+        else
+            object[QLatin1String(key)] = value;
+        return compact(object);
+    };
+    const auto withBytes = [&](const char* group, const char* offset, const QJsonValue& value) {
+        QJsonObject bytes = good[QLatin1String(group)].toObject();
+        bytes[QLatin1String(offset)] = value;
+        return with(group, bytes);
+    };
+    const std::pair<QByteArray, const char*> cases[] = {
+        {"{\"numteams\": 3", "not JSON: "},
+        {"[]", "expected one object"},
+        {with("nosuch", 1), "unknown field \"nosuch\""},
+        {with("NumTeams", 1), "unknown field \"NumTeams\"; did you mean \"numteams\"?"},
+        {with("minerals", QJsonValue::Undefined), "\"minerals\" missing"},
+        {with("Canally", QStringLiteral("yes")), "Canally: expected true or false, not the text \"yes\""},
+        {with("position", 256), "position: expected a whole number from 0 to 255, not 256"},
+        {with("minerals", 1.5), "minerals: expected a whole number from 0 to 4294967295, not 1.5"},
+        {with("Gametype", QJsonObject{{QStringLiteral("index"), 2}, {QStringLiteral("text"), QStringLiteral("4 Workers ")}}),
+         "Gametype: index 2 and text \"4 Workers \" name different items"},
+        {with("playability", QJsonObject{{QStringLiteral("index"), 4}}), "playability.index: expected a whole number from -1"},
+        {with("colorbox", QStringLiteral("Reg color")), "colorbox: expected {\"index\": N, \"text\": ITEM}"},
+        {withBytes("carried", "0x54", QStringLiteral("A4A5A6")), "carried.0x54: expected 4 byte(s) as 8 hex digits"},
+        {withBytes("carried", "0x54", QStringLiteral("A4A5A6ZZ")), "carried.0x54: expected 4 byte(s) as 8 hex digits"},
+        {withBytes("gaps", "0x60", QStringLiteral("00")), "gaps: unknown offset \"0x60\""},
+        {with("gametypename", QStringLiteral("\x03Zerg")), "gametypename cannot hold byte 3"},
+        {with("descripname", QString(1, QChar(0))), "descripname cannot hold byte 0"},
+    };
+    const QString target = write(QStringLiteral("k.got"), sample());
+    const QDateTime stamp = QFileInfo(target).lastModified();
+    for (const auto& [json, message] : cases) {
+        for (const char* file : {"k.got", "new.got"}) {
+            const ToolRun run = tool({QStringLiteral("got"), QStringLiteral("set"), QStringLiteral("--json"), QLatin1String(file),
+                                      QStringLiteral("-")},
+                                     QString(), json);
+            EXPECT_EQ(run.status, 1) << message;
+            EXPECT_TRUE(run.err.startsWith(QLatin1String("pellax-tool: got set: standard input: ") + QLatin1String(message)))
+                << run.err.toStdString();
+        }
+    }
+    const ToolRun none = tool({QStringLiteral("got"), QStringLiteral("set"), QStringLiteral("--json"), QStringLiteral("k.got"),
+                               QStringLiteral("none.json")});
+    EXPECT_EQ(none.status, 1);
+    EXPECT_EQ(none.err, QStringLiteral("pellax-tool: none.json: File not found.\n"));
+    EXPECT_EQ(read(QStringLiteral("k.got")), sample());
+    EXPECT_EQ(QFileInfo(target).lastModified(), stamp);
+    EXPECT_FALSE(QFile::exists(path(QStringLiteral("new.got"))));
 }
 
 }  // namespace
