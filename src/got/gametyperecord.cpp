@@ -88,7 +88,7 @@ QString decodeName(const GameTypeRecord& record) {
     QString name;
     for (std::size_t i = 0; i < gto::TextFieldSize; ++i) {
         const std::uint8_t b = record.at(gto::Name + i);
-        if (b > 10)
+        if (isNameCharacter(b))
             name += ansiToChar(b);
     }
     return name;
@@ -98,7 +98,7 @@ QString decodeVariationName(const GameTypeRecord& record) {
     QString name;
     for (std::size_t i = 0; i < gto::TextFieldSize; ++i) {
         const std::uint8_t b = record.at(gto::VariationName + i);
-        if (b != 0)
+        if (isVariationNameCharacter(b))
             name += ansiToChar(b);
     }
     return name;

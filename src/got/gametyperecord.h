@@ -61,6 +61,13 @@ void encodeName(GameTypeRecord& record, QStringView text, int colorIndex);
 // Variation-name field (and the position byte after it, which the caller rewrites).
 void encodeVariationName(GameTypeRecord& record, QStringView text);
 
+// Whether a byte of the name field reads back as a character of the name:
+// bytes 0 to 10 are its colour code and zero fill, which decoding skips, so a
+// name holding one would come back as another colour or another name.
+constexpr bool isNameCharacter(std::uint8_t byte) noexcept { return byte > 10; }
+// The same for the variation name, where only the zero fill is skipped.
+constexpr bool isVariationNameCharacter(std::uint8_t byte) noexcept { return byte != 0; }
+
 // The colour selection to show: the colour code 1..8, else 0.
 int decodeColorSelection(const GameTypeRecord& record);
 // Every name byte above 10, in order: drops the colour code and the zero fill.

@@ -10,11 +10,16 @@ namespace {
 
 constexpr char kCR = 13;
 constexpr char kLF = 10;
+constexpr char kEndOfText = 26;
 constexpr QChar kQuote = u'"';
 
 }  // namespace
 
 QStringList parseTemplateList(QByteArrayView bytes) { return TemplateEntries::parse(bytes.toByteArray()).toStringList(); }
+
+bool endsTemplateEntry(QChar c) noexcept {
+    return c == QLatin1Char(kCR) || c == QLatin1Char(kLF) || c == QLatin1Char(kEndOfText);
+}
 
 QString quotedEntry(QString text) {
     if (!text.startsWith(kQuote))

@@ -15,6 +15,10 @@ namespace pellax {
 // entries. Every other byte is part of an entry and survives a round trip.
 QStringList parseTemplateList(QByteArrayView bytes);
 
+// Whether a character cannot stand in an entry: CR and LF end its line and
+// byte 26 the whole text, so a saved entry holding one reads back broken.
+bool endsTemplateEntry(QChar c) noexcept;
+
 // An entry as the list window's Add makes it: a double quote put in front and
 // one at the end where the text does not already have them, so a text of one
 // double quote stays as it is.

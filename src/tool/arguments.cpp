@@ -1,9 +1,15 @@
 #include "tool/arguments.h"
 
-#include <QDir>
-#include <QFileInfo>
+#include "framework/nativebytes.h"
 
 #include <algorithm>
+#include <memory>
+#include <optional>
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace pellax {
 
@@ -50,25 +56,57 @@ CommandArgs parseCommandArgs(const QString& command, const QStringList& args, st
     return parsed;
 }
 
+bool isFolder(const QString& path) {
+    struct stat st {};
+    return !path.isEmpty() && ::stat(toNativeBytes(path).constData(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+namespace {
+
+// The names of a folder's files (or links to files), hidden ones left out; a
+// folder that cannot be listed gives nothing.
+std::optional<QStringList> listFolder(const QString& folder) {
+    const QByteArray native = toNativeBytes(folder);
+    if (::access(native.constData(), R_OK | X_OK) != 0)
+        return std::nullopt;
+    const std::unique_ptr<DIR, int (*)(DIR*)> dir(::opendir(native.constData()), ::closedir);
+    if (!dir)
+        return std::nullopt;
+    QStringList names;
+    while (const dirent* entry = ::readdir(dir.get())) {
+        if (entry->d_name[0] == '.')
+            continue;
+        struct stat st {};
+        if (::fstatat(::dirfd(dir.get()), entry->d_name, &st, 0) == 0 && S_ISREG(st.st_mode))
+            names.append(fromNativeBytes(entry->d_name));
+    }
+    return names;
+}
+
+}  // namespace
+
 FileOperands expandFolders(const QStringList& operands, const QString& extension) {
     FileOperands result;
+    result.extension = extension;
     const QString suffix = QLatin1Char('.') + extension;
     for (const QString& operand : operands) {
-        const QFileInfo info(operand);
+        const bool folder = isFolder(operand);
+        result.anyFolder = result.anyFolder || folder;
         // A folder that cannot be listed stays in as it is: opening it then
         // reports "File access denied" like any other unreadable file.
-        if (!info.isDir() || !info.isReadable() || !info.isExecutable()) {
+        const std::optional<QStringList> listed = folder ? listFolder(operand) : std::nullopt;
+        if (!listed) {
             result.files.append(operand);
-            result.anyFolder = result.anyFolder || info.isDir();
             continue;
         }
-        result.anyFolder = true;
-        const QDir folder(operand);
-        QStringList names = folder.entryList(QDir::Files, QDir::Unsorted);
+        QStringList names = *listed;
         names.removeIf([&](const QString& name) { return !name.endsWith(suffix, Qt::CaseInsensitive); });
+        if (names.isEmpty())
+            result.emptyFolders.append(operand);
         std::sort(names.begin(), names.end());
+        const QString prefix = operand.endsWith(QLatin1Char('/')) ? operand : operand + QLatin1Char('/');
         for (const QString& name : names)
-            result.files.append(folder.filePath(name));
+            result.files.append(prefix + name);
     }
     return result;
 }

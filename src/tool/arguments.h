@@ -45,12 +45,17 @@ struct CommandArgs {
 CommandArgs parseCommandArgs(const QString& command, const QStringList& args, std::initializer_list<OptionSpec> known);
 
 // What the operands name: a file as it is, a folder as its files whose names
-// end in ".EXTENSION" (in any case), sorted by name, without subfolders.
-// `anyFolder` tells whether one of them was a folder.
+// end in ".EXTENSION" (in any case), sorted by name, without subfolders or
+// hidden files. Names are taken as the system has them, UTF-8 or not.
 struct FileOperands {
     QStringList files;
-    bool anyFolder = false;
+    QStringList emptyFolders;  // folders without a file of the extension
+    QString extension;
+    bool anyFolder = false;  // one of the operands was a folder
 };
 FileOperands expandFolders(const QStringList& operands, const QString& extension);
+
+// Whether the path names a folder (following symbolic links).
+bool isFolder(const QString& path);
 
 }  // namespace pellax

@@ -2,6 +2,7 @@
 
 #include "framework/exception.h"
 #include "framework/ioerror.h"
+#include "framework/nativebytes.h"
 
 #include <cerrno>
 
@@ -14,26 +15,59 @@ const QString kProgram = QStringLiteral("pellax-tool: ");
 }  // namespace
 
 void Console::print(const QByteArray& utf8) {
-    std::fwrite(utf8.constData(), 1, static_cast<std::size_t>(utf8.size()), out_);
+    if (outError_ == EPIPE)
+        throw OutputClosed{};
+    errno = 0;
+    const auto size = static_cast<std::size_t>(utf8.size());
+    if (std::fwrite(utf8.constData(), 1, size, out_) == size)
+        return;
+    if (outError_ == 0)
+        outError_ = errno != 0 ? errno : EIO;
+    if (errno == EPIPE) {
+        outError_ = EPIPE;
+        throw OutputClosed{};
+    }
 }
 
+void Console::print(const QString& text) { print(toNativeBytes(text)); }
+
 void Console::error(const QString& text) {
-    const QByteArray line = (kProgram + text + QLatin1Char('\n')).toUtf8();
+    const QByteArray line = toNativeBytes(kProgram + text + QLatin1Char('\n'));
     std::fwrite(line.constData(), 1, static_cast<std::size_t>(line.size()), err_);
 }
 
 void Console::fileError(const QString& file, std::exception_ptr failure) {
+    fileFailed_ = true;
     error(file + QStringLiteral(": ") + errorText(failure));
 }
 
 void Console::notice(const QString& file, const QString& text) { error(file + QStringLiteral(": ") + text); }
 
+QByteArray Console::readInput(qsizetype limit) {
+    QByteArray data;
+    char buffer[4096];
+    errno = 0;
+    while (data.size() <= limit) {
+        const std::size_t n = std::fread(buffer, 1, sizeof buffer, in_);
+        data.append(buffer, static_cast<qsizetype>(n));
+        if (n < sizeof buffer) {
+            if (std::ferror(in_))
+                EInOutError::raiseErrno(errno != 0 ? errno : EIO);
+            break;
+        }
+    }
+    return data.left(limit + 1);
+}
+
 bool Console::finish() {
     errno = 0;
-    if (std::fflush(out_) == 0 && !std::ferror(out_))
+    if (std::fflush(out_) != 0 && outError_ == 0)
+        outError_ = errno != 0 ? errno : EIO;
+    if (std::ferror(out_) && outError_ == 0)
+        outError_ = EIO;
+    if (outError_ == 0 || outError_ == EPIPE)
         return true;
-    const int err = errno != 0 ? errno : EIO;
-    error(QStringLiteral("standard output: ") + ioErrorText(ioCodeFromErrno(err)) + QLatin1Char('.'));
+    error(QStringLiteral("standard output: ") + ioErrorText(ioCodeFromErrno(outError_)) + QLatin1Char('.'));
     return false;
 }
 

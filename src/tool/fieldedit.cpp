@@ -1,6 +1,7 @@
 #include "tool/fieldedit.h"
 
 #include "tool/arguments.h"
+#include "tool/eightbit.h"
 
 #include <QStringList>
 
@@ -29,18 +30,8 @@ int parseSelection(const GameTypeField& field, const QString& value) {
         const int index = value.toInt(&ok);
         if (ok && index < count)
             return index;
-    } else {
-        // The text as shown first; then without regard to case or the blanks
-        // some items end in, which are easy to miss on a command line.
-        for (int i = 0; i < count; ++i) {
-            if (value == QLatin1String(field.items[static_cast<std::size_t>(i)]))
-                return i;
-        }
-        for (int i = 0; i < count; ++i) {
-            const QString item = QLatin1String(field.items[static_cast<std::size_t>(i)]);
-            if (value.trimmed().compare(item.trimmed(), Qt::CaseInsensitive) == 0)
-                return i;
-        }
+    } else if (const std::optional<int> item = findItem(field, value)) {
+        return *item;
     }
     refuse(QStringLiteral("%1 has no item \"%2\": give its number, 0 to %3, or its text")
                .arg(QLatin1String(field.name), value, QString::number(count - 1)));
@@ -59,7 +50,42 @@ bool parseCheck(const GameTypeField& field, const QString& value) {
                .arg(QLatin1String(field.name), value));
 }
 
+bool isName(const GameTypeField& field) { return field.text == &GameTypeFields::gametypename; }
+bool isVariationName(const GameTypeField& field) { return field.text == &GameTypeFields::descripname; }
+
 }  // namespace
+
+std::optional<int> findItem(const GameTypeField& field, const QString& text) {
+    const int count = static_cast<int>(field.items.size());
+    // The text as shown first; then without regard to case or the blanks
+    // some items end in, which are easy to miss on a command line.
+    for (int i = 0; i < count; ++i) {
+        if (text == QLatin1String(field.items[static_cast<std::size_t>(i)]))
+            return i;
+    }
+    for (int i = 0; i < count; ++i) {
+        const QString item = QLatin1String(field.items[static_cast<std::size_t>(i)]);
+        if (text.trimmed().compare(item.trimmed(), Qt::CaseInsensitive) == 0)
+            return i;
+    }
+    return std::nullopt;
+}
+
+QString textValueProblem(const GameTypeField& field, QStringView value) {
+    if (!isName(field) && !isVariationName(field))
+        return QString();
+    const BadCharacter bad = firstBadCharacter(value, isName(field) ? isNameCharacter : isVariationNameCharacter);
+    const QString name = QLatin1String(field.name);
+    if (bad.index < 0)
+        return QString();
+    if (!bad.byte)
+        return QStringLiteral("%1 holds %2").arg(name, noByteReason(bad));
+    if (isName(field))
+        return QStringLiteral("%1 cannot hold %2: the name field keeps bytes 0 to 10 for the colour code and "
+                              "the zero fill, and drops them when read; give the colour as colorbox=N")
+            .arg(name, describe(bad));
+    return QStringLiteral("%1 cannot hold %2: it is the field's zero fill, dropped when read").arg(name, describe(bad));
+}
 
 FieldEdit parseFieldEdit(const QString& argument) {
     const qsizetype equals = argument.indexOf(QLatin1Char('='));
@@ -72,7 +98,13 @@ FieldEdit parseFieldEdit(const QString& argument) {
     if (!edit.field)
         refuse(QStringLiteral("unknown field \"%1\"; the fields are %2").arg(name, fieldNames()));
     switch (edit.field->kind) {
-    case FieldKind::Edit: edit.text = value; break;
+    case FieldKind::Edit: {
+        const QString problem = textValueProblem(*edit.field, value);
+        if (!problem.isEmpty())
+            refuse(problem);
+        edit.text = value;
+        break;
+    }
     case FieldKind::ComboBox: edit.selection = parseSelection(*edit.field, value); break;
     case FieldKind::CheckBox: edit.checked = parseCheck(*edit.field, value); break;
     }

@@ -3,6 +3,9 @@
 #include "got/gametypefields.h"
 
 #include <QString>
+#include <QStringView>
+
+#include <optional>
 
 namespace pellax {
 
@@ -19,6 +22,17 @@ struct FieldEdit {
 // Raises UsageError (for "got set") when the argument has no '=', names no
 // control of the editor or gives a value the control cannot take.
 FieldEdit parseFieldEdit(const QString& argument);
+
+// The item of combo box `field` whose text is `text`, as shown or without
+// regard to case and the blanks around it.
+std::optional<int> findItem(const GameTypeField& field, const QString& text);
+
+// Why `value` cannot be saved in edit `field` as it is: for the two names, a
+// character with no byte in the files' 8-bit set (it would be saved as '?'),
+// and the bytes their zero fill and the name's colour code take, which would
+// read back as another colour or another name. Empty when it can, and for the
+// numeric edits, whose text is converted.
+QString textValueProblem(const GameTypeField& field, QStringView value);
 
 // The edit as the editor takes it: typed text goes through the field's filter
 // and the minerals rule (typeIntoField).

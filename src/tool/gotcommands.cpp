@@ -1,14 +1,15 @@
 #include "tool/gotcommands.h"
 
+#include "framework/inputfile.h"
 #include "got/gametypefields.h"
 #include "got/gotfile.h"
 #include "tool/arguments.h"
 #include "tool/console.h"
 #include "tool/fieldedit.h"
+#include "tool/fileloop.h"
 #include "tool/gotformat.h"
+#include "tool/gotjson.h"
 #include "tool/toolhelp.h"
-
-#include <QFileInfo>
 
 #include <vector>
 
@@ -17,6 +18,59 @@ namespace pellax {
 namespace {
 
 const QString kExtension = QStringLiteral("got");
+const QString kSet = QStringLiteral("got set");
+
+// One object of got show --json is well under a kilobyte; more than this is
+// not one, and is not read into memory whole.
+constexpr qsizetype kJsonLimit = 1024 * 1024;
+
+// The JSON text from a file, or from standard input for "-".
+QByteArray readJson(const QString& source, Console& console) {
+    QByteArray json;
+    if (source == QLatin1String("-")) {
+        json = console.readInput(kJsonLimit);
+    } else {
+        InputFile file(source);
+        json.resize(kJsonLimit + 1);
+        qsizetype used = 0;
+        while (used < json.size()) {
+            const std::size_t n = file.readSome(json.data() + used, static_cast<std::size_t>(json.size() - used));
+            if (n == 0)
+                break;
+            used += static_cast<qsizetype>(n);
+        }
+        json.truncate(used);
+    }
+    if (json.size() > kJsonLimit)
+        throw UsageError(kSet, QStringLiteral("%1: more than 1 MiB, not one object of got show --json")
+                                   .arg(source == QLatin1String("-") ? QStringLiteral("standard input") : source));
+    return json;
+}
+
+// got set --json FILE JSON: the whole file from the object alone.
+int gotSetJson(const CommandArgs& parsed, Console& console) {
+    if (parsed.has("--new"))
+        throw UsageError(kSet, QStringLiteral("--json gives every byte of the file: --new has no place beside it"));
+    if (parsed.operands.size() != 2)
+        throw UsageError(kSet, QStringLiteral("expected got set --json FILE JSON, JSON being - for standard input"));
+    const QString target = parsed.operands[0];
+    const QString source = parsed.operands[1];
+    if (isFolder(target))
+        throw UsageError(kSet, QStringLiteral("--json needs the name of the file to write, not a folder"));
+    const QString sourceName = source == QLatin1String("-") ? QStringLiteral("standard input") : source;
+    GameTypeRecord record;
+    try {
+        record = recordFromJson(readJson(source, console), sourceName);
+    } catch (const UsageError&) {
+        throw;
+    } catch (...) {
+        console.fileError(sourceName, std::current_exception());
+        return 1;
+    }
+    FileOperands files;
+    files.files = QStringList{target};
+    return forEachFile(files, console, [&](const QString& file) { writeGotFile(file, record); });
+}
 
 }  // namespace
 
@@ -30,35 +84,29 @@ int gotShow(const QStringList& args, Console& console) {
     if (parsed.operands.isEmpty())
         throw UsageError(command, QStringLiteral("no FILE given"));
     const bool json = parsed.has("--json");
-    int status = 0;
     bool first = true;
-    for (const QString& file : expandFolders(parsed.operands, kExtension).files) {
-        try {
-            const GameTypeRecord record = readGotFile(file);
-            if (json) {
-                console.print(gotShowJson(file, record));
-            } else {
-                // Blocks of several files are kept apart by an empty line.
-                console.print((first ? QString() : QStringLiteral("\n")) + gotShowText(file, record));
-                first = false;
-            }
-        } catch (...) {
-            console.fileError(file, std::current_exception());
-            status = 1;
+    return forEachFile(expandFolders(parsed.operands, kExtension), console, [&](const QString& file) {
+        const GameTypeRecord record = readGotFile(file);
+        if (json) {
+            console.print(gotShowJson(file, record));
+        } else {
+            // Blocks of several files are kept apart by an empty line.
+            console.print((first ? QString() : QStringLiteral("\n")) + gotShowText(file, record));
+            first = false;
         }
-    }
-    return status;
+    });
 }
 
 int gotSet(const QStringList& args, Console& console) {
-    const QString command = QStringLiteral("got set");
-    const CommandArgs parsed = parseCommandArgs(command, args, {{"--new"}});
+    const CommandArgs parsed = parseCommandArgs(kSet, args, {{"--new"}, {"--json"}});
     if (parsed.help) {
-        console.print(helpText(command));
+        console.print(helpText(kSet));
         return 0;
     }
     if (parsed.operands.isEmpty())
-        throw UsageError(command, QStringLiteral("no FILE given"));
+        throw UsageError(kSet, QStringLiteral("no FILE given"));
+    if (parsed.has("--json"))
+        return gotSetJson(parsed, console);
     const QString target = parsed.operands.first();
     // Every argument is checked before any file is touched.
     std::vector<FieldEdit> edits;
@@ -66,30 +114,27 @@ int gotSet(const QStringList& args, Console& console) {
         edits.push_back(parseFieldEdit(argument));
 
     const bool fresh = parsed.has("--new");
-    if (fresh && QFileInfo(target).isDir())
-        throw UsageError(command, QStringLiteral("--new needs the name of the file to make, not a folder"));
-    const QStringList files = fresh ? QStringList{target} : expandFolders({target}, kExtension).files;
+    if (fresh && isFolder(target))
+        throw UsageError(kSet, QStringLiteral("--new needs the name of the file to make, not a folder"));
+    FileOperands files;
+    if (fresh)
+        files.files = QStringList{target};
+    else
+        files = expandFolders({target}, kExtension);
 
-    int status = 0;
-    for (const QString& file : files) {
-        try {
-            // As in the editor: New or Load, the typing, then Save.
-            GameTypeRecord record;
-            if (fresh)
-                applyNewDefaults(record);
-            else
-                record = readGotFile(file);
-            GameTypeFields fields = fieldsFromRecord(record);
-            for (const FieldEdit& edit : edits)
-                applyFieldEdit(fields, edit);
-            fieldsToRecord(fields, record);
-            writeGotFile(file, record);
-        } catch (...) {
-            console.fileError(file, std::current_exception());
-            status = 1;
-        }
-    }
-    return status;
+    return forEachFile(files, console, [&](const QString& file) {
+        // As in the editor: New or Load, the typing, then Save.
+        GameTypeRecord record;
+        if (fresh)
+            applyNewDefaults(record);
+        else
+            record = readGotFile(file);
+        GameTypeFields fields = fieldsFromRecord(record);
+        for (const FieldEdit& edit : edits)
+            applyFieldEdit(fields, edit);
+        fieldsToRecord(fields, record);
+        writeGotFile(file, record);
+    });
 }
 
 }  // namespace pellax

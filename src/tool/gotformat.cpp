@@ -27,24 +27,27 @@ QString escapedValue(const QString& text) {
     return out;
 }
 
-// The editor shows every edit but the two names as a decimal number.
-bool isNumberField(const GameTypeField& field) {
-    return field.text != &GameTypeFields::gametypename && field.text != &GameTypeFields::descripname;
-}
-
 template <std::size_t N>
 QJsonObject hexBytes(const GameTypeRecord& record, const std::array<gto::ByteRange, N>& ranges) {
     QJsonObject bytes;
     for (const gto::ByteRange& range : ranges) {
         const QByteArray raw(reinterpret_cast<const char*>(record.bytes.data() + range.offset),
                              static_cast<qsizetype>(range.size));
-        const QString offset = QString::number(range.offset, 16).rightJustified(2, QLatin1Char('0')).toUpper();
-        bytes.insert(QStringLiteral("0x") + offset, QString::fromLatin1(raw.toHex().toUpper()));
+        bytes.insert(offsetKey(range.offset), QString::fromLatin1(raw.toHex().toUpper()));
     }
     return bytes;
 }
 
 }  // namespace
+
+bool isNumberField(const GameTypeField& field) {
+    return field.kind == FieldKind::Edit && field.text != &GameTypeFields::gametypename &&
+           field.text != &GameTypeFields::descripname;
+}
+
+QString offsetKey(std::size_t offset) {
+    return QStringLiteral("0x") + QString::number(offset, 16).rightJustified(2, QLatin1Char('0')).toUpper();
+}
 
 QString gotShowText(const QString& file, const GameTypeRecord& record) {
     const GameTypeFields fields = fieldsFromRecord(record);

@@ -1,11 +1,20 @@
 #pragma once
 
+#include "got/gametypefields.h"
 #include "got/gametyperecord.h"
 
 #include <QByteArray>
 #include <QString>
 
+#include <cstddef>
+
 namespace pellax {
+
+// The edits the editor shows as a decimal number: all but the two names.
+bool isNumberField(const GameTypeField& field);
+
+// How the JSON form keys the bytes no control covers: "0x4D".
+QString offsetKey(std::size_t offset);
 
 // A record as `got show` prints it: a "file:" line, then one "name: value" line
 // per control of the editor in tab order, as the editor shows it (the text of

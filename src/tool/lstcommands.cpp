@@ -6,9 +6,9 @@
 #include "templatelist/templatelistfile.h"
 #include "tool/arguments.h"
 #include "tool/console.h"
+#include "tool/eightbit.h"
+#include "tool/fileloop.h"
 #include "tool/toolhelp.h"
-
-#include <functional>
 
 namespace pellax {
 
@@ -17,20 +17,6 @@ namespace {
 const QString kCommand = QStringLiteral("lst");
 
 FileOperands listFiles(const QStringList& operands) { return expandFolders(operands, QStringLiteral("lst")); }
-
-// Runs `work` on every file, reporting each failure.
-int forEachList(const QStringList& files, Console& console, const std::function<void(const QString&)>& work) {
-    int status = 0;
-    for (const QString& file : files) {
-        try {
-            work(file);
-        } catch (...) {
-            console.fileError(file, std::current_exception());
-            status = 1;
-        }
-    }
-    return status;
-}
 
 void requireOperands(const QStringList& operands, qsizetype count, const QString& usage) {
     if (operands.size() != count)
@@ -44,7 +30,7 @@ int show(const QStringList& operands, Console& console) {
     // Headers only where there can be several lists, so that one list pipes on as it is.
     const bool headers = operands.size() > 1 || lists.anyFolder;
     bool first = true;
-    return forEachList(lists.files, console, [&](const QString& file) {
+    return forEachFile(lists, console, [&](const QString& file) {
         const QStringList entries = readTemplateList(file);
         QString text;
         if (headers) {
@@ -57,12 +43,26 @@ int show(const QStringList& operands, Console& console) {
     });
 }
 
+// An entry that would not read back as itself is refused before any list is touched.
+void checkEntry(const QString& entry) {
+    const BadCharacter bad =
+        firstBadCharacter(entry, [](std::uint8_t byte) { return !endsTemplateEntry(QLatin1Char(static_cast<char>(byte))); });
+    if (bad.index < 0)
+        return;
+    if (!bad.byte)
+        throw UsageError(kCommand, QStringLiteral("the entry holds %1").arg(noByteReason(bad)));
+    throw UsageError(kCommand, QStringLiteral("the entry cannot hold %1: CR and LF end an entry's line in the list, "
+                                              "and byte 26 ends the list")
+                                   .arg(describe(bad)));
+}
+
 int add(const QStringList& operands, Console& console) {
     requireOperands(operands, 2, QStringLiteral("lst add FILE ENTRY"));
     if (operands[1].isEmpty())
         throw UsageError(kCommand, QStringLiteral("the entry to add is empty"));
+    checkEntry(operands[1]);
     const QString entry = quotedEntry(operands[1]);
-    return forEachList(listFiles(operands.first(1)).files, console, [&](const QString& file) {
+    return forEachFile(listFiles(operands.first(1)), console, [&](const QString& file) {
         QStringList entries = readTemplateList(file);
         entries.append(entry);
         writeTemplateList(file, entries);
@@ -83,7 +83,7 @@ int remove(const CommandArgs& parsed, const QStringList& operands, Console& cons
     requireOperands(operands, byIndex ? 1 : 2, QStringLiteral("lst delete FILE ENTRY or lst delete --index N FILE"));
     const qsizetype index = byIndex ? parseIndex(parsed.value("--index")) : 0;
     const QString entry = byIndex ? QString() : operands[1];
-    return forEachList(listFiles(operands.first(1)).files, console, [&](const QString& file) {
+    return forEachFile(listFiles(operands.first(1)), console, [&](const QString& file) {
         QStringList entries = readTemplateList(file);
         qsizetype row = -1;
         if (byIndex) {
@@ -106,7 +106,7 @@ int remove(const CommandArgs& parsed, const QStringList& operands, Console& cons
 int normalize(const QStringList& operands, Console& console) {
     if (operands.isEmpty())
         throw UsageError(kCommand, QStringLiteral("no FILE given"));
-    return forEachList(listFiles(operands).files, console, [](const QString& file) {
+    return forEachFile(listFiles(operands), console, [](const QString& file) {
         const QByteArray bytes = InputFile(file).readAll();
         const QByteArray normal = serialiseTemplateList(parseTemplateList(bytes));
         // A list already in shape is left alone, its time stamp too.

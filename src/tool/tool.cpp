@@ -37,6 +37,10 @@ int dispatch(const QStringList& args, Console& console) {
         console.print(helpText(QString()));
         return 0;
     }
+    if (command == QLatin1String("--version")) {
+        console.print(QStringLiteral("pellax-tool %1\n").arg(QLatin1String(PELLAX_VERSION)));
+        return 0;
+    }
     if (command == QLatin1String("got"))
         return runGot(args.mid(1), console);
     if (command == QLatin1String("trg"))
@@ -52,6 +56,9 @@ int runTool(const QStringList& args, Console& console) {
     int status = 1;
     try {
         status = dispatch(args, console);
+    } catch (const OutputClosed&) {
+        // The reader has had what it wanted; only failures before that count.
+        status = console.anyFileFailed() ? 1 : 0;
     } catch (const UsageError& e) {
         const QString prefix = e.command().isEmpty() ? QString() : e.command() + QStringLiteral(": ");
         const QString help = e.command().isEmpty() ? QString() : e.command() + QLatin1Char(' ');

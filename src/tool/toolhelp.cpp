@@ -5,6 +5,7 @@ namespace pellax {
 namespace {
 
 constexpr const char* kTool = R"(Usage: pellax-tool COMMAND [ARGUMENT...]
+       pellax-tool --help | --version
 
 Checks and changes Pellax's files in scripts, by the editor's own rules:
 game types (.got), trigger files (.trg) and template lists (.lst).
@@ -13,6 +14,7 @@ Commands:
   got show [--json] FILE...         every field of game-type files
   got set [--new] FILE field=value...
                                     change fields and save, as the editor would
+  got set --json FILE JSON          write FILE from an object of got show --json
   trg strip FILE...                 copy each file to FILEed without its header
   trg add FILE...                   copy each file to FILEed with the header
   lst show FILE...                  the entries of template lists
@@ -23,13 +25,16 @@ Commands:
 
 A folder may stand wherever FILE does, for its files with the command's
 extension (.got, .trg or .lst, in any case), sorted by name; its subfolders
-are not searched. Put "--" before a FILE or ENTRY that begins with "-":
-nothing after it is taken as an option.
+and hidden files are not searched, and a folder without any such file is a
+failure. Put "--" before a FILE or ENTRY that begins with "-": nothing after
+it is taken as an option. File names are taken byte for byte, UTF-8 or not.
 
 Failures go to standard error with the texts the editor shows ("File not
-found." ...). Every file is tried; the exit status is 1 when anything failed
-or the command line was wrong, else 0. Nothing is written for a file when
-anything about it failed, and every write replaces its file in one step.
+found." ...). Every file is tried; the exit status is 1 when anything failed,
+nothing was there to do, or the command line was wrong, else 0. Nothing is
+written for a file when anything about it failed, and every write replaces
+its file in one step. When the reader of standard output goes away (a pipe
+into head), the tool stops quietly; that alone is no failure.
 
 "pellax-tool got show --help" (or got set, trg, lst) tells more.
 )";
@@ -52,9 +57,11 @@ and backslashes are written as \xNN and \\. An empty line comes between files.
         {"index": N, "text": ITEM} (index -1: no selection), check boxes as
         true or false; "carried" and "gaps" hold the bytes that no control
         covers, in hex, keyed by offset: {"0x00": "03", "0x46": "000000", ...}.
+        got set --json writes a file from such an object.
 )";
 
 constexpr const char* kGotSet = R"(Usage: pellax-tool got set [--new] FILE [field=value...]
+       pellax-tool got set --json FILE JSON
 
 Loads FILE, changes its fields as typing into the editor would and saves it
 as the editor's Save does: 97 bytes, every byte that no control covers kept.
@@ -66,11 +73,15 @@ fails. A folder as FILE changes each of its .got files in the same way.
 
 Fields, named as in got show (in any case), are changed in the order given:
   edits        the value as typed. gametypename and descripname are cut to
-               31 characters when saved. varsetting, varnum, position,
-               numteams and minerals keep only their digits, as the editor's
-               filter does (a1b2 gives 12). Gametypesetting takes any text,
-               hexadecimal too ($1F). Malformed numbers are saved as 0, and
-               bytes keep their low 8 bits (300 is saved as 44).
+               31 characters when saved, and refuse a character that the
+               files' character set (Windows-1252) has no byte for;
+               gametypename refuses bytes 1 to 10, which the file reads as
+               the name's colour: set that with colorbox. varsetting,
+               varnum, position, numteams and minerals keep only their
+               digits, as the editor's filter does (a1b2 gives 12).
+               Gametypesetting takes any text, hexadecimal too ($1F).
+               Malformed numbers are saved as 0, and bytes keep their low 8
+               bits (300 is saved as 44).
   combo boxes  colorbox, Gametype, playability: the item's number, 0 for the
                first, or its text as shown (case and blanks around it do not
                matter): Gametype=1 or 'Gametype=4 Workers'
@@ -84,6 +95,25 @@ saved only while isenabled is checked, else 0. Without any field=value the
 file is saved as Load and Save would leave it.
 
 Example: pellax-tool got set maps/rush.got 'gametypename=Zerg rush' colorbox=3
+
+--json  write FILE from one JSON object as got show --json writes it, read
+        from the file JSON, or from standard input for -. The object gives
+        the whole file: it must hold every field, "carried" and "gaps" with
+        all their offsets ("file" may be there and is not used), so FILE need
+        not exist and its old content plays no part. A missing or unknown
+        field, a wrong type, a number out of range or bad hex is reported,
+        naming the field, and nothing is written. The values are set as the
+        controls would hold them (minerals does not uncheck defaultmin here)
+        and saved as Save does, so a file that Save wrote comes back byte for
+        byte, and an edited object changes only what was edited:
+          pellax-tool got show --json a.got |
+            pellax-tool got set --json b.got -
+        Combo boxes take "index" (-1 for none), "text" or both alike;
+        numbers are whole, 0 to 255 (minerals 0 to 4294967295); check boxes
+        true or false; names refuse what the edits above refuse. A file
+        that Save would not write as it is (a name with bytes after its zero
+        fill, a flag byte 2, a file not 97 bytes long) comes back as got set
+        FILE alone would leave it.
 )";
 
 constexpr const char* kTrg = R"(Usage: pellax-tool trg strip FILE...
@@ -96,8 +126,8 @@ The source is never changed; an output file of that name is replaced.
 strip  drops the first 8 bytes, whatever they are.
 add    puts the 8-byte trigger header in front. A file that begins with the
        header already gets no output, and standard error says "File already
-       has a header": a notice, as the editor's message box is, so the exit
-       status stays 0.
+       has a header", as the editor's message box does; since nothing was
+       written, the exit status is 1.
 )";
 
 constexpr const char* kLst = R"(Usage: pellax-tool lst show FILE...
@@ -112,7 +142,9 @@ exist; an empty file is an empty list.
 show       prints the entries, one a line. With several files or a folder,
            each list begins with a line "==> FILE <==".
 add        appends ENTRY as the list window's Add button does: in double
-           quotes, putting in the one missing at either end.
+           quotes, putting in the one missing at either end. An entry
+           holding CR, LF or byte 26 (which end a line or the list) or a
+           character that Windows-1252 has no byte for is refused.
 delete     removes the first entry that is ENTRY or, when none is, the first
            that is ENTRY quoted as add would write it (a.got finds "a.got");
            with --index, the Nth entry, 1 being the first.

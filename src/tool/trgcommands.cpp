@@ -2,6 +2,7 @@
 
 #include "tool/arguments.h"
 #include "tool/console.h"
+#include "tool/fileloop.h"
 #include "tool/toolhelp.h"
 #include "trigger/triggerconvert.h"
 
@@ -24,19 +25,17 @@ int trgCommand(const QStringList& args, Console& console) {
         throw UsageError(command, QStringLiteral("no FILE given"));
 
     const bool strip = mode == QLatin1String("strip");
-    int status = 0;
-    for (const QString& file : expandFolders(operands, QStringLiteral("trg")).files) {
-        try {
-            // The editor tells this in a plain message box, not as an error:
-            // the source already has what add would give it.
-            if (convertTriggerFile(strip, file, triggerOutputName(file)) == TriggerCopyOutcome::AlreadyHasHeader)
-                console.notice(file, alreadyHasHeaderText());
-        } catch (...) {
-            console.fileError(file, std::current_exception());
-            status = 1;
+    bool anyNotice = false;
+    const int status = forEachFile(expandFolders(operands, QStringLiteral("trg")), console, [&](const QString& file) {
+        // The editor tells this in a plain message box, not as an error: the
+        // source already has what add would give it. Still nothing was
+        // written, which a script must be able to tell.
+        if (convertTriggerFile(strip, file, triggerOutputName(file)) == TriggerCopyOutcome::AlreadyHasHeader) {
+            console.notice(file, alreadyHasHeaderText());
+            anyNotice = true;
         }
-    }
-    return status;
+    });
+    return anyNotice ? 1 : status;
 }
 
 }  // namespace pellax

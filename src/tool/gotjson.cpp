@@ -1,0 +1,213 @@
+#include "tool/gotjson.h"
+
+#include "got/gametypefields.h"
+#include "tool/arguments.h"
+#include "tool/fieldedit.h"
+#include "tool/gotformat.h"
+
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QJsonParseError>
+#include <QJsonValue>
+#include <QStringList>
+
+#include <cmath>
+#include <cstring>
+#include <span>
+
+namespace pellax {
+
+namespace {
+
+const QString kCommand = QStringLiteral("got set");
+const QString kCarried = QStringLiteral("carried");
+const QString kGaps = QStringLiteral("gaps");
+const QString kFile = QStringLiteral("file");
+
+// What a message shows of a value that is not what the field takes.
+QString shown(const QJsonValue& value) {
+    switch (value.type()) {
+    case QJsonValue::String: return QStringLiteral("the text \"%1\"").arg(value.toString());
+    case QJsonValue::Double: return QString::number(value.toDouble(), 'g', 17);
+    case QJsonValue::Bool: return value.toBool() ? QStringLiteral("true") : QStringLiteral("false");
+    case QJsonValue::Array: return QStringLiteral("a list");
+    case QJsonValue::Object: return QStringLiteral("an object");
+    default: return QStringLiteral("null");
+    }
+}
+
+bool isHexDigit(char16_t c) { return (c >= u'0' && c <= u'9') || (c >= u'a' && c <= u'f') || (c >= u'A' && c <= u'F'); }
+
+QString quotedList(const QStringList& names) {
+    QStringList quoted;
+    for (const QString& name : names)
+        quoted.append(QLatin1Char('"') + name + QLatin1Char('"'));
+    return quoted.join(QStringLiteral(", "));
+}
+
+class Reader {
+public:
+    explicit Reader(QString source) : source_(std::move(source)) {}
+
+    [[noreturn]] void fail(const QString& message) const { throw UsageError(kCommand, source_ + QStringLiteral(": ") + message); }
+
+    QJsonObject object(const QByteArray& json) const {
+        if (json.trimmed().isEmpty())
+            fail(QStringLiteral("empty; expected one object as got show --json writes it"));
+        QJsonParseError error{};
+        const QJsonDocument document = QJsonDocument::fromJson(json, &error);
+        if (error.error != QJsonParseError::NoError)
+            fail(QStringLiteral("not JSON: %1 at byte %2").arg(error.errorString()).arg(error.offset));
+        if (!document.isObject())
+            fail(QStringLiteral("expected one object as got show --json writes it, not a list"));
+        return document.object();
+    }
+
+    // Every key known, every field there.
+    void checkKeys(const QJsonObject& object) const {
+        QStringList known{kFile, kCarried, kGaps};
+        for (const GameTypeField& field : gameTypeFields())
+            known.append(QLatin1String(field.name));
+        for (auto it = object.begin(); it != object.end(); ++it) {
+            if (known.contains(it.key()))
+                continue;
+            const GameTypeField* alike = findGameTypeField(it.key());
+            fail(alike ? QStringLiteral("unknown field \"%1\"; did you mean \"%2\"?").arg(it.key(), QLatin1String(alike->name))
+                       : QStringLiteral("unknown field \"%1\"; the fields are %2").arg(it.key(), quotedList(known)));
+        }
+        QStringList missing;
+        for (const QString& name : known.mid(1)) {
+            if (!object.contains(name))
+                missing.append(name);
+        }
+        if (!missing.isEmpty())
+            fail(QStringLiteral("%1 missing: the object must give every field, as got show --json writes it")
+                     .arg(quotedList(missing)));
+    }
+
+    QString text(const GameTypeField& field, const QJsonValue& value) const {
+        const QString name = QLatin1String(field.name);
+        if (isNumberField(field)) {
+            const double max = field.text == &GameTypeFields::minerals ? 4294967295.0 : 255.0;
+            const double number = value.toDouble(-1);
+            if (!value.isDouble() || number < 0 || number > max || std::floor(number) != number)
+                fail(QStringLiteral("%1: expected a whole number from 0 to %2, not %3")
+                         .arg(name, QString::number(max, 'f', 0), shown(value)));
+            return QString::number(static_cast<qint64>(number));
+        }
+        if (!value.isString())
+            fail(QStringLiteral("%1: expected a text, not %2").arg(name, shown(value)));
+        const QString problem = textValueProblem(field, value.toString());
+        if (!problem.isEmpty())
+            fail(problem);
+        return value.toString();
+    }
+
+    bool checked(const GameTypeField& field, const QJsonValue& value) const {
+        if (!value.isBool())
+            fail(QStringLiteral("%1: expected true or false, not %2").arg(QLatin1String(field.name), shown(value)));
+        return value.toBool();
+    }
+
+    // {"index": N, "text": ITEM}: either names the item; when both are given they must agree.
+    int selection(const GameTypeField& field, const QJsonValue& value) const {
+        const QString name = QLatin1String(field.name);
+        if (!value.isObject())
+            fail(QStringLiteral("%1: expected {\"index\": N, \"text\": ITEM}, not %2").arg(name, shown(value)));
+        const QJsonObject object = value.toObject();
+        for (auto it = object.begin(); it != object.end(); ++it) {
+            if (it.key() != QLatin1String("index") && it.key() != QLatin1String("text"))
+                fail(QStringLiteral("%1: unknown field \"%2\"; a combo box has \"index\" and \"text\"").arg(name, it.key()));
+        }
+        const int count = static_cast<int>(field.items.size());
+        std::optional<int> byIndex;
+        std::optional<int> byText;
+        if (object.contains(QLatin1String("index"))) {
+            const QJsonValue index = object.value(QLatin1String("index"));
+            const double number = index.toDouble(-2);
+            if (!index.isDouble() || number < -1 || number >= count || std::floor(number) != number)
+                fail(QStringLiteral("%1.index: expected a whole number from -1 (no selection) to %2, not %3")
+                         .arg(name, QString::number(count - 1), shown(index)));
+            byIndex = static_cast<int>(number);
+        }
+        if (object.contains(QLatin1String("text"))) {
+            const QJsonValue text = object.value(QLatin1String("text"));
+            if (!text.isString())
+                fail(QStringLiteral("%1.text: expected a text, not %2").arg(name, shown(text)));
+            byText = text.toString().isEmpty() ? std::optional<int>(-1) : findItem(field, text.toString());
+            if (!byText) {
+                QStringList items;
+                for (const char* item : field.items)
+                    items.append(QLatin1String(item));
+                fail(QStringLiteral("%1.text: no item \"%2\"; the items are %3, or \"\" for none")
+                         .arg(name, text.toString(), quotedList(items)));
+            }
+        }
+        if (!byIndex && !byText)
+            fail(QStringLiteral("%1: give \"index\", \"text\" or both").arg(name));
+        if (byIndex && byText && *byIndex != *byText)
+            fail(QStringLiteral("%1: index %2 and text \"%3\" name different items; give one, or both alike")
+                     .arg(name, QString::number(*byIndex), object.value(QLatin1String("text")).toString()));
+        return byIndex ? *byIndex : *byText;
+    }
+
+    // The bytes of "carried" or "gaps": exactly the offsets got show writes, each in hex of its size.
+    void bytes(const QString& group, const QJsonValue& value, std::span<const gto::ByteRange> ranges,
+               GameTypeRecord& record) const {
+        if (!value.isObject())
+            fail(QStringLiteral("%1: expected an object of offsets and hex bytes, not %2").arg(group, shown(value)));
+        const QJsonObject object = value.toObject();
+        QStringList keys;
+        for (const gto::ByteRange& range : ranges)
+            keys.append(offsetKey(range.offset));
+        for (auto it = object.begin(); it != object.end(); ++it) {
+            if (!keys.contains(it.key()))
+                fail(QStringLiteral("%1: unknown offset \"%2\"; the offsets are %3").arg(group, it.key(), quotedList(keys)));
+        }
+        for (const gto::ByteRange& range : ranges) {
+            const QString where = group + QLatin1Char('.') + offsetKey(range.offset);
+            if (!object.contains(offsetKey(range.offset)))
+                fail(QStringLiteral("%1 missing").arg(where));
+            const QJsonValue hex = object.value(offsetKey(range.offset));
+            const QString digits = hex.toString();
+            bool wellFormed = hex.isString() && digits.size() == static_cast<qsizetype>(2 * range.size);
+            for (const QChar c : digits)
+                wellFormed = wellFormed && isHexDigit(c.unicode());
+            if (!wellFormed)
+                fail(QStringLiteral("%1: expected %2 byte(s) as %3 hex digits, not %4")
+                         .arg(where, QString::number(range.size), QString::number(2 * range.size), shown(hex)));
+            const QByteArray raw = QByteArray::fromHex(digits.toLatin1());
+            std::memcpy(record.bytes.data() + range.offset, raw.constData(), range.size);
+        }
+    }
+
+private:
+    QString source_;
+};
+
+}  // namespace
+
+GameTypeRecord recordFromJson(const QByteArray& json, const QString& source) {
+    const Reader reader(source);
+    const QJsonObject object = reader.object(json);
+    reader.checkKeys(object);
+    if (!object.value(kFile).isUndefined() && !object.value(kFile).isString())
+        reader.fail(QStringLiteral("file: expected a text, not %1").arg(shown(object.value(kFile))));
+
+    GameTypeRecord record;
+    reader.bytes(kCarried, object.value(kCarried), gto::Carried, record);
+    reader.bytes(kGaps, object.value(kGaps), gto::Gaps, record);
+    GameTypeFields fields;
+    for (const GameTypeField& field : gameTypeFields()) {
+        const QJsonValue value = object.value(QLatin1String(field.name));
+        switch (field.kind) {
+        case FieldKind::Edit: fields.*field.text = reader.text(field, value); break;
+        case FieldKind::ComboBox: fields.*field.selection = reader.selection(field, value); break;
+        case FieldKind::CheckBox: fields.*field.checked = reader.checked(field, value); break;
+        }
+    }
+    fieldsToRecord(fields, record);
+    return record;
+}
+
+}  // namespace pellax
