@@ -1,8 +1,7 @@
 #include "framework/inputfile.h"
 
 #include "framework/ioerror.h"
-
-#include <QFile>
+#include "framework/nativebytes.h"
 
 #include <algorithm>
 
@@ -18,7 +17,7 @@ QByteArray nativePath(const QString& path) {
         throw EInOutError(ioerr::FileNotFound);
     if (path.contains(QChar(0)))
         throw EInOutError(ioerr::InvalidFilename);
-    return QFile::encodeName(path);
+    return toNativeBytes(path);
 }
 
 InputFile::InputFile(const QString& path) {

@@ -38,7 +38,8 @@ private:
     std::int64_t size_ = 0;
 };
 
-// Native (8-bit) form of a path as the file system wants it.
+// Native (8-bit) form of a path as the file system wants it. A name that is
+// not UTF-8 comes through as it was read (fromNativeBytes).
 QByteArray nativePath(const QString& path);
 
 }  // namespace pellax
