@@ -1,3 +1,4 @@
+#include "app/commandline.h"
 #include "app/program.h"
 #include "componentpack/pack.h"
 #include "framework/application.h"
@@ -6,9 +7,19 @@
 #include "framework/registry.h"
 
 #include <optional>
+#include <vector>
 
 int main(int argc, char* argv[]) {
-    pellax::GuardedQApplication qtApp(argc, argv);
+    // Qt reads its options from the words before "--" and removes them.
+    const int beforeDashes = pellax::wordsBeforeDashes(argc, argv);
+    std::vector<char*> qtArgv(argv, argv + beforeDashes);
+    qtArgv.push_back(nullptr);
+    int qtArgc = beforeDashes;
+    pellax::GuardedQApplication qtApp(qtArgc, qtArgv.data());
+    std::vector<char*> fileWords(qtArgv.begin() + 1, qtArgv.begin() + qtArgc);
+    if (beforeDashes < argc)
+        fileWords.insert(fileWords.end(), argv + beforeDashes + 1, argv + argc);
+
     pellax::applyClassicLook(qtApp);
     pellax::Application app(QCoreApplication::applicationFilePath());
     // What the pack cannot start without ends the start with an error box, not a crash.
@@ -21,6 +32,7 @@ int main(int argc, char* argv[]) {
         program.SetStartupNotice(pellax::malformedColorsNotice(
             pack->colorProblems(), pellax::registrystore::hivePath(pellax::HKEY::HKEY_CURRENT_USER)));
     }
+    program.setStartFiles(pellax::commandLineFiles(fileWords));
     program.Show();
     return QApplication::exec();
 }

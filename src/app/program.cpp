@@ -3,7 +3,10 @@
 #include "app/aboutform.h"
 #include "app/appicon.h"
 #include "app/firstrun.h"
+#include "app/openplan.h"
 #include "framework/application.h"
+#include "framework/exception.h"
+#include "framework/filedrop.h"
 #include "framework/timer.h"
 #include "got/mainform.h"
 #include "templatelist/templateform.h"
@@ -30,6 +33,9 @@ Program::Program() {
     wireMenu();
     // Its first tick comes from the event loop, once all three windows exist.
     mainform_->Timer1.SetOnTimer([this] { Timer1Timer(); });
+    const auto openDropped = [this](const QStringList& paths) { openFiles(paths); };
+    onFileDrop(mainform_.get(), openDropped);
+    onFileDrop(templateform_, openDropped);
 }
 
 Program::~Program() {
@@ -64,8 +70,28 @@ void Program::Timer1Timer() {
         app.dialogs().showMessage(app.Title(), std::exchange(startupNotice_, QString()), MessageIcon::Warning,
                                   mainform_.get());
     }
-    if (firstRunShowsAbout())
-        aboutform_->ShowModal();
+    // A failed check has its box and ends there; the files still open.
+    Application::instance().guard([this] {
+        if (firstRunShowsAbout())
+            aboutform_->ShowModal();
+    });
+    openFiles(std::exchange(startFiles_, {}));
+}
+
+void Program::openFiles(const QStringList& paths) {
+    for (const OpenStep& step : planOpening(paths)) {
+        Application::instance().guard([this, &step] {
+            switch (step.target) {
+            case OpenTarget::Editor: mainform_->LoadChosenGotfile(step.path); break;
+            case OpenTarget::TemplateList:
+                // Shown first, so that a failure is reported over the window it concerns.
+                templateform_->Show();
+                templateform_->OpenChosenTemplatefile(step.path);
+                break;
+            case OpenTarget::Refused: throw Exception(step.refusal);
+            }
+        });
+    }
 }
 
 void Program::Quit1Click() {

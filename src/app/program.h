@@ -3,6 +3,7 @@
 #include "app/mainmenu.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <memory>
 
@@ -36,11 +37,22 @@ public:
     // setting, say), shown once the main window is on screen.
     void SetStartupNotice(const QString& text) { startupNotice_ = text; }
 
+    // Files named on the command line, set before the event loop runs. They open
+    // on the first-run timer's tick, with the main window shown and after the
+    // first-run check (and the About window it may show), so that their error
+    // boxes have a window to sit on and never compete with that modal window.
+    void setStartFiles(QStringList paths) { startFiles_ = std::move(paths); }
+    // Files given together (named at start, dropped on a window): a game-type
+    // file goes to the editor, a template list to the list window, which is
+    // shown, and anything else is refused (see planOpening). Each file that
+    // fails gets its own error box; the rest still open.
+    void openFiles(const QStringList& paths);
+
     void Edittemplatelist1Click();
     void Credits1Click();
     // The main window's first-run timer: once; the start-up notice if there is
     // one, then the About window when the settings store has no record of an
-    // earlier run.
+    // earlier run, then the start files.
     void Timer1Timer();
     void Quit1Click();
     void Quorvane1Click();
@@ -55,6 +67,7 @@ private:
     Taboutform* aboutform_ = nullptr;
     MainMenu menu_;
     QString startupNotice_;
+    QStringList startFiles_;
 };
 
 }  // namespace pellax

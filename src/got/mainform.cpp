@@ -212,9 +212,15 @@ void Tmainform::NewGOTFile1Click() {
     displayinfo();
 }
 
+void Tmainform::LoadChosenGotfile(const QString& fileName) {
+    // The next open dialog starts from this file, whichever way it came.
+    opengotdial.FileName = fileName;
+    LoadGotfile(fileName);
+}
+
 void Tmainform::LoadGotfile1Click() {
     if (opengotdial.Execute(this))
-        LoadGotfile(opengotdial.FileName);
+        LoadChosenGotfile(opengotdial.FileName);
 }
 
 void Tmainform::SaveGOTfile1Click() {

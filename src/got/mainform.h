@@ -31,6 +31,9 @@ public:
     void displayinfo();
     void getsettingsfromGUI();
     void LoadGotfile(const QString& fileName);
+    // What "Load Got file" does with the path its dialog returned; a file named
+    // on the command line or dropped on a window is loaded through here as well.
+    void LoadChosenGotfile(const QString& fileName);
     void SaveGotfile(const QString& fileName);
 
     // Menu commands of the File menu.

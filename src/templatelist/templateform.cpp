@@ -125,9 +125,14 @@ void Ttemplateform::gotlistDblClick() {
 }
 
 void Ttemplateform::Opentemplatefile1Click() {
-    if (!Opentemp.Execute(this))
-        return;
-    entries->assign(readTemplateEntries(Opentemp.FileName));
+    if (Opentemp.Execute(this))
+        OpenChosenTemplatefile(Opentemp.FileName);
+}
+
+void Ttemplateform::OpenChosenTemplatefile(const QString& fileName) {
+    // The next open dialog starts from this file, whichever way it came.
+    Opentemp.FileName = fileName;
+    entries->assign(readTemplateEntries(fileName));
 }
 
 void Ttemplateform::Savetemplatefile1Click() {

@@ -32,6 +32,9 @@ public:
     // Rename the selected item through an input box.
     void gotlistDblClick();
     void Opentemplatefile1Click();
+    // What "Open template file" does with the path its dialog returned; a list
+    // named on the command line or dropped on a window is opened through here as well.
+    void OpenChosenTemplatefile(const QString& fileName);
     void Savetemplatefile1Click();
 
     // Controls, named as in the window description.

@@ -1,0 +1,50 @@
+#include "app/openplan.h"
+
+#include <optional>
+
+namespace pellax {
+
+namespace {
+
+bool hasExtension(const QString& path, QLatin1String extension) {
+    const QString name = path.mid(path.lastIndexOf(QLatin1Char('/')) + 1);
+    return name.endsWith(extension, Qt::CaseInsensitive);
+}
+
+}  // namespace
+
+std::vector<OpenStep> planOpening(const QStringList& paths) {
+    std::vector<OpenStep> steps;
+    std::optional<QString> firstGot;
+    std::optional<QString> firstList;
+    for (const QString& path : paths) {
+        OpenStep step{path, OpenTarget::Refused, {}};
+        if (hasExtension(path, QLatin1String(".got"))) {
+            if (!firstGot) {
+                firstGot = path;
+                step.target = OpenTarget::Editor;
+            } else {
+                step.refusal = QStringLiteral("Cannot open \"%1\": the editor holds one game-type file at a time, "
+                                              "and \"%2\" was given first.")
+                                   .arg(path, *firstGot);
+            }
+        } else if (hasExtension(path, QLatin1String(".lst"))) {
+            if (!firstList) {
+                firstList = path;
+                step.target = OpenTarget::TemplateList;
+            } else {
+                step.refusal = QStringLiteral("Cannot open \"%1\": the template list window holds one list at a time, "
+                                              "and \"%2\" was given first.")
+                                   .arg(path, *firstList);
+            }
+        } else {
+            step.refusal = QStringLiteral("Cannot open \"%1\": only game-type files (.got) and template lists (.lst) "
+                                          "can be opened.")
+                               .arg(path);
+        }
+        steps.push_back(std::move(step));
+    }
+    return steps;
+}
+
+}  // namespace pellax

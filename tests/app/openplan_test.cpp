@@ -1,0 +1,26 @@
+#include "app/openplan.h"
+
+#include <gtest/gtest.h>
+
+namespace pellax {
+namespace {
+
+TEST(OpenPlan, KindByExtensionInAnyCaseAndOneFileOfEachKind) {
+    const std::vector<OpenStep> steps =
+        planOpening({"/m/template.lst", "/m/A.GOT", "/m/x.got.bak", "/m/.got", "/m/list.Lst", "/m/lst", "/m/b.got"});
+    ASSERT_EQ(steps.size(), 7u);
+    const OpenTarget expected[] = {OpenTarget::TemplateList, OpenTarget::Editor,  OpenTarget::Refused, OpenTarget::Refused,
+                                   OpenTarget::Refused,      OpenTarget::Refused, OpenTarget::Refused};
+    for (std::size_t i = 0; i < steps.size(); ++i) {
+        EXPECT_EQ(steps[i].target, expected[i]) << steps[i].path.toStdString();
+        EXPECT_EQ(steps[i].refusal.isEmpty(), expected[i] != OpenTarget::Refused);
+        EXPECT_EQ(steps[i].refusal.startsWith(QStringLiteral("Cannot open \"") + steps[i].path + QLatin1Char('"')),
+                  expected[i] == OpenTarget::Refused);
+    }
+    EXPECT_TRUE(steps[3].refusal.contains(QStringLiteral("\"/m/A.GOT\" was given first")));
+    EXPECT_TRUE(steps[4].refusal.contains(QStringLiteral("\"/m/template.lst\" was given first")));
+    EXPECT_TRUE(steps[5].refusal.contains(QStringLiteral("only game-type files (.got) and template lists (.lst)")));
+}
+
+}  // namespace
+}  // namespace pellax
