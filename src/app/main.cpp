@@ -29,7 +29,7 @@ int main(int argc, char* argv[]) {
         return 1;
     pellax::Program program;
     if (!pack->colorProblems().empty()) {
-        program.SetStartupNotice(pellax::malformedColorsNotice(
+        program.setStartupNotice(pellax::malformedColorsNotice(
             pack->colorProblems(), pellax::registrystore::hivePath(pellax::HKEY::HKEY_CURRENT_USER)));
     }
     program.setStartFiles(pellax::commandLineFiles(fileWords));

@@ -35,7 +35,7 @@ public:
     void Show();
     // A warning for the user about how the program started (a malformed
     // setting, say), shown once the main window is on screen.
-    void SetStartupNotice(const QString& text) { startupNotice_ = text; }
+    void setStartupNotice(const QString& text) { startupNotice_ = text; }
 
     // Files named on the command line, set before the event loop runs. They open
     // on the first-run timer's tick, with the main window shown and after the

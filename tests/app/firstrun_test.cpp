@@ -125,7 +125,7 @@ TEST_F(FirstRunAtStartup, AFailedWriteShowsTheErrorAndNoWindow) {
 }
 
 TEST_F(FirstRunAtStartup, AStartupNoticeComesOnceBeforeTheAboutWindow) {
-    program->SetStartupNotice(QStringLiteral("A desktop colour setting is malformed."));
+    program->setStartupNotice(QStringLiteral("A desktop colour setting is malformed."));
     EXPECT_TRUE(startShowsAbout());
     ASSERT_EQ(dialogs->messages.size(), 1u);
     EXPECT_EQ(dialogs->messages[0].text, QStringLiteral("A desktop colour setting is malformed."));
