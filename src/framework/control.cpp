@@ -169,6 +169,17 @@ void TControl::PaintInto(TCanvas& canvas) {
     paintingCopy_ = copying;
 }
 
+void TControl::Invalidate() {
+    update();
+    // A windowless control that declares itself opaque keeps Qt from repainting
+    // it with its parent; on the desktop it is painted as part of its parent.
+    for (QObject* child : children()) {
+        auto* control = qobject_cast<TControl*>(child);
+        if (control && control->IsLightweight() && control->isVisible())
+            control->update();
+    }
+}
+
 void TControl::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     canvas_.bind(painter);

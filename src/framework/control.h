@@ -72,8 +72,9 @@ public:
     // A windowless control is painted by its parent on the parent's surface.
     virtual bool IsLightweight() const noexcept { return false; }
 
-    // Asks for a repaint without erasing what is there first.
-    void Invalidate() { update(); }
+    // Asks for a repaint without erasing what is there first. The windowless
+    // controls on it are part of its picture and are repainted with it.
+    void Invalidate();
     // Paints now, if the control is on screen.
     void Repaint() { repaint(); }
 

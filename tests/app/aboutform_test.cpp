@@ -78,6 +78,27 @@ TEST_F(AboutForm, CaptionRunsToTheRightEdgeWithoutAnIcon) {
     about.hide();
 }
 
+TEST_F(AboutForm, EveryPanelTickRepaintsTheHeading) {
+    Taboutform about;
+    about.show();
+    QApplication::processEvents();
+    struct PaintCounter : QObject {
+        int paints = 0;
+        bool eventFilter(QObject*, QEvent* e) override {
+            paints += e->type() == QEvent::Paint;
+            return false;
+        }
+    } counter;
+    about.TextAnimator1->installEventFilter(&counter);
+    for (int tick = 0; tick < 10; ++tick) {
+        test::clock().advance(20);
+        QApplication::processEvents();
+    }
+    // The heading's own clock (70 ms) adds three paints at most.
+    EXPECT_GE(counter.paints, 10);
+    about.hide();
+}
+
 TEST_F(AboutForm, ReopeningContinuesTheCredits) {
     Taboutform about;
     QTimer::singleShot(0, &about, [&] { QTest::keyClick(&about, Qt::Key_Return); });
