@@ -103,10 +103,14 @@ bool TTitler::textBlockFits(int clientWidth, int lineHeight) {
 void TTitler::Paint() {
     ScrollTimer.CatchUp();
     const TRect client = ClientRect();
-    TBitmap frame(client.Width(), client.Height());
+    // The frame is composed where it is asked for: all of it on screen, the
+    // part behind it when the heading captures the panel.
+    const TRect part = IntersectRect(client, PaintRect());
+    TBitmap frame(part.Width(), part.Height());
     if (frame.Empty())
         return;
     TCanvas& canvas = frame.Canvas();
+    canvas.MoveOrigin(-part.Left, -part.Top);
     canvas.SetBrushColor(Color());
     canvas.FillRect(client);
     const TBkMode mode = canvas.BkMode();
@@ -133,7 +137,7 @@ void TTitler::Paint() {
     canvas.SetBkMode(mode);
     if (OnPaintAfter)
         OnPaintAfter(*this, canvas);
-    Canvas().Draw(0, 0, frame.image());
+    Canvas().Draw(part.Left, part.Top, frame.image());
 }
 
 }  // namespace pellax

@@ -375,6 +375,15 @@ void TCanvas::IntersectClipRect(const TRect& r) {
 
 void TCanvas::RemoveClip() { paint().setClipping(false); }
 
+TRect TCanvas::ClipBox() {
+    QPainter& p = paint();
+    if (p.hasClipping())
+        return fromQRect(p.clipBoundingRect().toAlignedRect());
+    const QPaintDevice* device = p.device();
+    const QRect surface = device ? QRect(0, 0, device->width(), device->height()) : QRect();
+    return fromQRect(p.transform().inverted().mapRect(surface));
+}
+
 void TCanvas::Save() {
     paint().save();
     saved_.push_back(state_);

@@ -151,6 +151,9 @@ public:
     void SetClipRect(const TRect& r);
     void IntersectClipRect(const TRect& r);
     void RemoveClip();
+    // The smallest rectangle holding what can be drawn: the clip's bounds, or
+    // the whole surface without a clip.
+    TRect ClipBox();
     // Saves everything: pen, brush, font, background, spacing, origin and clip.
     void Save();
     void Restore();

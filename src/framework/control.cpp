@@ -158,8 +158,14 @@ void TControl::SetControlStyle(unsigned style) {
 void TControl::Paint() {}
 
 void paintWidgetInto(QWidget& widget, TCanvas& canvas) {
-    if (QPainter* painter = canvas.painter())
-        widget.render(painter, -widget.contentsRect().topLeft(), QRegion(), QWidget::DrawWindowBackground);
+    QPainter* painter = canvas.painter();
+    if (!painter)
+        return;
+    // Only what the canvas can show: the widget is asked to paint that part alone.
+    const QPoint client = widget.contentsRect().topLeft();
+    const QRect wanted = toQRect(canvas.ClipBox()).translated(client) & widget.rect();
+    if (!wanted.isEmpty())
+        widget.render(painter, -client, QRegion(wanted), QWidget::DrawWindowBackground);
 }
 
 void TControl::PaintInto(TCanvas& canvas) {
@@ -180,9 +186,10 @@ void TControl::Invalidate() {
     }
 }
 
-void TControl::paintEvent(QPaintEvent*) {
+void TControl::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     canvas_.bind(painter);
+    paintRect_ = fromQRect(event->rect().translated(-contentsRect().topLeft()));
     // Paint() draws in client coordinates, inside the frame of a control that has one.
     if (const QPoint client = contentsRect().topLeft(); !client.isNull()) {
         canvas_.MoveOrigin(client.x(), client.y());

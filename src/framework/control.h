@@ -80,6 +80,9 @@ public:
 
     // The surface Paint() draws on; bound only while painting.
     TCanvas& Canvas() noexcept { return canvas_; }
+    // While painting: the bounds of the part of the client area that is asked
+    // for, in client coordinates. Drawing outside it is cut off.
+    const TRect& PaintRect() const noexcept { return paintRect_; }
 
     // Paints this control into `canvas`, its client area at the canvas's
     // origin, without its children: a transparent child puts its parent's
@@ -134,6 +137,7 @@ private:
     bool parentColor_ = true;
     bool paintingCopy_ = false;
     unsigned style_ = 0;
+    TRect paintRect_;
 };
 
 // Whether `widget` can take the keyboard focus now: it accepts focus, and it
