@@ -317,6 +317,11 @@ QChar dialogCharOf(const QKeyEvent& key) {
 }  // namespace
 
 bool TForm::eventFilter(QObject* watched, QEvent* event) {
+    // What reaches the screen is what the last paint left: the frame is painted
+    // again whenever the window is exposed, so that its caption cannot stay as
+    // a paint before the hooks' own left it.
+    if (event->type() == QEvent::Expose && watched == windowHandle() && windowHandle()->isExposed())
+        postFramePaint();
     if (event->type() != QEvent::KeyPress || !watched->isWidgetType())
         return QMainWindow::eventFilter(watched, event);
     // A key press that is passed on to the parents comes by once per widget;
