@@ -7,6 +7,7 @@
 #include "framework/application.h"
 #include "framework/exception.h"
 #include "framework/filedrop.h"
+#include "framework/firstpaint.h"
 #include "framework/timer.h"
 #include "got/mainform.h"
 #include "templatelist/templateform.h"
@@ -26,16 +27,32 @@ Program::Program() {
     // Wayland compositors find the menu entry, and with it the icon, by this name.
     QGuiApplication::setDesktopFileName(QStringLiteral(PELLAX_APP_ID));
     mainform_ = std::make_unique<Tmainform>();
-    templateform_ = new Ttemplateform(mainform_.get());
-    aboutform_ = new Taboutform(mainform_.get());
     Application::instance().setMainForm(mainform_.get());
     menu_ = buildMainMenu(mainform_->menuBar());
     wireMenu();
-    // Its first tick comes from the event loop, once all three windows exist.
+    // Its first tick comes from the event loop, once the main window exists.
     mainform_->Timer1.SetOnTimer([this] { Timer1Timer(); });
-    const auto openDropped = [this](const QStringList& paths) { openFiles(paths); };
-    onFileDrop(mainform_.get(), openDropped);
-    onFileDrop(templateform_, openDropped);
+    onFileDrop(mainform_.get(), [this](const QStringList& paths) { openFiles(paths); });
+    // Nothing of the hidden windows shows: they need not hold up the first frame.
+    afterFirstPaint(*mainform_, [this] { buildHiddenWindows(); });
+}
+
+void Program::buildHiddenWindows() {
+    if (templateform_)
+        return;
+    templateform_ = new Ttemplateform(mainform_.get());
+    aboutform_ = new Taboutform(mainform_.get());
+    onFileDrop(templateform_, [this](const QStringList& paths) { openFiles(paths); });
+}
+
+Ttemplateform& Program::templateform() {
+    buildHiddenWindows();
+    return *templateform_;
+}
+
+Taboutform& Program::aboutform() {
+    buildHiddenWindows();
+    return *aboutform_;
 }
 
 Program::~Program() {
@@ -59,9 +76,9 @@ void Program::wireMenu() {
 
 void Program::Show() { mainform_->Show(); }
 
-void Program::Edittemplatelist1Click() { templateform_->Show(); }
+void Program::Edittemplatelist1Click() { templateform().Show(); }
 
-void Program::Credits1Click() { aboutform_->ShowModal(); }
+void Program::Credits1Click() { aboutform().ShowModal(); }
 
 void Program::Timer1Timer() {
     mainform_->Timer1.SetEnabled(false);
@@ -73,7 +90,7 @@ void Program::Timer1Timer() {
     // A failed check has its box and ends there; the files still open.
     Application::instance().guard([this] {
         if (firstRunShowsAbout())
-            aboutform_->ShowModal();
+            aboutform().ShowModal();
     });
     openFiles(std::exchange(startFiles_, {}));
 }
@@ -85,8 +102,8 @@ void Program::openFiles(const QStringList& paths) {
             case OpenTarget::Editor: mainform_->LoadChosenGotfile(step.path); break;
             case OpenTarget::TemplateList:
                 // Shown first, so that a failure is reported over the window it concerns.
-                templateform_->Show();
-                templateform_->OpenChosenTemplatefile(step.path);
+                templateform().Show();
+                templateform().OpenChosenTemplatefile(step.path);
                 break;
             case OpenTarget::Refused: throw Exception(step.refusal);
             }

@@ -27,8 +27,10 @@ public:
     Program& operator=(const Program&) = delete;
 
     Tmainform& mainform() const noexcept { return *mainform_; }
-    Ttemplateform& templateform() const noexcept { return *templateform_; }
-    Taboutform& aboutform() const noexcept { return *aboutform_; }
+    // The two windows that start hidden are made once the main window has
+    // shown its first frame, or when they are first asked for before that.
+    Ttemplateform& templateform();
+    Taboutform& aboutform();
     const MainMenu& menu() const noexcept { return menu_; }
 
     // Shows the main window; the caller then runs the event loop.
@@ -60,6 +62,7 @@ public:
 
 private:
     void wireMenu();
+    void buildHiddenWindows();
 
     std::unique_ptr<Tmainform> mainform_;
     // Children of the main window, so that the tool windows stay with it; Qt frees them.

@@ -1,3 +1,4 @@
+#include "app/aboutform.h"
 #include "app/program.h"
 #include "framework/application.h"
 #include "got/mainform.h"
@@ -74,6 +75,17 @@ TEST_F(ProgramTest, MainMenuHasEveryItemInOrder) {
             EXPECT_FALSE(a->isCheckable());
         }
     }
+}
+
+TEST_F(ProgramTest, TheHiddenWindowsAreMadeAfterTheMainWindowsFirstFrame) {
+    QWidget& main = program->mainform();
+    EXPECT_EQ(main.findChild<Ttemplateform*>(), nullptr);
+    program->Show();
+    for (int turn = 0; turn < 100 && !main.findChild<Ttemplateform*>(); ++turn)
+        QApplication::processEvents(QEventLoop::WaitForMoreEvents, 10);
+    EXPECT_NE(main.findChild<Ttemplateform*>(), nullptr);
+    EXPECT_NE(main.findChild<Taboutform*>(), nullptr);
+    EXPECT_FALSE(program->templateform().isVisible());
 }
 
 TEST_F(ProgramTest, WebLinksOpenTheHomePages) {
