@@ -9,8 +9,11 @@
 #include "support/fixtures.h"
 
 #include <QApplication>
+#include <QExposeEvent>
+#include <QWindow>
 #include <QIcon>
 #include <QPixmap>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -221,6 +224,27 @@ TEST(TitleBar, AMalformedColourIsReportedOncePerRunWhateverPaintsSucceed) {
     EXPECT_NO_THROW(t.bar->PaintCaption(true));
     setGradient(QStringLiteral("0 0 titlebar2"));
     EXPECT_THROW(t.bar->PaintCaption(true), EConvertError);
+}
+
+TEST(TitleBar, AnExposedWindowGetsItsPaintedCaptionBack) {
+    Titled t = titled();
+    t.form->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(t.form.get()));
+    QApplication::processEvents();
+    t.activate(true);
+    const Rects r = rectsOf(*t.form);
+    const int x = r.caption.Left + 30;
+    const int y = r.caption.Top + 2;
+    const TColor painted = pixelOf(t.frame(), x, y);
+    ASSERT_GT(painted & 0xFF, (painted >> 16) & 0xFF);  // near the red start of the gradient
+    // The window's own caption, as a paint that comes before the title bar's would leave it.
+    t.form->Perform(WM_NCACTIVATE, 1, 0);
+    QApplication::processEvents();
+    ASSERT_NE(pixelOf(t.frame(), x, y), painted);
+    QExposeEvent expose(QRegion(t.form->rect()));
+    QApplication::sendEvent(t.form->windowHandle(), &expose);
+    QApplication::processEvents();
+    EXPECT_EQ(pixelOf(t.frame(), x, y), painted);
 }
 
 TEST(TitleBar, WhileDesigningOnlyOnePerFormAndOnlyOnAForm) {
