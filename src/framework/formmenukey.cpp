@@ -14,8 +14,15 @@ bool TForm::OpenFirstMenu() {
         return false;
     for (QAction* action : bar->actions()) {
         if (action->menu() && action->isVisible() && action->isEnabled()) {
-            // Highlights the menu's title in the bar and drops its menu down.
+            // Highlights the menu's title in the bar and drops its menu down
+            // with its first command chosen, as a menu opened from the keyboard is.
             bar->setActiveAction(action);
+            for (QAction* item : action->menu()->actions()) {
+                if (!item->isSeparator() && item->isVisible() && item->isEnabled()) {
+                    action->menu()->setActiveAction(item);
+                    break;
+                }
+            }
             return true;
         }
     }
