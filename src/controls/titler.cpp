@@ -1,6 +1,7 @@
 #include "controls/titler.h"
 
 #include "componentpack/colorutils.h"
+#include "controls/titleraccessible.h"
 #include "framework/timer.h"
 
 namespace pellax {
@@ -20,6 +21,7 @@ unsigned alignmentFormat(TAlignment alignment) {
 
 TTitler::TTitler(TComponent* owner, QWidget* parent, const QString& name)
     : TCustomPanel(owner, parent, name), ScrollTimer(make<TTimer>(QStringLiteral("ScrollTimer"))) {
+    installTitlerAccessibility();
     // Every frame covers the whole client area: nothing is erased before it.
     SetControlStyle(ControlStyle() | csOpaque);
     setAccessibleName(QStringLiteral("Credits"));

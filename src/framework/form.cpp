@@ -329,7 +329,10 @@ bool TForm::eventFilter(QObject* watched, QEvent* event) {
     const QWidget* focused = QApplication::focusWidget();
     if (static_cast<QWidget*>(watched)->window() != this || watched != (focused ? focused : this))
         return QMainWindow::eventFilter(watched, event);
-    const QChar key = dialogCharOf(*static_cast<QKeyEvent*>(event));
+    const auto& press = *static_cast<QKeyEvent*>(event);
+    if (press.key() == Qt::Key_F10 && (press.modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier && OpenFirstMenu())
+        return true;
+    const QChar key = dialogCharOf(press);
     if (key.isNull())
         return QMainWindow::eventFilter(watched, event);
     bool handled = false;

@@ -67,6 +67,10 @@ public:
     // takes it as its accelerator; true when one did.
     bool DialogChar(QChar key);
 
+    // Opens the first menu of the window's menu bar, as F10 does; false when
+    // the window has no menu to open.
+    bool OpenFirstMenu();
+
     // Shows the window, placed by Position, modal over the whole application,
     // and returns once a non-zero ModalResult ends the show (mrCancel when the
     // program ends meanwhile or the window is hidden otherwise); the window is

@@ -3,9 +3,11 @@
 #include "framework/exception.h"
 #include "framework/form.h"
 
+#include <QApplication>
 #include <QEventLoop>
 #include <QHideEvent>
 #include <QKeyEvent>
+#include <QPointer>
 #include <QPushButton>
 #include <QScopedValueRollback>
 
@@ -15,6 +17,10 @@ int TForm::ShowModal() {
     if (isVisible() || modalLoop_)
         throw EInvalidOperation(QStringLiteral("Cannot make a visible window modal"));
     modalResult_ = mrNone;
+    // The window it is shown over: the active one, else the one it belongs to.
+    QPointer<QWidget> opener = QApplication::activeWindow();
+    if (!opener || opener == this)
+        opener = parentWidget() ? parentWidget()->window() : nullptr;
     // Placed afresh at every show, over the main window as it stands now.
     placed_ = false;
     setWindowModality(Qt::ApplicationModal);
@@ -29,6 +35,10 @@ int TForm::ShowModal() {
         modalResult_ = mrCancel;
     hide();
     setWindowModality(Qt::NonModal);
+    // Handed back as the dialogs hand it back (qtdialogs.cpp): with frames of
+    // our own, window managers otherwise fall back to any of the program's windows.
+    if (opener && opener->isVisible() && !opener->isActiveWindow())
+        opener->activateWindow();
     return modalResult_;
 }
 

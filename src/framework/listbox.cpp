@@ -1,5 +1,7 @@
 #include "framework/listbox.h"
 
+#include "framework/accessiblelistbox.h"
+
 #include <QAccessible>
 #include <QEvent>
 #include <QPainter>
@@ -10,6 +12,7 @@
 namespace pellax {
 
 TListBox::TListBox(QWidget* parent) : QListView(parent) {
+    installListBoxAccessibility();
     setUniformItemSizes(true);
     setVerticalScrollMode(ScrollPerItem);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -224,21 +227,25 @@ void TListBox::dataChanged(const QModelIndex& topLeft, const QModelIndex& bottom
     viewport()->update();
 }
 
+// The events name the row itself: a row's number among the list's children
+// changes as the list scrolls (see accessiblelistbox.h).
 void TListBox::currentChanged(const QModelIndex& current, const QModelIndex& previous) {
     QAbstractItemView::currentChanged(current, previous);
     if (QAccessible::isActive() && current.isValid() && hasFocus()) {
-        QAccessibleEvent focus(this, QAccessible::Focus);
-        focus.setChild(current.row());
-        QAccessible::updateAccessibility(&focus);
+        if (QAccessibleInterface* row = listBoxRowInterface(*this, current.row())) {
+            QAccessibleEvent focus(row, QAccessible::Focus);
+            QAccessible::updateAccessibility(&focus);
+        }
     }
 }
 
 void TListBox::selectionChanged(const QItemSelection& selected, const QItemSelection& deselected) {
     QAbstractItemView::selectionChanged(selected, deselected);
     if (QAccessible::isActive() && !selected.isEmpty()) {
-        QAccessibleEvent event(this, QAccessible::SelectionAdd);
-        event.setChild(selected.constFirst().top());
-        QAccessible::updateAccessibility(&event);
+        if (QAccessibleInterface* row = listBoxRowInterface(*this, selected.constFirst().top())) {
+            QAccessibleEvent event(row, QAccessible::SelectionAdd);
+            QAccessible::updateAccessibility(&event);
+        }
     }
 }
 

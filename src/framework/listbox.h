@@ -8,8 +8,8 @@ namespace pellax {
 // list scrolls by whole rows, so finding, painting and scrolling to a row is
 // arithmetic, and adding or removing a row never lays out the others (a plain
 // QListView lays out every row again on each change: tens of milliseconds at a
-// million rows). It stays a QListView for the accessibility bus, which offers
-// its rows to screen readers as a list.
+// million rows). Screen readers see it as a list of the rows on screen and a
+// table of all of them (accessiblelistbox.h).
 class TListBox : public QListView {
     Q_OBJECT
 public:

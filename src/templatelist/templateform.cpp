@@ -76,8 +76,10 @@ void Ttemplateform::buildControls() {
 
     setWidgetColors(gotlist, clBlack, clWhite);
     setWidgetColors(curgot, clBlack, clWhite);
-    // Screen readers name the list after the heading above it.
+    // Screen readers name the list after the heading above it, and the field
+    // after what it holds: it has no label of its own.
     gotlist->setAccessibleName(QStringLiteral("Template file contents"));
+    curgot->setAccessibleName(QStringLiteral("Entry to add"));
 }
 
 void Ttemplateform::buildMenu() {

@@ -3,6 +3,7 @@
 #include "support/fixtures.h"
 #include "support/manualtickers.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QImage>
 #include <QWidget>
@@ -213,6 +214,31 @@ TEST_F(Titler, HiddenPanelsMoveButComposeNothing) {
     window.show();
     rise(3);
     EXPECT_EQ(titler->ScrollOffset(), offset + 510);
+}
+
+// A screen reader reads the panel as static text named "Credits" whose text is
+// every line, wherever the lines have scrolled to, and follows a change of them.
+TEST_F(Titler, ScreenReadersReadEveryLine) {
+    titler->SetTitles({QStringLiteral("About Pellax"), QString(), QStringLiteral("Credits:\t")});
+    window.show();
+    rise(40);
+    QAccessibleInterface* panel = QAccessible::queryAccessibleInterface(titler);
+    ASSERT_NE(panel, nullptr);
+    EXPECT_EQ(panel->role(), QAccessible::StaticText);
+    EXPECT_EQ(panel->text(QAccessible::Name), QStringLiteral("Credits"));
+    EXPECT_TRUE(panel->state().readOnly);
+    QAccessibleTextInterface* text = panel->textInterface();
+    ASSERT_NE(text, nullptr);
+    const QString all = QStringLiteral("About Pellax\n\nCredits:\t");
+    EXPECT_EQ(text->characterCount(), all.size());
+    EXPECT_EQ(text->text(0, text->characterCount()), all);
+    EXPECT_EQ(text->text(6, 12), QStringLiteral("Pellax"));
+    int start = -1, end = -1;
+    EXPECT_EQ(text->textAtOffset(15, QAccessible::LineBoundary, &start, &end), QStringLiteral("Credits:\t"));
+    EXPECT_EQ(start, 14);
+
+    titler->Titles().Add(QStringLiteral("Thanks"));
+    EXPECT_EQ(text->text(0, text->characterCount()), all + QStringLiteral("\nThanks"));
 }
 
 }  // namespace

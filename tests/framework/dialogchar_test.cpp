@@ -4,7 +4,10 @@
 
 #include "support/qtprinters.h"
 
+#include <QApplication>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -65,6 +68,40 @@ TEST(Accelerator, WindowOffersAltKeysToItsControlsUntilOneTakesIt) {
     EXPECT_EQ(edit->text(), QStringLiteral("t"));
     QTest::keyClick(edit, Qt::Key_T, Qt::ControlModifier | Qt::AltModifier);
     EXPECT_EQ(first.offered, QStringLiteral("tqz"));  // plain and Ctrl+Alt keys are not dialog characters
+}
+
+// F10 drops down the window's first menu that can open, its first command
+// chosen, wherever the focus is; with Shift it is left to the control, and a
+// window without a menu bar gets none.
+TEST(MenuKey, F10OpensTheFirstMenuOfTheWindow) {
+    TForm form(QStringLiteral("form"));
+    QMenu* hidden = form.menuBar()->addMenu(QStringLiteral("Hidden"));
+    hidden->menuAction()->setVisible(false);
+    form.menuBar()->addMenu(QStringLiteral("Disabled"))->setEnabled(false);
+    QMenu* file = form.menuBar()->addMenu(QStringLiteral("File"));
+    file->addSeparator();
+    file->addAction(QStringLiteral("New"))->setEnabled(false);
+    QAction* open = file->addAction(QStringLiteral("Open"));
+    auto* edit = new QLineEdit(form.client());
+    form.Show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    edit->setFocus();
+
+    QTest::keyClick(edit, Qt::Key_F10, Qt::ShiftModifier);
+    EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
+    QTest::keyClick(edit, Qt::Key_F10);
+    EXPECT_EQ(QApplication::activePopupWidget(), file);
+    EXPECT_EQ(form.menuBar()->activeAction(), file->menuAction());
+    EXPECT_EQ(file->activeAction(), open);  // Enter runs the first command
+    QTest::keyClick(file, Qt::Key_Escape);
+    QTest::keyClick(form.menuBar(), Qt::Key_Escape);
+
+    TForm plain(QStringLiteral("plain"));
+    plain.Show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&plain));
+    QTest::keyClick(&plain, Qt::Key_F10);
+    EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
+    EXPECT_EQ(plain.menuWidget(), nullptr);
 }
 
 }  // namespace

@@ -1,5 +1,8 @@
 #include "framework/listbox.h"
 
+#include "framework/accessiblelistbox.h"
+
+#include <QAccessible>
 #include <QScrollBar>
 #include <QStringListModel>
 #include <QTest>
@@ -67,6 +70,45 @@ TEST_F(ListBoxTest, AClickSelectsTheRowUnderTheMouse) {
     const QRect row4 = box.visualRect(model.index(4));
     QTest::mouseClick(box.viewport(), Qt::LeftButton, {}, row4.center());
     EXPECT_EQ(box.selectedRow(), 4);
+}
+
+// Screen readers see the rows on screen as the list's children and reach every
+// row by its number through the list's table; a row follows its entry. Events
+// name the row itself, not its place among the children.
+TEST_F(ListBoxTest, ScreenReadersSeeTheRowsOnScreenAndReachEveryRowByNumber) {
+    QAccessibleInterface* list = QAccessible::queryAccessibleInterface(&box);
+    ASSERT_NE(list, nullptr);
+    EXPECT_EQ(list->role(), QAccessible::List);
+    box.scrollTo(model.index(500), QAbstractItemView::PositionAtTop);
+    ASSERT_EQ(list->childCount(), 10);
+    EXPECT_EQ(list->child(0)->text(QAccessible::Name), QStringLiteral("row 500"));
+    EXPECT_EQ(list->child(9)->role(), QAccessible::ListItem);
+    EXPECT_EQ(list->indexOfChild(list->child(9)), 9);
+    EXPECT_EQ(list->child(10), nullptr);
+
+    QAccessibleTableInterface* table = list->tableInterface();
+    ASSERT_NE(table, nullptr);
+    EXPECT_EQ(table->rowCount(), 1000);
+    QAccessibleInterface* last = table->cellAt(999, 0);
+    ASSERT_NE(last, nullptr);
+    EXPECT_EQ(last->text(QAccessible::Name), QStringLiteral("row 999"));
+    EXPECT_TRUE(last->state().offscreen);
+    EXPECT_EQ(last->parent(), list);
+    EXPECT_EQ(list->indexOfChild(last), -1);
+    EXPECT_EQ(table->cellAt(1000, 0), nullptr);
+
+    model.removeRows(0, 1);
+    EXPECT_EQ(last->text(QAccessible::Name), QStringLiteral("row 999"));
+    EXPECT_EQ(last->tableCellInterface()->rowIndex(), 998);
+    model.removeRows(998, 1);
+    EXPECT_FALSE(last->isValid());
+
+    // What the events about a row name: the same row, made once.
+    QAccessibleInterface* row = listBoxRowInterface(box, 500);
+    ASSERT_NE(row, nullptr);
+    EXPECT_EQ(row, table->cellAt(500, 0));
+    EXPECT_EQ(row->text(QAccessible::Name), QStringLiteral("row 501"));
+    EXPECT_EQ(listBoxRowInterface(box, 998), nullptr);
 }
 
 }  // namespace

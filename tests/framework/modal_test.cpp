@@ -92,6 +92,17 @@ TEST_F(ModalShow, TheWindowManagerClosesOnlyAWindowWithACloseBox) {
     EXPECT_FALSE(form.isVisible());
 }
 
+// The window it was shown over has the focus again once the show ends, as the
+// desktop gives it back after a dialog.
+TEST_F(ModalShow, TheWindowItWasShownOverGetsTheFocusBack) {
+    TForm opener(QStringLiteral("opener"));
+    opener.Show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&opener));
+    EXPECT_EQ(showModal([this] { ok->click(); }), mrOk);
+    EXPECT_TRUE(QTest::qWaitForWindowActive(&opener));
+    EXPECT_EQ(QApplication::activeWindow(), &opener);
+}
+
 TEST(BitBtn, OkKindBringsCaptionGlyphsAndRole) {
     TBitBtn button;
     button.SetKind(TBitBtnKind::bkOK);

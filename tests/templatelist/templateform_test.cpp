@@ -81,10 +81,13 @@ TEST_F(TemplateFormTest, ControlsAsDescribed) {
     EXPECT_EQ(order, controls);
 }
 
-TEST_F(TemplateFormTest, ScreenReadersNameTheListAfterItsHeading) {
+TEST_F(TemplateFormTest, ScreenReadersNameTheListAfterItsHeadingAndTheFieldAfterItsEntry) {
     QAccessibleInterface* list = QAccessible::queryAccessibleInterface(form.gotlist);
     ASSERT_NE(list, nullptr);
     EXPECT_EQ(list->text(QAccessible::Name), QStringLiteral("Template file contents"));
+    QAccessibleInterface* field = QAccessible::queryAccessibleInterface(form.curgot);
+    ASSERT_NE(field, nullptr);
+    EXPECT_EQ(field->text(QAccessible::Name), QStringLiteral("Entry to add"));
 }
 
 TEST_F(TemplateFormTest, HeadingIsABevelledLabelSizedToItsText) {
