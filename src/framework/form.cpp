@@ -45,7 +45,11 @@ public:
     bool windowExists() const override { return form_.handleAllocated_ && !form_.destroyed_; }
     bool windowVisible() const override { return form_.isVisible(); }
     bool windowMinimised() const override { return form_.isMinimized(); }
-    TRect windowRect() const override { return fromQRect(form_.frameGeometry()); }
+    // The window draws its own frame, so its rectangle is its geometry. Qt's
+    // frame geometry adds the window manager's frame, which for a moment after
+    // the window is mapped can be a 1 x 1 placeholder: a caption painted then
+    // would be painted to no width.
+    TRect windowRect() const override { return fromQRect(form_.geometry()); }
     std::uint32_t windowStyle() const override {
         std::uint32_t style = form_.styles().style;
         if (form_.isVisible())
