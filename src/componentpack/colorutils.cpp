@@ -1,5 +1,6 @@
 #include "componentpack/colorutils.h"
 
+#include "framework/desktopcolors.h"
 #include "framework/muldiv.h"
 #include "framework/registry.h"
 

@@ -3,11 +3,6 @@
 #include "framework/color.h"
 #include "framework/font.h"
 
-#include <QString>
-
-#include <array>
-#include <optional>
-
 namespace pellax {
 
 // Window metrics the painted frames and caption maths share.
@@ -29,9 +24,10 @@ public:
     TColor resolve(TColor color) const noexcept { return isSystemColor(color) ? sysColor(color & 0xFF) : color; }
 };
 
-// The emulated desktop: the classic 96-dpi metrics and grey colour scheme, kept
-// in one place so that everything drawn from them agrees. Colours can be changed
-// (tests do, a settings reader may) but metrics are fixed.
+// The emulated desktop: the classic 96-dpi metrics and the colours its settings
+// hold (desktopcolors.h), kept in one place so that everything drawn from them
+// agrees. Colours can be changed (tests do, a settings reader may) but metrics
+// are fixed.
 class Desktop final : public SystemColors {
 public:
     static Desktop& instance();
@@ -50,13 +46,7 @@ public:
     TFont smallCaptionFont() const;
 
 private:
-    Desktop();
-    std::array<TColor, COLOR_ENDCOLORS> colors_{};
+    Desktop() = default;
 };
-
-// The desktop's colour setting `name` ("ActiveTitle", "GradientActiveTitle",
-// ...) as its settings store holds it: red, green and blue in decimal, separated
-// by single blanks. Nothing for a name the desktop does not have.
-std::optional<QString> desktopColorSetting(const QString& name);
 
 }  // namespace pellax

@@ -1,7 +1,7 @@
 #include "framework/registry.h"
 
 #include "framework/atomicwriter.h"
-#include "framework/desktop.h"
+#include "framework/desktopcolors.h"
 #include "framework/exception.h"
 
 #include <QDir>
