@@ -1,9 +1,10 @@
+// TCanvas: its binding to a device, pen and brush, fills, lines, polygons and
+// rectangles, clipping, saved states and origin. Its text is in canvastext.cpp,
+// its image copies in canvascopy.cpp.
+
 #include "framework/paint/canvas.h"
 
-#include "framework/paint/textlayout.h"
-
 #include <QPaintDevice>
-#include <QPaintEngine>
 #include <QPainter>
 #include <QPolygon>
 
@@ -70,52 +71,6 @@ void TCanvas::SetBrush(const TBrush& brush) noexcept {
 void TCanvas::SetBrushColor(TColor color) noexcept { SetBrush({color, TBrushStyle::bsSolid}); }
 
 void TCanvas::SetBrushStyle(TBrushStyle style) noexcept { SetBrush({state_.brush.Color, style}); }
-
-void TCanvas::SetFont(const TFont& font) {
-    if (state_.font == font)
-        return;
-    state_.font = font;
-    fontChanged();
-}
-
-void TCanvas::SetFontSize(int points) {
-    TFont f = state_.font;
-    f.SetSize(points);
-    SetFont(f);
-}
-
-void TCanvas::SetTextCharacterExtra(int extra) {
-    if (state_.charExtra == extra)
-        return;
-    state_.charExtra = extra;
-    fontChanged();
-}
-
-void TCanvas::fontChanged() noexcept {
-    metrics_.reset();
-    qfont_.reset();
-}
-
-const QFont& TCanvas::qfont() const {
-    if (!qfont_) {
-        // The colour is not part of the Qt font; only what changes the glyphs is.
-        QFont f = toQFont(state_.font);
-        if (state_.charExtra != 0)
-            f.setLetterSpacing(QFont::AbsoluteSpacing, state_.charExtra);
-        qfont_ = f;
-    }
-    return *qfont_;
-}
-
-int TCanvas::cellAscent() const { return metrics().ascent() + extraCellAscent(state_.font); }
-
-int TCanvas::cellHeight() const { return metrics().height() + extraCellAscent(state_.font); }
-
-const QFontMetrics& TCanvas::metrics() const {
-    if (!metrics_)
-        metrics_.emplace(qfont());
-    return *metrics_;
-}
 
 void TCanvas::fillQRect(const QRect& r, const QColor& color) {
     if (!r.isEmpty())
@@ -300,72 +255,6 @@ void TCanvas::Rectangle(const TRect& r) {
     fillQRect(QRect(rr, t, w, b + w - t), c);
 }
 
-void TCanvas::TextOut(int x, int y, const QString& text, bool rightToLeft) {
-    if (text.isEmpty())
-        return;
-    QPainter& p = paint();
-    const QFontMetrics& fm = metrics();
-    p.save();
-    p.translate(x, y);
-    if (state_.font.Orientation != 0)
-        p.rotate(-state_.font.Orientation / 10.0);
-    if (rightToLeft)
-        p.setLayoutDirection(Qt::RightToLeft);
-    if (state_.bkMode == TBkMode::Opaque)
-        p.fillRect(QRect(0, 0, fm.horizontalAdvance(text), cellHeight()), qcolor(state_.bkColor));
-    p.setFont(qfont());
-    p.setPen(qcolor(state_.font.Color));
-    p.drawText(QPoint(0, cellAscent()), text);
-    p.restore();
-}
-
-int TCanvas::DrawText(const QString& text, TRect& r, unsigned format) {
-    const QFontMetrics& fm = metrics();
-    const TextMetrics m{[&fm](QStringView s) { return fm.horizontalAdvance(s.toString()); }, cellHeight(),
-                        fm.averageCharWidth()};
-    const int ascent = cellAscent();
-    const TextLayout layout = layoutText(text, r, format, m);
-    if (format & DT_CALCRECT) {
-        r.Right = r.Left + layout.width;
-        r.Bottom = r.Top + layout.height;
-        return layout.height;
-    }
-    if (layout.lines.empty())
-        return 0;
-    QPainter& p = paint();
-    p.save();
-    if (!(format & DT_NOCLIP))
-        p.setClipRect(toQRect(r), Qt::IntersectClip);
-    if (format & DT_RTLREADING)
-        p.setLayoutDirection(Qt::RightToLeft);
-    p.setFont(qfont());
-    const QColor textColor = qcolor(state_.font.Color);
-    p.setPen(textColor);
-    for (const TextLine& line : layout.lines) {
-        if (state_.bkMode == TBkMode::Opaque)
-            p.fillRect(QRect(line.x, line.y, line.width, m.lineHeight), qcolor(state_.bkColor));
-        for (std::size_t i = 0; i < line.runs.size(); ++i) {
-            const TextRun& run = line.runs[i];
-            p.drawText(QPoint(line.x + run.x, line.y + ascent), run.text);
-            if (static_cast<int>(i) == line.underlineRun) {
-                const int ux = line.x + run.x + fm.horizontalAdvance(run.text.left(line.underlineChar));
-                const int uw = fm.horizontalAdvance(run.text.mid(line.underlineChar, 1));
-                p.fillRect(QRect(ux, line.y + ascent + 1, uw, 1), textColor);
-            }
-        }
-    }
-    p.restore();
-    return layout.height;
-}
-
-TPoint TCanvas::TextExtent(const QString& text) const {
-    const QFontMetrics& fm = metrics();
-    // One character needs no shaping: its advance comes straight from the font,
-    // many times cheaper, and the animated heading measures letter by letter.
-    const int width = text.size() == 1 ? fm.horizontalAdvance(text.front()) : fm.horizontalAdvance(text);
-    return {width, cellHeight()};
-}
-
 void TCanvas::SetClipRect(const TRect& r) { paint().setClipRect(toQRect(r), Qt::ReplaceClip); }
 
 void TCanvas::IntersectClipRect(const TRect& r) {
@@ -405,74 +294,6 @@ void TCanvas::MoveOrigin(int dx, int dy) {
     paint().translate(dx, dy);
     state_.origin.X += dx;
     state_.origin.Y += dy;
-}
-
-void TCanvas::CopyRect(const TRect& dest, const QImage& image, const TRect& src) {
-    if (dest.IsEmpty() || src.IsEmpty() || image.isNull())
-        return;
-    QPainter& p = paint();
-    const QPainter::CompositionMode mode = p.compositionMode();
-    p.setCompositionMode(QPainter::CompositionMode_Source);
-    const QRect target = toQRect(dest);
-    const QRect source = toQRect(src);
-    if (!copyByExposedRects(p, target, image, source))
-        p.drawImage(target, image, source);
-    p.setCompositionMode(mode);
-}
-
-// A widget whose opaque children cut holes in its paint region would have a
-// copy into it clipped to a region, which Qt paints span by span through its
-// thread pool: many wake-ups per frame for an animation. Copying each exposed
-// rectangle on its own keeps every copy a plain blit.
-bool TCanvas::copyByExposedRects(QPainter& p, const QRect& target, const QImage& image, const QRect& source) {
-    const QPaintEngine* engine = p.paintEngine();
-    if (!engine || image_ || target.size() != source.size() || p.hasClipping())
-        return false;
-    const QRegion exposed = engine->systemClip();
-    if (exposed.rectCount() < 2 || p.deviceTransform().type() > QTransform::TxTranslate)
-        return false;
-    const QTransform toLogical = p.deviceTransform().inverted();
-    const QPoint toSource = source.topLeft() - target.topLeft();
-    for (const QRect& onDevice : exposed) {
-        const QRect part = toLogical.mapRect(onDevice) & target;
-        if (part.isEmpty())
-            continue;
-        p.save();
-        p.setClipRect(part);
-        p.drawImage(part, image, part.translated(toSource));
-        p.restore();
-    }
-    return true;
-}
-
-void TCanvas::Draw(int x, int y, const QImage& image) {
-    CopyRect(Bounds(x, y, image.width(), image.height()), image, Bounds(0, 0, image.width(), image.height()));
-}
-
-void TCanvas::DrawTransparent(int x, int y, const QImage& image, TColor transparent) {
-    if (image.isNull())
-        return;
-    const QRgb key = qRgb(transparent & 0xFF, (transparent >> 8) & 0xFF, (transparent >> 16) & 0xFF);
-    QImage masked = image.convertToFormat(QImage::Format_ARGB32);
-    for (int row = 0; row < masked.height(); ++row) {
-        auto* line = reinterpret_cast<QRgb*>(masked.scanLine(row));
-        for (int col = 0; col < masked.width(); ++col) {
-            // Only the exact colour is left out; everything else is copied whole.
-            line[col] = (line[col] & 0xFFFFFFu) == (key & 0xFFFFFFu) ? 0u : (line[col] | 0xFF000000u);
-        }
-    }
-    QPainter& p = paint();
-    const QPainter::CompositionMode mode = p.compositionMode();
-    p.setCompositionMode(QPainter::CompositionMode_SourceOver);
-    p.drawImage(QPoint(x, y), masked);
-    p.setCompositionMode(mode);
-}
-
-QImage TCanvas::copyImage(const TRect& r) const {
-    if (!image_)
-        return {};
-    const TRect onImage = OffsetRect(r, state_.origin.X, state_.origin.Y);
-    return image_->copy(toQRect(onImage));
 }
 
 }  // namespace pellax
