@@ -6,10 +6,10 @@
 #include "app/aboutform.h"
 #include "controls/textanimator.h"
 #include "controls/titler.h"
-#include "framework/application.h"
-#include "framework/bitmap.h"
-#include "framework/classiclook.h"
-#include "framework/guardedqapplication.h"
+#include "framework/paint/bitmap.h"
+#include "framework/widgets/classiclook.h"
+#include "framework/widgets/guardedqapplication.h"
+#include "framework/windows/application.h"
 
 #include <QCoreApplication>
 

@@ -12,9 +12,9 @@
 #include "app/aboutform.h"
 #include "controls/textanimator.h"
 #include "controls/titler.h"
-#include "framework/application.h"
-#include "framework/classiclook.h"
-#include "framework/guardedqapplication.h"
+#include "framework/widgets/classiclook.h"
+#include "framework/widgets/guardedqapplication.h"
+#include "framework/windows/application.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

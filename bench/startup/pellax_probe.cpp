@@ -3,9 +3,9 @@
 #include "app/program.h"
 #include "componentpack/pack.h"
 #include "firstframe.h"
-#include "framework/application.h"
-#include "framework/classiclook.h"
-#include "framework/guardedqapplication.h"
+#include "framework/widgets/classiclook.h"
+#include "framework/widgets/guardedqapplication.h"
+#include "framework/windows/application.h"
 #include "got/mainform.h"
 
 int main(int argc, char* argv[]) {

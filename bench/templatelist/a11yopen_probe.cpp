@@ -9,10 +9,10 @@
 // the longest the loop then went without one in the following second (work
 // that a screen reader's questions start only after the open).
 
-#include "framework/application.h"
-#include "framework/classiclook.h"
-#include "framework/guardedqapplication.h"
-#include "framework/listbox.h"
+#include "framework/widgets/classiclook.h"
+#include "framework/widgets/guardedqapplication.h"
+#include "framework/widgets/listbox.h"
+#include "framework/windows/application.h"
 #include "templatelist/templateform.h"
 #include "templatelist/templatelistmodel.h"
 

@@ -1,6 +1,6 @@
-#include "framework/application.h"
-#include "framework/classiclook.h"
-#include "framework/guardedqapplication.h"
+#include "framework/widgets/classiclook.h"
+#include "framework/widgets/guardedqapplication.h"
+#include "framework/windows/application.h"
 #include "templatelist/templateform.h"
 #include "templatelist/templatelistfile.h"
 
@@ -8,7 +8,7 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
-#include "framework/listbox.h"
+#include "framework/widgets/listbox.h"
 #include "templatelist/templatelistmodel.h"
 #include <QScrollBar>
 #include <QTemporaryDir>

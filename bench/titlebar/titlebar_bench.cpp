@@ -3,10 +3,10 @@
 // and put back, the caption text. Target: under 1 ms a paint.
 
 #include "controls/titlebar.h"
-#include "framework/application.h"
-#include "framework/classiclook.h"
-#include "framework/guardedqapplication.h"
-#include "framework/registry.h"
+#include "framework/files/registry.h"
+#include "framework/widgets/classiclook.h"
+#include "framework/widgets/guardedqapplication.h"
+#include "framework/windows/application.h"
 #include "got/mainform.h"
 
 #include <QEvent>

@@ -10,7 +10,7 @@
 // like `cat`, leaves the data in the page cache. Each round writes back what it
 // left dirty before the next step starts, so that no step pays for another's.
 
-#include "framework/application.h"
+#include "framework/windows/application.h"
 #include "trigger/triggerconvert.h"
 #include "trigger/triggerfile.h"
 #include "support/samples.h"

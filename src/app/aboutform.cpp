@@ -5,7 +5,7 @@
 #include "controls/titlebar.h"
 #include "controls/titlebardescription.h"
 #include "controls/titler.h"
-#include "framework/bitbtn.h"
+#include "framework/widgets/bitbtn.h"
 
 namespace pellax {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "framework/form.h"
+#include "framework/windows/form.h"
 
 namespace pellax {
 

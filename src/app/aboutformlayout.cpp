@@ -3,8 +3,8 @@
 #include "app/program.h"
 #include "controls/textanimator.h"
 #include "controls/titler.h"
-#include "framework/bitbtn.h"
-#include "framework/form.h"
+#include "framework/widgets/bitbtn.h"
+#include "framework/windows/form.h"
 
 #include <array>
 

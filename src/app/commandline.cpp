@@ -1,6 +1,6 @@
 #include "app/commandline.h"
 
-#include "framework/nativebytes.h"
+#include "framework/files/nativebytes.h"
 
 #include <QDir>
 

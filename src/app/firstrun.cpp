@@ -1,6 +1,6 @@
 #include "app/firstrun.h"
 
-#include "framework/registry.h"
+#include "framework/files/registry.h"
 
 namespace pellax {
 

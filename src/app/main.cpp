@@ -1,10 +1,10 @@
 #include "app/commandline.h"
 #include "app/program.h"
 #include "componentpack/pack.h"
-#include "framework/application.h"
-#include "framework/classiclook.h"
-#include "framework/guardedqapplication.h"
-#include "framework/registry.h"
+#include "framework/files/registry.h"
+#include "framework/widgets/classiclook.h"
+#include "framework/widgets/guardedqapplication.h"
+#include "framework/windows/application.h"
 
 #include <optional>
 #include <vector>

@@ -1,6 +1,6 @@
 #include "app/mainmenu.h"
 
-#include "framework/namedmenu.h"
+#include "framework/widgets/namedmenu.h"
 
 namespace pellax {
 

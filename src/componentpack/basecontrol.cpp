@@ -1,7 +1,7 @@
 #include "componentpack/basecontrol.h"
 
 #include "componentpack/customcontrol.h"
-#include "framework/canvas.h"
+#include "framework/paint/canvas.h"
 
 namespace pellax {
 

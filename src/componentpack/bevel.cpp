@@ -1,7 +1,7 @@
 #include "componentpack/bevel.h"
 
-#include "framework/canvas.h"
-#include "framework/drawedge.h"
+#include "framework/paint/canvas.h"
+#include "framework/paint/drawedge.h"
 
 #include <algorithm>
 

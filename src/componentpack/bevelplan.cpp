@@ -1,6 +1,6 @@
 #include "componentpack/bevelplan.h"
 
-#include "framework/drawedge.h"
+#include "framework/paint/drawedge.h"
 
 #include <utility>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "framework/color.h"
-#include "framework/geometry.h"
+#include "framework/paint/color.h"
+#include "framework/paint/geometry.h"
 
 #include <cstdint>
 #include <initializer_list>

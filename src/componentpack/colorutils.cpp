@@ -1,7 +1,8 @@
 #include "componentpack/colorutils.h"
 
-#include "framework/muldiv.h"
-#include "framework/registry.h"
+#include "framework/files/desktopcolors.h"
+#include "framework/files/registry.h"
+#include "framework/paint/muldiv.h"
 
 #include <set>
 #include <utility>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "framework/color.h"
-#include "framework/desktop.h"
-#include "framework/exception.h"
+#include "framework/files/exception.h"
+#include "framework/paint/color.h"
+#include "framework/paint/desktop.h"
 
 #include <QString>
 

@@ -1,7 +1,7 @@
 #include "componentpack/customcontrol.h"
 
 #include "componentpack/basecontrol.h"
-#include "framework/canvas.h"
+#include "framework/paint/canvas.h"
 
 #include <QMoveEvent>
 #include <QResizeEvent>

@@ -2,7 +2,7 @@
 
 #include "componentpack/imagelist.h"
 #include "componentpack/roobject.h"
-#include "framework/control.h"
+#include "framework/windows/control.h"
 
 namespace pellax {
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "componentpack/ro3dcaption.h"
-#include "framework/geometry.h"
+#include "framework/paint/geometry.h"
 
 #include <array>
 #include <cstdint>

@@ -2,9 +2,9 @@
 
 #include "componentpack/effectplan.h"
 #include "componentpack/ro3dcaption.h"
-#include "framework/canvas.h"
-#include "framework/font.h"
-#include "framework/geometry.h"
+#include "framework/paint/canvas.h"
+#include "framework/paint/font.h"
+#include "framework/paint/geometry.h"
 
 #include <QString>
 

@@ -1,7 +1,7 @@
 #include "componentpack/gradient.h"
 
 #include "componentpack/colorutils.h"
-#include "framework/muldiv.h"
+#include "framework/paint/muldiv.h"
 
 namespace pellax {
 

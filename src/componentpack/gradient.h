@@ -1,7 +1,7 @@
 #pragma once
 
-#include "framework/bitmap.h"
-#include "framework/canvas.h"
+#include "framework/paint/bitmap.h"
+#include "framework/paint/canvas.h"
 
 #include <cstdint>
 #include <vector>

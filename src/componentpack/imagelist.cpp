@@ -1,6 +1,6 @@
 #include "componentpack/imagelist.h"
 
-#include "framework/filer.h"
+#include "framework/windows/filer.h"
 
 #include <algorithm>
 

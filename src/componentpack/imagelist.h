@@ -1,7 +1,7 @@
 #pragma once
 
 #include "componentpack/roobject.h"
-#include "framework/component.h"
+#include "framework/windows/component.h"
 
 #include <QString>
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "componentpack/roobject.h"
-#include "framework/color.h"
+#include "framework/paint/color.h"
 
 #include <cstdint>
 

@@ -2,7 +2,7 @@
 
 #include "componentpack/rosettings.h"
 #include "componentpack/rotimerpool.h"
-#include "framework/screen.h"
+#include "framework/windows/screen.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,6 +1,6 @@
 #include "componentpack/roobject.h"
 
-#include "framework/exception.h"
+#include "framework/files/exception.h"
 
 namespace pellax {
 

@@ -1,8 +1,8 @@
 #include "componentpack/rosettings.h"
 
-#include "framework/application.h"
-#include "framework/exception.h"
-#include "framework/registry.h"
+#include "framework/files/exception.h"
+#include "framework/files/registry.h"
+#include "framework/windows/application.h"
 
 namespace pellax {
 

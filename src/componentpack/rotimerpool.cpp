@@ -1,6 +1,6 @@
 #include "componentpack/rotimerpool.h"
 
-#include "framework/timer.h"
+#include "framework/windows/timer.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "framework/component.h"
+#include "framework/windows/component.h"
 
 #include <functional>
 #include <vector>

@@ -1,6 +1,6 @@
 #include "componentpack/rowndproccomponent.h"
 
-#include "framework/application.h"
+#include "framework/windows/application.h"
 
 #include <exception>
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "componentpack/roobject.h"
-#include "framework/windowhandle.h"
+#include "framework/windows/windowhandle.h"
 
 #include <cstdint>
 #include <memory>

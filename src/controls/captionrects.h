@@ -1,8 +1,8 @@
 #pragma once
 
-#include "framework/framelayout.h"
-#include "framework/geometry.h"
-#include "framework/windowhandle.h"
+#include "framework/paint/geometry.h"
+#include "framework/windows/framelayout.h"
+#include "framework/windows/windowhandle.h"
 
 #include <cstdint>
 

@@ -1,8 +1,8 @@
 #include "controls/label.h"
 
 #include "componentpack/effecttext.h"
-#include "framework/canvas.h"
-#include "framework/textlayout.h"
+#include "framework/paint/canvas.h"
+#include "framework/paint/textlayout.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>

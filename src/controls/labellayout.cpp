@@ -1,6 +1,6 @@
 #include "controls/labellayout.h"
 
-#include "framework/canvas.h"
+#include "framework/paint/canvas.h"
 
 namespace pellax {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "framework/geometry.h"
+#include "framework/paint/geometry.h"
 
 #include <cstdint>
 

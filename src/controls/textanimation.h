@@ -1,8 +1,8 @@
 #pragma once
 
-#include "framework/alignment.h"
-#include "framework/color.h"
-#include "framework/geometry.h"
+#include "framework/paint/alignment.h"
+#include "framework/paint/color.h"
+#include "framework/paint/geometry.h"
 
 #include <array>
 #include <cstdint>

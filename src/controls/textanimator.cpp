@@ -1,7 +1,7 @@
 #include "controls/textanimator.h"
 
 #include "componentpack/colorutils.h"
-#include "framework/timer.h"
+#include "framework/windows/timer.h"
 
 #include <QScopedValueRollback>
 

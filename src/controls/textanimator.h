@@ -1,9 +1,9 @@
 #pragma once
 
 #include "controls/textanimation.h"
-#include "framework/alignment.h"
-#include "framework/bitmap.h"
-#include "framework/control.h"
+#include "framework/paint/alignment.h"
+#include "framework/paint/bitmap.h"
+#include "framework/windows/control.h"
 
 #include <cstdint>
 #include <memory>

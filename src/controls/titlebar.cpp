@@ -4,10 +4,10 @@
 #include "componentpack/effecttext.h"
 #include "componentpack/gradient.h"
 #include "controls/captionrects.h"
-#include "framework/application.h"
-#include "framework/desktop.h"
-#include "framework/exception.h"
-#include "framework/form.h"
+#include "framework/files/exception.h"
+#include "framework/paint/desktop.h"
+#include "framework/windows/application.h"
+#include "framework/windows/form.h"
 
 #include <algorithm>
 

@@ -2,10 +2,10 @@
 
 #include "componentpack/ro3dcaption.h"
 #include "componentpack/rowndproccomponent.h"
-#include "framework/bitmap.h"
-#include "framework/canvas.h"
-#include "framework/alignment.h"
-#include "framework/font.h"
+#include "framework/paint/bitmap.h"
+#include "framework/paint/canvas.h"
+#include "framework/paint/alignment.h"
+#include "framework/paint/font.h"
 
 #include <QString>
 

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "componentpack/ro3dcaption.h"
-#include "framework/color.h"
-#include "framework/font.h"
+#include "framework/paint/color.h"
+#include "framework/paint/font.h"
 
 namespace pellax {
 

@@ -2,7 +2,7 @@
 
 #include "componentpack/colorutils.h"
 #include "controls/titleraccessible.h"
-#include "framework/timer.h"
+#include "framework/windows/timer.h"
 
 namespace pellax {
 

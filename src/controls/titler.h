@@ -1,9 +1,9 @@
 #pragma once
 
 #include "controls/titlermotion.h"
-#include "framework/bitmap.h"
-#include "framework/panel.h"
-#include "framework/stringlist.h"
+#include "framework/files/stringlist.h"
+#include "framework/paint/bitmap.h"
+#include "framework/widgets/panel.h"
 
 #include <functional>
 #include <optional>

@@ -1,6 +1,6 @@
 #include "got/gametyperecord.h"
 
-#include "framework/ansicodec.h"
+#include "framework/files/ansicodec.h"
 
 #include <algorithm>
 #include <cstring>

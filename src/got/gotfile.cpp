@@ -1,7 +1,7 @@
 #include "got/gotfile.h"
 
-#include "framework/atomicwriter.h"
-#include "framework/inputfile.h"
+#include "framework/files/atomicwriter.h"
+#include "framework/files/inputfile.h"
 
 namespace pellax {
 

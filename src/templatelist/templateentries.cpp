@@ -1,6 +1,6 @@
 #include "templatelist/templateentries.h"
 
-#include "framework/ansicodec.h"
+#include "framework/files/ansicodec.h"
 
 namespace pellax {
 

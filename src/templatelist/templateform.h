@@ -1,7 +1,7 @@
 #pragma once
 
-#include "framework/filedialog.h"
-#include "framework/form.h"
+#include "framework/widgets/filedialog.h"
+#include "framework/windows/form.h"
 
 class QAction;
 class QLineEdit;

@@ -1,7 +1,7 @@
 #include "templatelist/templateformlayout.h"
 
 #include "controls/label.h"
-#include "framework/form.h"
+#include "framework/windows/form.h"
 
 #include <array>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "framework/windowbuilder.h"
+#include "framework/widgets/windowbuilder.h"
 
 #include <span>
 

@@ -1,8 +1,8 @@
 #include "templatelist/templatelistfile.h"
 
-#include "framework/ansicodec.h"
-#include "framework/atomicwriter.h"
-#include "framework/inputfile.h"
+#include "framework/files/ansicodec.h"
+#include "framework/files/atomicwriter.h"
+#include "framework/files/inputfile.h"
 
 namespace pellax {
 

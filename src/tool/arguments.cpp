@@ -1,6 +1,6 @@
 #include "tool/arguments.h"
 
-#include "framework/nativebytes.h"
+#include "framework/files/nativebytes.h"
 
 #include <algorithm>
 #include <memory>

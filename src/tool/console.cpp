@@ -1,8 +1,8 @@
 #include "tool/console.h"
 
-#include "framework/exception.h"
-#include "framework/ioerror.h"
-#include "framework/nativebytes.h"
+#include "framework/files/exception.h"
+#include "framework/files/ioerror.h"
+#include "framework/files/nativebytes.h"
 
 #include <cerrno>
 

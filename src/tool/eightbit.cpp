@@ -1,7 +1,7 @@
 #include "tool/eightbit.h"
 
-#include "framework/ansicodec.h"
-#include "framework/nativebytes.h"
+#include "framework/files/ansicodec.h"
+#include "framework/files/nativebytes.h"
 
 namespace pellax {
 

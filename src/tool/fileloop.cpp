@@ -1,6 +1,6 @@
 #include "tool/fileloop.h"
 
-#include "framework/exception.h"
+#include "framework/files/exception.h"
 #include "tool/arguments.h"
 #include "tool/console.h"
 

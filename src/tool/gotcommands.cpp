@@ -1,6 +1,6 @@
 #include "tool/gotcommands.h"
 
-#include "framework/inputfile.h"
+#include "framework/files/inputfile.h"
 #include "got/gametypefields.h"
 #include "got/gotfile.h"
 #include "tool/arguments.h"

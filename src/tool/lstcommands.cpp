@@ -1,8 +1,8 @@
 #include "tool/lstcommands.h"
 
-#include "framework/atomicwriter.h"
-#include "framework/exception.h"
-#include "framework/inputfile.h"
+#include "framework/files/atomicwriter.h"
+#include "framework/files/exception.h"
+#include "framework/files/inputfile.h"
 #include "templatelist/templatelistfile.h"
 #include "tool/arguments.h"
 #include "tool/console.h"

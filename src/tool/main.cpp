@@ -1,4 +1,4 @@
-#include "framework/nativebytes.h"
+#include "framework/files/nativebytes.h"
 #include "tool/console.h"
 #include "tool/tool.h"
 

@@ -1,6 +1,6 @@
 #include "tool/tool.h"
 
-#include "framework/exception.h"
+#include "framework/files/exception.h"
 #include "tool/arguments.h"
 #include "tool/console.h"
 #include "tool/gotcommands.h"

@@ -1,6 +1,6 @@
 #include "trigger/triggercommands.h"
 
-#include "framework/filedialog.h"
+#include "framework/widgets/filedialog.h"
 #include "trigger/triggerfile.h"
 
 namespace pellax {

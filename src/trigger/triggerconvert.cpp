@@ -1,8 +1,8 @@
 #include "trigger/triggerconvert.h"
 
-#include "framework/atomicwriter.h"
-#include "framework/inputfile.h"
-#include "framework/ioerror.h"
+#include "framework/files/atomicwriter.h"
+#include "framework/files/inputfile.h"
+#include "framework/files/ioerror.h"
 
 #include <array>
 #include <cstring>

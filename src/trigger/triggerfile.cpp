@@ -1,6 +1,6 @@
 #include "trigger/triggerfile.h"
 
-#include "framework/application.h"
+#include "framework/windows/application.h"
 #include "trigger/triggerconvert.h"
 
 namespace pellax {

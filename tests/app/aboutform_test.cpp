@@ -3,7 +3,7 @@
 #include "controls/textanimator.h"
 #include "controls/titlebar.h"
 #include "controls/titler.h"
-#include "framework/bitbtn.h"
+#include "framework/widgets/bitbtn.h"
 
 #include "support/fixtures.h"
 #include "support/manualtickers.h"

@@ -1,6 +1,6 @@
 #include "app/aboutform.h"
 #include "app/program.h"
-#include "framework/application.h"
+#include "framework/windows/application.h"
 #include "got/mainform.h"
 #include "support/fixtures.h"
 #include "templatelist/templateform.h"

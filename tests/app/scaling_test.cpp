@@ -1,5 +1,5 @@
 #include "app/aboutform.h"
-#include "framework/pixelalign.h"
+#include "framework/paint/pixelalign.h"
 #include "got/mainform.h"
 #include "templatelist/templateform.h"
 #include "templatelist/templatelistfile.h"

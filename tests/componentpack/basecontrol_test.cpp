@@ -1,6 +1,6 @@
 #include "componentpack/basecontrol.h"
 #include "componentpack/customcontrol.h"
-#include "framework/filer.h"
+#include "framework/windows/filer.h"
 
 #include "support/qtprinters.h"
 

@@ -1,6 +1,6 @@
 #include "componentpack/bevel.h"
-#include "framework/drawedge.h"
-#include "framework/exception.h"
+#include "framework/files/exception.h"
+#include "framework/paint/drawedge.h"
 
 #include "support/qtprinters.h"
 #include "support/surface.h"

@@ -1,7 +1,7 @@
 #include "componentpack/colorutils.h"
 #include "componentpack/gradient.h"
-#include "framework/exception.h"
-#include "framework/registry.h"
+#include "framework/files/exception.h"
+#include "framework/files/registry.h"
 
 #include "support/fixtures.h"
 

@@ -1,5 +1,5 @@
 #include "componentpack/effectplan.h"
-#include "framework/exception.h"
+#include "framework/files/exception.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 #include "componentpack/effecttext.h"
-#include "framework/bitmap.h"
+#include "framework/paint/bitmap.h"
 
 #include <QRawFont>
 

@@ -1,8 +1,8 @@
 #include "componentpack/roapplication.h"
 #include "componentpack/rosettings.h"
 #include "componentpack/rotimerpool.h"
-#include "framework/screen.h"
-#include "framework/timer.h"
+#include "framework/windows/screen.h"
+#include "framework/windows/timer.h"
 
 #include "support/fixtures.h"
 #include "support/manualtickers.h"

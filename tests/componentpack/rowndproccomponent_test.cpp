@@ -1,5 +1,5 @@
 #include "componentpack/rowndproccomponent.h"
-#include "framework/application.h"
+#include "framework/windows/application.h"
 
 #include "support/fakewindow.h"
 

@@ -1,6 +1,6 @@
 #include "controls/label.h"
-#include "framework/canvas.h"
-#include "framework/form.h"
+#include "framework/paint/canvas.h"
+#include "framework/windows/form.h"
 
 #include "support/qtprinters.h"
 

@@ -1,5 +1,5 @@
 #include "controls/labellayout.h"
-#include "framework/canvas.h"
+#include "framework/paint/canvas.h"
 
 #include <gtest/gtest.h>
 

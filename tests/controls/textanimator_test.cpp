@@ -1,8 +1,8 @@
 #include "componentpack/colorutils.h"
 #include "controls/textanimator.h"
 #include "controls/titler.h"
-#include "framework/bitmap.h"
-#include "framework/timer.h"
+#include "framework/paint/bitmap.h"
+#include "framework/windows/timer.h"
 
 #include "support/fixtures.h"
 #include "support/manualtickers.h"

@@ -1,9 +1,9 @@
 #include "controls/captionrects.h"
 #include "controls/titlebar.h"
-#include "framework/desktop.h"
-#include "framework/exception.h"
-#include "framework/form.h"
-#include "framework/registry.h"
+#include "framework/files/exception.h"
+#include "framework/files/registry.h"
+#include "framework/paint/desktop.h"
+#include "framework/windows/form.h"
 
 #include "support/fakewindow.h"
 #include "support/fixtures.h"

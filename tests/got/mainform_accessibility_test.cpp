@@ -1,4 +1,4 @@
-#include "framework/updown.h"
+#include "framework/widgets/updown.h"
 #include "support/qtprinters.h"
 #include "got/mainformfixture.h"
 

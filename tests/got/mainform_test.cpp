@@ -1,5 +1,5 @@
 #include "controls/titlebar.h"
-#include "framework/updown.h"
+#include "framework/widgets/updown.h"
 #include "got/mainformfixture.h"
 
 #include <QApplication>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "framework/application.h"
+#include "framework/windows/application.h"
 #include "got/mainform.h"
 #include "support/fixtures.h"
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "framework/component.h"
-#include "framework/exception.h"
-#include "framework/windowhandle.h"
+#include "framework/files/exception.h"
+#include "framework/windows/component.h"
+#include "framework/windows/windowhandle.h"
 
 #include <QImage>
 #include <QString>

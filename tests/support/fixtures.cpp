@@ -1,7 +1,7 @@
 #include "support/fixtures.h"
 
-#include "framework/application.h"
-#include "framework/registry.h"
+#include "framework/files/registry.h"
+#include "framework/windows/application.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "framework/ioerror.h"
+#include "framework/files/ioerror.h"
 #include "support/qtprinters.h"
 #include "support/scripteddialogs.h"
 

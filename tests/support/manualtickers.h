@@ -1,6 +1,6 @@
 #pragma once
 
-#include "framework/ticker.h"
+#include "framework/windows/ticker.h"
 
 #include <cstddef>
 #include <memory>

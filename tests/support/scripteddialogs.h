@@ -1,7 +1,7 @@
 #pragma once
 
-#include "framework/dialogs.h"
-#include "framework/shell.h"
+#include "framework/windows/dialogs.h"
+#include "framework/windows/shell.h"
 
 #include <deque>
 #include <optional>

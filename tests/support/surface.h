@@ -1,7 +1,7 @@
 #pragma once
 
-#include "framework/bitmap.h"
-#include "framework/desktop.h"
+#include "framework/paint/bitmap.h"
+#include "framework/paint/desktop.h"
 
 #include <QString>
 

@@ -1,7 +1,7 @@
-#include "framework/application.h"
-#include "framework/classiclook.h"
-#include "framework/guardedqapplication.h"
-#include "framework/registry.h"
+#include "framework/files/registry.h"
+#include "framework/widgets/classiclook.h"
+#include "framework/widgets/guardedqapplication.h"
+#include "framework/windows/application.h"
 #include "support/manualtickers.h"
 
 #include <QTemporaryDir>

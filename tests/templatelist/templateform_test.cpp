@@ -2,8 +2,8 @@
 
 #include "controls/label.h"
 #include "controls/titlebar.h"
-#include "framework/application.h"
-#include "framework/canvas.h"
+#include "framework/paint/canvas.h"
+#include "framework/windows/application.h"
 
 #include <QAccessible>
 #include <QImage>

@@ -5,7 +5,7 @@
 
 #include <QAction>
 #include <QLineEdit>
-#include "framework/listbox.h"
+#include "framework/widgets/listbox.h"
 #include "templatelist/templatelistfile.h"
 #include "templatelist/templatelistmodel.h"
 #include <QPushButton>

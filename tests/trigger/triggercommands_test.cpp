@@ -1,5 +1,5 @@
-#include "framework/application.h"
-#include "framework/filedialog.h"
+#include "framework/widgets/filedialog.h"
+#include "framework/windows/application.h"
 #include "support/fixtures.h"
 #include "trigger/triggercommands.h"
 #include "trigger/triggerfile.h"

@@ -1,0 +1,95 @@
+#include "framework/windows/qtdialogs.h"
+
+#include <QDialogButtonBox>
+#include <QFileDialog>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPointer>
+#include <QVBoxLayout>
+
+namespace pellax {
+
+namespace {
+
+// Hands the focus back to the window a dialog was opened from. The windows draw
+// their own frames, and window managers (openbox, for one) then fall back to
+// another of the program's windows when a dialog closes.
+class ReturnFocus {
+public:
+    explicit ReturnFocus(QWidget* parent) : window_(parent ? parent->window() : nullptr) {}
+    ~ReturnFocus() {
+        if (window_ && window_->isVisible())
+            window_->activateWindow();
+    }
+    ReturnFocus(const ReturnFocus&) = delete;
+    ReturnFocus& operator=(const ReturnFocus&) = delete;
+
+private:
+    QPointer<QWidget> window_;
+};
+
+}  // namespace
+
+std::optional<QString> QtDialogs::chooseFile(const FileDialogRequest& request, QWidget* parent) {
+    const ReturnFocus returnFocus(parent);
+    QFileDialog dialog(parent);
+    const bool open = request.kind == DialogKind::Open;
+    dialog.setAcceptMode(open ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
+    // Open dialogs accept names of files that do not exist; the command reports them.
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
+    dialog.setNameFilter(toQtFilter(request.filter));
+    dialog.setDefaultSuffix(bareExtension(request.defaultExt));
+    dialog.setWindowTitle(request.title.isEmpty() ? (open ? QStringLiteral("Open") : QStringLiteral("Save As"))
+                                                  : request.title);
+    if (!request.fileName.isEmpty())
+        dialog.selectFile(request.fileName);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return dialog.selectedFiles().constFirst();
+}
+
+void QtDialogs::showMessage(const QString& title, const QString& text, MessageIcon icon, QWidget* parent) {
+    QMessageBox::Icon qtIcon = QMessageBox::NoIcon;
+    switch (icon) {
+    case MessageIcon::None: break;
+    case MessageIcon::Information: qtIcon = QMessageBox::Information; break;
+    case MessageIcon::Warning: qtIcon = QMessageBox::Warning; break;
+    case MessageIcon::Error: qtIcon = QMessageBox::Critical; break;
+    }
+    const ReturnFocus returnFocus(parent);
+    QMessageBox box(qtIcon, title, text, QMessageBox::Ok, parent);
+    // Wide enough for its title, which a message box does not measure by itself.
+    if (auto* grid = qobject_cast<QGridLayout*>(box.layout())) {
+        const int width = box.fontMetrics().horizontalAdvance(title) + 120;
+        grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Expanding), grid->rowCount(), 0, 1,
+                      grid->columnCount());  // owned by the layout
+    }
+    box.exec();
+}
+
+std::optional<QString> QtDialogs::inputBox(const QString& caption, const QString& prompt, const QString& text,
+                                           int maxLength, QWidget* parent) {
+    const ReturnFocus returnFocus(parent);
+    QDialog dialog(parent);
+    dialog.setWindowTitle(caption);
+    auto* layout = new QVBoxLayout(&dialog);
+    layout->addWidget(new QLabel(prompt, &dialog));
+    auto* edit = new QLineEdit(&dialog);
+    edit->setMaxLength(maxLength);
+    edit->setText(text);
+    edit->selectAll();
+    edit->setMinimumWidth(300);
+    layout->addWidget(edit);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    layout->addWidget(buttons);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return edit->text();
+}
+
+}  // namespace pellax

@@ -1,0 +1,138 @@
+#include "framework/files/exception.h"
+#include "framework/files/registry.h"
+
+#include "support/fixtures.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSettings>
+
+namespace pellax {
+namespace {
+
+const QString kKey = QStringLiteral("SOFTWARE\\Quorvane\\Pellax editor");
+
+TEST(Registry, CreatesKeysAndRemembersValuesAcrossAccessors) {
+    test::ScopedSettingsStore store;
+    {
+        TRegistry reg;
+        reg.SetRootKey(HKEY::HKEY_LOCAL_MACHINE);
+        EXPECT_FALSE(reg.OpenKey(kKey, false));  // missing, and may not be created
+        ASSERT_TRUE(reg.OpenKey(kKey, true));
+        EXPECT_FALSE(reg.ValueExists(QStringLiteral("started")));
+        reg.WriteInteger(QStringLiteral("started"), 1);
+    }
+    TRegistry again(TRegistry::Access::ReadOnly);
+    again.SetRootKey(HKEY::HKEY_LOCAL_MACHINE);
+    ASSERT_TRUE(again.OpenKeyReadOnly(kKey));
+    EXPECT_TRUE(again.ValueExists(QStringLiteral("started")));
+    EXPECT_EQ(again.ReadString(QStringLiteral("started")), QStringLiteral("1"));
+    EXPECT_THROW(again.WriteInteger(QStringLiteral("other"), 2), ERegistryException);
+    EXPECT_TRUE(QFile::exists(store.folder() + QStringLiteral("/HKEY_LOCAL_MACHINE.ini")));
+}
+
+TEST(Registry, DesktopColoursAnswerUnlessTheUserSetsThem) {
+    test::ScopedSettingsStore store;
+    TRegistry reg(TRegistry::Access::ReadOnly);
+    ASSERT_TRUE(reg.OpenKeyReadOnly(QStringLiteral("Control Panel\\Colors")));
+    EXPECT_EQ(reg.ReadString(QStringLiteral("GradientActiveTitle")), QStringLiteral("16 132 208"));
+    EXPECT_EQ(reg.ReadString(QStringLiteral("GradientInactiveTitle")), QStringLiteral("192 192 192"));
+    EXPECT_FALSE(reg.ValueExists(QStringLiteral("NoSuchColour")));
+
+    TRegistry writer;
+    ASSERT_TRUE(writer.OpenKey(QStringLiteral("Control Panel\\Colors"), true));
+    writer.WriteString(QStringLiteral("GradientActiveTitle"), QStringLiteral("1 2 3"));
+    ASSERT_TRUE(reg.OpenKeyReadOnly(QStringLiteral("Control Panel\\Colors")));
+    EXPECT_EQ(reg.ReadString(QStringLiteral("GradientActiveTitle")), QStringLiteral("1 2 3"));
+}
+
+TEST(Registry, AStoreThatCannotBeMadeOpensNothing) {
+    test::ScopedSettingsStore store;
+    // The hive's file is a folder: nothing can be opened there, even as root.
+    ASSERT_TRUE(QDir().mkpath(store.folder() + QStringLiteral("/HKEY_LOCAL_MACHINE.ini")));
+    TRegistry reg;
+    reg.SetRootKey(HKEY::HKEY_LOCAL_MACHINE);
+    EXPECT_FALSE(reg.OpenKey(kKey, true));
+    EXPECT_FALSE(reg.ValueExists(QStringLiteral("started")));
+}
+
+TEST(Registry, DesktopColoursAnswerOverAUserStoreThatCannotBeRead) {
+    test::ScopedSettingsStore store;
+    ASSERT_TRUE(QDir().mkpath(store.folder() + QStringLiteral("/HKEY_CURRENT_USER.ini")));
+    TRegistry reg(TRegistry::Access::ReadOnly);
+    ASSERT_TRUE(reg.OpenKeyReadOnly(QStringLiteral("Control Panel\\Colors")));
+    EXPECT_EQ(reg.ReadString(QStringLiteral("GradientInactiveTitle")), QStringLiteral("192 192 192"));
+    EXPECT_FALSE(reg.OpenKeyReadOnly(QStringLiteral("Software")));
+    TRegistry writer;
+    EXPECT_FALSE(writer.OpenKey(QStringLiteral("Control Panel\\Colors"), true));
+}
+
+TEST(Registry, AValueThatCannotBeWrittenIsReportedAndNotRemembered) {
+    test::ScopedSettingsStore store;
+    TRegistry reg;
+    reg.SetRootKey(HKEY::HKEY_LOCAL_MACHINE);
+    ASSERT_TRUE(reg.OpenKey(kKey, true));
+    try {
+        test::FileSizeLimit limit(0);
+        reg.WriteInteger(QStringLiteral("started"), 1);
+        ADD_FAILURE() << "the write went through";
+    } catch (const ERegistryException& e) {
+        EXPECT_EQ(e.message(), QStringLiteral("Failed to set data for 'started'"));
+    }
+    TRegistry again;
+    again.SetRootKey(HKEY::HKEY_LOCAL_MACHINE);
+    EXPECT_FALSE(again.OpenKey(kKey, false) && again.ValueExists(QStringLiteral("started")));
+}
+
+QByteArray readAll(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void writeAll(const QString& path, const QByteArray& bytes) {
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
+
+TEST(Registry, AFileThatDoesNotParseIsNeitherOpenedNorWritten) {
+    QByteArray binary(16 * 1024, '\0');
+    for (int i = 0; i < binary.size(); ++i)
+        binary[i] = static_cast<char>((i * 7919) >> 3);
+    const QByteArray lineWithoutValue("[SOFTWARE]\nQuorvane\\Pellax%20editor\\other=2\njust a note\n[A]\nb=1\n");
+    for (const QByteArray& content : {binary, lineWithoutValue}) {
+        test::ScopedSettingsStore store;
+        const QString file = store.folder() + QStringLiteral("/HKEY_LOCAL_MACHINE.ini");
+        writeAll(file, content);
+        TRegistry reg;
+        reg.SetRootKey(HKEY::HKEY_LOCAL_MACHINE);
+        EXPECT_FALSE(reg.OpenKey(kKey, true));
+        EXPECT_THROW(reg.WriteInteger(QStringLiteral("started"), 1), ERegistryException);
+        reg.CloseKey();
+        EXPECT_EQ(readAll(file), content);
+    }
+}
+
+TEST(Registry, StoringAValueChangesOnlyItsLine) {
+    test::ScopedSettingsStore store;
+    const QString file = store.folder() + QStringLiteral("/HKEY_LOCAL_MACHINE.ini");
+    const QByteArray before("; kept as written\r\n[Zeta]\r\nx = 1\r\n\r\n[SOFTWARE]\r\nOther\\y=\"a,b\"\r\n\r\n[Alpha]\r\nz=2");
+    writeAll(file, before);
+    {
+        TRegistry reg;
+        reg.SetRootKey(HKEY::HKEY_LOCAL_MACHINE);
+        ASSERT_TRUE(reg.OpenKey(kKey, true));
+        reg.WriteInteger(QStringLiteral("started"), 1);
+        ASSERT_TRUE(reg.OpenKey(QStringLiteral("SOFTWARE\\Other"), false));
+        EXPECT_EQ(reg.ReadString(QStringLiteral("y")), QStringLiteral("a,b"));
+    }
+    QByteArray expected = before;
+    expected.insert(expected.indexOf("\r\n\r\n[Alpha]") + 2, "Quorvane\\Pellax%20editor\\started=1\r\n");
+    EXPECT_EQ(readAll(file), expected);
+    // Qt's own reader finds it where it put such a value itself.
+    EXPECT_EQ(QSettings(file, QSettings::IniFormat).value(QStringLiteral("SOFTWARE/Quorvane/Pellax editor/started")),
+              QVariant(QStringLiteral("1")));
+}
+
+}  // namespace
+}  // namespace pellax
