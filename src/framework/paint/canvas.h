@@ -187,6 +187,7 @@ private:
     void fillQRect(const QRect& r, const QColor& color);
     void drawLineExcludingEnd(TPoint a, TPoint b, int& step);
     void fontChanged() noexcept;
+    const FontFace& face() const;
     bool copyByExposedRects(QPainter& p, const QRect& target, const QImage& image, const QRect& source);
 
     const SystemColors* colors_;
@@ -196,8 +197,8 @@ private:
     QPainter* painter_ = nullptr;
     QImage* image_ = nullptr;
     std::function<QPaintDevice*()> provider_;
-    mutable std::optional<QFont> qfont_;
-    mutable std::optional<QFontMetrics> metrics_;
+    // The current font and spacing, made ready to draw with on first use.
+    mutable std::shared_ptr<const FontFace> face_;
 };
 
 }  // namespace pellax

@@ -29,31 +29,21 @@ void TCanvas::SetTextCharacterExtra(int extra) {
     fontChanged();
 }
 
-void TCanvas::fontChanged() noexcept {
-    metrics_.reset();
-    qfont_.reset();
+void TCanvas::fontChanged() noexcept { face_.reset(); }
+
+const FontFace& TCanvas::face() const {
+    if (!face_)
+        face_ = fontFace(state_.font, state_.charExtra);
+    return *face_;
 }
 
-const QFont& TCanvas::qfont() const {
-    if (!qfont_) {
-        // The colour is not part of the Qt font; only what changes the glyphs is.
-        QFont f = toQFont(state_.font);
-        if (state_.charExtra != 0)
-            f.setLetterSpacing(QFont::AbsoluteSpacing, state_.charExtra);
-        qfont_ = f;
-    }
-    return *qfont_;
-}
+const QFont& TCanvas::qfont() const { return face().font; }
 
-int TCanvas::cellAscent() const { return metrics().ascent() + extraCellAscent(state_.font); }
+int TCanvas::cellAscent() const { return face().metrics.ascent() + face().extraAscent; }
 
-int TCanvas::cellHeight() const { return metrics().height() + extraCellAscent(state_.font); }
+int TCanvas::cellHeight() const { return face().metrics.height() + face().extraAscent; }
 
-const QFontMetrics& TCanvas::metrics() const {
-    if (!metrics_)
-        metrics_.emplace(qfont());
-    return *metrics_;
-}
+const QFontMetrics& TCanvas::metrics() const { return face().metrics; }
 
 void TCanvas::TextOut(int x, int y, const QString& text, bool rightToLeft) {
     if (text.isEmpty())
@@ -68,9 +58,16 @@ void TCanvas::TextOut(int x, int y, const QString& text, bool rightToLeft) {
         p.setLayoutDirection(Qt::RightToLeft);
     if (state_.bkMode == TBkMode::Opaque)
         p.fillRect(QRect(0, 0, fm.horizontalAdvance(text), cellHeight()), qcolor(state_.bkColor));
-    p.setFont(qfont());
     p.setPen(qcolor(state_.font.Color));
-    p.drawText(QPoint(0, cellAscent()), text);
+    const QFont& f = qfont();
+    if (rightToLeft || f.underline() || f.strikeOut()) {
+        p.setFont(f);
+        p.drawText(QPoint(0, cellAscent()), text);
+    } else {
+        // Laid out once for this face and text; its top is one ascent above the baseline.
+        p.setFont(f);
+        p.drawStaticText(QPointF(0, cellAscent() - metrics().ascent()), face().laidOut(text));
+    }
     p.restore();
 }
 

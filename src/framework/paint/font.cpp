@@ -3,6 +3,8 @@
 #include "framework/paint/muldiv.h"
 
 #include <array>
+#include <map>
+#include <tuple>
 
 namespace pellax {
 
@@ -71,6 +73,37 @@ QFont toQFont(const TFont& font) {
         q.setStretch(s->stretch);
     q.setHintingPreference(QFont::PreferFullHinting);
     return q;
+}
+
+const QStaticText& FontFace::laidOut(const QString& text) const {
+    if (const auto it = texts_.constFind(text); it != texts_.cend())
+        return *it;
+    // Texts drawn at a point are captions and letters: few, and short.
+    constexpr qsizetype kMostTexts = 512;
+    if (texts_.size() >= kMostTexts)
+        texts_.clear();
+    QStaticText laid(text);
+    laid.setTextFormat(Qt::PlainText);
+    laid.prepare(QTransform(), font);
+    return *texts_.insert(text, laid);
+}
+
+std::shared_ptr<const FontFace> fontFace(const TFont& font, int charExtra) {
+    using Key = std::tuple<QString, int, int, int>;
+    // A few dozen faces in practice; the bound only keeps a runaway caller small.
+    constexpr std::size_t kMostFaces = 256;
+    static std::map<Key, std::shared_ptr<const FontFace>> faces;
+    const Key key{font.Name, font.Height, font.Style, charExtra};
+    if (const auto it = faces.find(key); it != faces.end())
+        return it->second;
+    if (faces.size() >= kMostFaces)
+        faces.clear();
+    QFont q = toQFont(font);
+    if (charExtra != 0)
+        q.setLetterSpacing(QFont::AbsoluteSpacing, charExtra);
+    auto face = std::make_shared<const FontFace>(q, extraCellAscent(font));
+    faces.emplace(key, face);
+    return face;
 }
 
 }  // namespace pellax

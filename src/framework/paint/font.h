@@ -3,9 +3,13 @@
 #include "framework/paint/color.h"
 
 #include <QFont>
+#include <QFontMetrics>
+#include <QHash>
+#include <QStaticText>
 #include <QString>
 
 #include <cstdint>
+#include <memory>
 
 namespace pellax {
 
@@ -41,5 +45,28 @@ int extraCellAscent(const TFont& font);
 
 // The Qt font for a design font, through the substitution table.
 QFont toQFont(const TFont& font);
+
+// A font made ready to draw with: its Qt font, metrics and extra cell ascent.
+class FontFace {
+public:
+    FontFace(const QFont& qfont, int extra) : font(qfont), metrics(qfont), extraAscent(extra) {}
+
+    const QFont font;
+    const QFontMetrics metrics;
+    const int extraAscent;
+
+    // `text` on one line in this font, laid out once: shaping a text costs
+    // many times more than drawing its glyphs.
+    const QStaticText& laidOut(const QString& text) const;
+
+private:
+    mutable QHash<QString, QStaticText> texts_;
+};
+
+// The face of `font` with `charExtra` pixels after every character. Faces are
+// made once and shared: text drawn letter by letter in many sizes changes the
+// font at every letter, and making a Qt font and its metrics each time would
+// cost more than drawing the letter. The colour is no part of a face.
+std::shared_ptr<const FontFace> fontFace(const TFont& font, int charExtra = 0);
 
 }  // namespace pellax

@@ -6,6 +6,7 @@
 #include <QEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QScopedValueRollback>
 
 namespace pellax {
 
@@ -169,10 +170,23 @@ void paintWidgetInto(QWidget& widget, TCanvas& canvas) {
 }
 
 void TControl::PaintInto(TCanvas& canvas) {
-    const bool copying = paintingCopy_;
-    paintingCopy_ = true;
-    paintWidgetInto(*this, canvas);
-    paintingCopy_ = copying;
+    const QScopedValueRollback<bool> copying(paintingCopy_, true);
+    QPainter* painter = canvas.painter();
+    // A control that paints every pixel of itself needs no background first,
+    // and no detour through Qt's render() and a paint event: its Paint() draws
+    // straight onto the canvas, where the canvas lets it.
+    if (!(style_ & csOpaque) || !painter || canvas_.isBound()) {
+        paintWidgetInto(*this, canvas);
+        return;
+    }
+    const QScopedValueRollback<TRect> asked(paintRect_, IntersectRect(ClientRect(), canvas.ClipBox()));
+    if (paintRect_.IsEmpty())
+        return;
+    painter->save();
+    canvas_.bind(*painter);
+    Paint();
+    canvas_.unbind();
+    painter->restore();
 }
 
 void TControl::Invalidate() {

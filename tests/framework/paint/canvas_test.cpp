@@ -274,3 +274,40 @@ TEST(Canvas, CopyAroundAnOpaqueChildLandsPixelForPixel) {
 
 }  // namespace
 }  // namespace pellax
+
+namespace pellax {
+namespace {
+
+// Text at a point is drawn from a layout kept per font and text: it must come
+// out as Qt's own text drawing at the same baseline, pixel for pixel.
+TEST(CanvasText, TextAtAPointIsQtsOwnTextDrawing) {
+    const QStringList texts{QStringLiteral("A"), QStringLiteral("x"), QStringLiteral("About Pellax"),
+                            QStringLiteral("Zerg rush \u00e9\u00df"), QStringLiteral("W.A.V,fi")};
+    for (const char* family : {"Times New Roman", "MS Sans Serif", "Courier New"}) {
+        for (int points = 6; points <= 30; points += 3) {
+            for (const std::uint8_t style : {std::uint8_t{0}, std::uint8_t{fsBold | fsItalic}}) {
+                TFont font{QString::fromLatin1(family), 0, style, clBlack};
+                font.SetSize(points);
+                for (const QString& text : texts) {
+                    Surface drawn(400, 60);
+                    drawn.canvas().SetFont(font);
+                    drawn.canvas().SetBrushStyle(TBrushStyle::bsClear);
+                    drawn.canvas().TextOut(3, 5, text);
+                    drawn.canvas().TextOut(3, 5, text);  // the second time from the kept layout
+                    Surface reference(400, 60);
+                    reference.canvas().SetFont(font);
+                    const int baseline = 5 + reference.canvas().cellAscent();
+                    QPainter& p = *reference.canvas().painter();
+                    p.setFont(toQFont(font));
+                    p.setPen(Qt::black);
+                    p.drawText(QPoint(3, baseline), text);
+                    p.drawText(QPoint(3, baseline), text);
+                    ASSERT_EQ(drawn.image(), reference.image()) << family << ' ' << points << ' ' << text.toStdString();
+                }
+            }
+        }
+    }
+}
+
+}  // namespace
+}  // namespace pellax
