@@ -108,11 +108,18 @@ void TTitler::Paint() {
     // The frame is composed where it is asked for: all of it on screen, the
     // part behind it when the heading captures the panel.
     const TRect part = IntersectRect(client, PaintRect());
-    TBitmap frame(part.Width(), part.Height());
-    if (frame.Empty())
+    if (part.IsEmpty())
         return;
-    TCanvas& canvas = frame.Canvas();
-    canvas.MoveOrigin(-part.Left, -part.Top);
+    // What a paint draws on is off screen already (the window's back buffer,
+    // or the picture a transparent child captures), and reaches the screen in
+    // one piece. Paint handlers get a bitmap of their own, so that they can
+    // read the frame as it is being composed.
+    std::optional<TBitmap> frame;
+    if (OnPaintBefore || OnPaintAfter)
+        frame.emplace(part.Width(), part.Height());
+    TCanvas& canvas = frame ? frame->Canvas() : Canvas();
+    canvas.Save();
+    canvas.MoveOrigin(frame ? -part.Left : 0, frame ? -part.Top : 0);
     canvas.SetBrushColor(Color());
     canvas.FillRect(client);
     const TBkMode mode = canvas.BkMode();
@@ -139,7 +146,9 @@ void TTitler::Paint() {
     canvas.SetBkMode(mode);
     if (OnPaintAfter)
         OnPaintAfter(*this, canvas);
-    Canvas().Draw(part.Left, part.Top, frame.image());
+    canvas.Restore();
+    if (frame)
+        Canvas().Draw(part.Left, part.Top, frame->image());
 }
 
 }  // namespace pellax
