@@ -1,6 +1,7 @@
 #include "app/aboutform.h"
 #include "app/firstrun.h"
 #include "app/program.h"
+#include "programfixture.h"
 #include "framework/files/exception.h"
 #include "framework/files/registry.h"
 #include "framework/widgets/bitbtn.h"
@@ -64,16 +65,11 @@ TEST(FirstRun, TheFourStatesOfTheStore) {
 }
 
 // The main window's timer at start-up, with the settings store of the test.
-class FirstRunAtStartup : public test::AppTest {
+class FirstRunAtStartup : public test::ProgramFixture {
 protected:
     void SetUp() override {
-        AppTest::SetUp();
-        program = std::make_unique<Program>();
+        ProgramFixture::SetUp();
         program->Show();
-    }
-    void TearDown() override {
-        program.reset();
-        AppTest::TearDown();
     }
 
     // Lets the first-run timer fire; reports whether the About window came up
@@ -94,7 +90,6 @@ protected:
     }
 
     test::ScopedSettingsStore store;
-    std::unique_ptr<Program> program;
 };
 
 TEST_F(FirstRunAtStartup, TimerFiresOnceAndShowsTheWindowModally) {

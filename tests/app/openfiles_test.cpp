@@ -2,6 +2,7 @@
 #include "app/commandline.h"
 #include "app/firstrun.h"
 #include "app/program.h"
+#include "programfixture.h"
 #include "framework/widgets/bitbtn.h"
 #include "framework/widgets/listbox.h"
 #include "got/mainform.h"
@@ -36,16 +37,11 @@ QByteArray gotBytes(const char* name) {
 
 // Files named on the command line or dropped on a window, with the settings
 // store of the test (no earlier run unless a test records one).
-class OpenFiles : public test::AppTest {
+class OpenFiles : public test::ProgramFixture {
 protected:
     void SetUp() override {
-        AppTest::SetUp();
-        program = std::make_unique<Program>();
+        ProgramFixture::SetUp();
         program->Show();
-    }
-    void TearDown() override {
-        program.reset();
-        AppTest::TearDown();
     }
 
     // Lets the first-run timer fire; closes the About window it may show.
@@ -83,7 +79,6 @@ protected:
     }
 
     test::ScopedSettingsStore store;
-    std::unique_ptr<Program> program;
     bool aboutShownBeforeFiles = false;
 };
 

@@ -1,5 +1,6 @@
 #include "app/aboutform.h"
 #include "app/program.h"
+#include "programfixture.h"
 #include "framework/windows/application.h"
 #include "got/mainform.h"
 #include "support/fixtures.h"
@@ -17,16 +18,8 @@
 namespace pellax {
 namespace {
 
-class ProgramTest : public test::AppTest {
+class ProgramTest : public test::ProgramFixture {
 protected:
-    void SetUp() override {
-        AppTest::SetUp();
-        program = std::make_unique<Program>();
-    }
-    void TearDown() override {
-        program.reset();
-        AppTest::TearDown();
-    }
 
     // Runs the event loop until the program ends it; false if it did not within 5 s.
     static bool eventLoopEnds() {
@@ -41,8 +34,6 @@ protected:
         const int code = QApplication::exec();
         return !timedOut && code == 0;
     }
-
-    std::unique_ptr<Program> program;
 };
 
 QStringList describe(const QList<QAction*>& actions) {
