@@ -43,21 +43,23 @@ void Console::fileError(const QString& file, std::exception_ptr failure) {
 
 void Console::notice(const QString& file, const QString& text) { error(file + QStringLiteral(": ") + text); }
 
-QByteArray Console::readInput(qsizetype limit) {
+QByteArray readAtMost(std::FILE* in, qsizetype limit) {
     QByteArray data;
     char buffer[4096];
     errno = 0;
     while (data.size() <= limit) {
-        const std::size_t n = std::fread(buffer, 1, sizeof buffer, in_);
+        const std::size_t n = std::fread(buffer, 1, sizeof buffer, in);
         data.append(buffer, static_cast<qsizetype>(n));
         if (n < sizeof buffer) {
-            if (std::ferror(in_))
+            if (std::ferror(in))
                 EInOutError::raiseErrno(errno != 0 ? errno : EIO);
             break;
         }
     }
     return data.left(limit + 1);
 }
+
+QByteArray Console::readInput(qsizetype limit) { return readAtMost(in_, limit); }
 
 bool Console::finish() {
     errno = 0;

@@ -12,6 +12,10 @@ namespace pellax {
 // into `head`): nothing more can reach it, so the tool stops where it is.
 struct OutputClosed {};
 
+// `in` to its end; raises EInOutError when it cannot be read, or returns more
+// than `limit` bytes (limit + 1) when there are more.
+QByteArray readAtMost(std::FILE* in, qsizetype limit);
+
 // The tool's streams. Results go to standard output as UTF-8; failures and
 // notices go to standard error, each line naming the program and the file it
 // is about. A file name that is not UTF-8 is written as its own bytes.
@@ -35,8 +39,7 @@ public:
     // True once fileError() has been called.
     bool anyFileFailed() const noexcept { return fileFailed_; }
 
-    // Standard input to its end; raises EInOutError when it cannot be read,
-    // or returns more than `limit` bytes (limit + 1) when there are more.
+    // Standard input to its end, as readAtMost reads it.
     QByteArray readInput(qsizetype limit);
 
     // Flushes standard output; false (with the reason on standard error) when

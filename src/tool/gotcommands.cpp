@@ -1,6 +1,7 @@
 #include "tool/gotcommands.h"
 
 #include "framework/files/inputfile.h"
+#include "framework/files/ioerror.h"
 #include "got/gametypefields.h"
 #include "got/gotfile.h"
 #include "tool/arguments.h"
@@ -11,6 +12,9 @@
 #include "tool/gotjson.h"
 #include "tool/toolhelp.h"
 
+#include <cerrno>
+#include <cstdio>
+#include <memory>
 #include <vector>
 
 namespace pellax {
@@ -24,22 +28,18 @@ const QString kSet = QStringLiteral("got set");
 // not one, and is not read into memory whole.
 constexpr qsizetype kJsonLimit = 1024 * 1024;
 
-// The JSON text from a file, or from standard input for "-".
+// The JSON text from a file, or from standard input for "-". A file the user
+// names may be a pipe as well, such as the shell's <(pellax-tool got show --json a.got).
 QByteArray readJson(const QString& source, Console& console) {
     QByteArray json;
     if (source == QLatin1String("-")) {
         json = console.readInput(kJsonLimit);
     } else {
-        InputFile file(source);
-        json.resize(kJsonLimit + 1);
-        qsizetype used = 0;
-        while (used < json.size()) {
-            const std::size_t n = file.readSome(json.data() + used, static_cast<std::size_t>(json.size() - used));
-            if (n == 0)
-                break;
-            used += static_cast<qsizetype>(n);
-        }
-        json.truncate(used);
+        const std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(nativePath(source).constData(), "rbe"),
+                                                                   &std::fclose);
+        if (!file)
+            EInOutError::raiseErrno(errno);
+        json = readAtMost(file.get(), kJsonLimit);
     }
     if (json.size() > kJsonLimit)
         throw UsageError(kSet, QStringLiteral("%1: more than 1 MiB, not one object of got show --json")

@@ -216,6 +216,12 @@ TEST_F(Tool, GotSetJsonGivesBackTheFileThatShowDescribed) {
         EXPECT_EQ(set.status, 0) << set.err.toStdString();
         EXPECT_EQ(set.out + set.err, QString());
         EXPECT_EQ(read(QStringLiteral("copy.got")).toHex(), read(QLatin1String(file)).toHex()) << file;
+        // A pipe named as the source, as the shell's <(...) names one.
+        const ToolRun piped = tool({QStringLiteral("got"), QStringLiteral("set"), QStringLiteral("--json"),
+                                    QStringLiteral("piped.got"), QStringLiteral("/dev/stdin")},
+                                   QString(), show.rawOut);
+        EXPECT_EQ(piped.status, 0) << piped.err.toStdString();
+        EXPECT_EQ(read(QStringLiteral("piped.got")).toHex(), read(QLatin1String(file)).toHex()) << file;
     }
 
     // An edited object, from a file: only what was edited changes.
