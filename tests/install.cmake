@@ -46,16 +46,23 @@ endforeach()
 if(NOT main EQUAL 1)
   message(FATAL_ERROR "${entry}: one main category wanted: ${categories}")
 endif()
-# It opens exactly the file types the package defines.
+# It offers to open what the editor opens, game types and template lists, each
+# a type the package defines; trigger files are defined for file managers only,
+# since the editor does not open them.
 file(READ "${prefix}/share/mime/packages/${ID}.xml" mimexml)
 string(REGEX MATCHALL "<mime-type type=\"[^\"]+\"" defined "${mimexml}")
 list(TRANSFORM defined REPLACE "<mime-type type=\"([^\"]+)\"" "\\1")
-list(SORT defined)
 entry_list(MimeType opened)
 list(SORT opened)
-if(NOT defined OR NOT opened STREQUAL defined)
-  message(FATAL_ERROR "${entry} opens ${opened}; the package defines ${defined}")
+if(NOT opened STREQUAL "application/x-starcraft-gametype;text/x-starcraft-template-list")
+  message(FATAL_ERROR "${entry} opens ${opened}, not the game types and template lists the editor opens")
 endif()
+foreach(type IN LISTS opened)
+  list(FIND defined "${type}" at)
+  if(at EQUAL -1)
+    message(FATAL_ERROR "${entry} opens ${type}, which the package does not define")
+  endif()
+endforeach()
 
 # Each PNG icon is of its folder's size (width and height are bytes 16-23 of the file).
 foreach(size 16 24 32 48 64 128 256)
