@@ -3,6 +3,7 @@
 #include "framework/files/nativebytes.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <memory>
 #include <optional>
 
@@ -63,9 +64,9 @@ bool isFolder(const QString& path) {
 
 namespace {
 
-// The names of a folder's files (or links to files), hidden ones left out; a
-// folder that cannot be listed gives nothing.
-std::optional<QStringList> listFolder(const QString& folder) {
+// The names ending in `suffix` of a folder's files (or links to files), hidden
+// ones left out; a folder that cannot be listed, or not to its end, gives nothing.
+std::optional<QStringList> listFolder(const QString& folder, const QString& suffix) {
     const QByteArray native = toNativeBytes(folder);
     if (::access(native.constData(), R_OK | X_OK) != 0)
         return std::nullopt;
@@ -73,13 +74,23 @@ std::optional<QStringList> listFolder(const QString& folder) {
     if (!dir)
         return std::nullopt;
     QStringList names;
-    while (const dirent* entry = ::readdir(dir.get())) {
+    for (;;) {
+        errno = 0;
+        const dirent* entry = ::readdir(dir.get());
+        if (!entry)
+            break;
         if (entry->d_name[0] == '.')
+            continue;
+        // The name first: only a file of the command's kind is worth a stat.
+        const QString name = fromNativeBytes(entry->d_name);
+        if (!name.endsWith(suffix, Qt::CaseInsensitive))
             continue;
         struct stat st {};
         if (::fstatat(::dirfd(dir.get()), entry->d_name, &st, 0) == 0 && S_ISREG(st.st_mode))
-            names.append(fromNativeBytes(entry->d_name));
+            names.append(name);
     }
+    if (errno != 0)
+        return std::nullopt;
     return names;
 }
 
@@ -94,13 +105,12 @@ FileOperands expandFolders(const QStringList& operands, const QString& extension
         result.anyFolder = result.anyFolder || folder;
         // A folder that cannot be listed stays in as it is: opening it then
         // reports "File access denied" like any other unreadable file.
-        const std::optional<QStringList> listed = folder ? listFolder(operand) : std::nullopt;
+        const std::optional<QStringList> listed = folder ? listFolder(operand, suffix) : std::nullopt;
         if (!listed) {
             result.files.append(operand);
             continue;
         }
         QStringList names = *listed;
-        names.removeIf([&](const QString& name) { return !name.endsWith(suffix, Qt::CaseInsensitive); });
         if (names.isEmpty())
             result.emptyFolders.append(operand);
         std::sort(names.begin(), names.end());
