@@ -65,7 +65,11 @@ foreach(type IN LISTS opened)
 endforeach()
 
 # Each PNG icon is of its folder's size (width and height are bytes 16-23 of the file).
-foreach(size 16 24 32 48 64 128 256)
+string(REPLACE "," ";" icon_sizes "${ICON_SIZES}")
+if(NOT icon_sizes)
+  message(FATAL_ERROR "ICON_SIZES names no icon size")
+endif()
+foreach(size IN LISTS icon_sizes)
   set(icon "${prefix}/share/icons/hicolor/${size}x${size}/apps/${ID}.png")
   if(NOT EXISTS "${icon}")
     message(FATAL_ERROR "missing ${icon}")

@@ -62,7 +62,11 @@ set(data
   ./usr/share/man/man1/pellax-tool.1.gz
   ./usr/share/doc/pellax/copyright
   ./usr/share/doc/pellax/changelog.gz)
-foreach(size 16 24 32 48 64 128 256)
+string(REPLACE "," ";" icon_sizes "${ICON_SIZES}")
+if(NOT icon_sizes)
+  message(FATAL_ERROR "ICON_SIZES names no icon size")
+endif()
+foreach(size IN LISTS icon_sizes)
   list(APPEND data ./usr/share/icons/hicolor/${size}x${size}/apps/${ID}.png)
 endforeach()
 string(REGEX REPLACE "\n$" "" listing "${listing}")
