@@ -47,12 +47,15 @@ protected:
         auto* drop = static_cast<QDropEvent*>(event);
         const std::optional<Qt::DropAction> action = harmlessAction(drop->possibleActions());
         // What the hook does not take, the control under the pointer decides on as before.
-        if (!action || QApplication::activeModalWidget() || droppedLocalFiles(*drop->mimeData()).isEmpty())
+        if (!action || QApplication::activeModalWidget())
+            return QObject::eventFilter(watched, event);
+        QStringList paths = droppedLocalFiles(*drop->mimeData());
+        if (paths.isEmpty())
             return QObject::eventFilter(watched, event);
         drop->setDropAction(*action);
         drop->accept();
         if (type == QEvent::Drop) {
-            QTimer::singleShot(0, this, [this, paths = droppedLocalFiles(*drop->mimeData())] {
+            QTimer::singleShot(0, this, [this, paths = std::move(paths)] {
                 Application::instance().guard([&] { handler_(paths); });
             });
         }
