@@ -25,7 +25,7 @@ QString describe(const BadCharacter& bad) {
 
 QString noByteReason(const BadCharacter& bad) {
     if (isNativeByteStandIn(bad.codePoint))
-        return QStringLiteral("byte 0x%1, which is not UTF-8 text").arg(QString::number(bad.codePoint - 0xDC00, 16).toUpper());
+        return QStringLiteral("byte 0x%1, which is not UTF-8 text").arg(QString::number(nativeByteOf(bad.codePoint), 16).toUpper());
     const QString code = QString::number(bad.codePoint, 16).toUpper().rightJustified(4, QLatin1Char('0'));
     const QString shown = QChar::isPrint(bad.codePoint) ? QStringLiteral("\"%1\" ").arg(QString::fromUcs4(&bad.codePoint, 1))
                                                          : QString();

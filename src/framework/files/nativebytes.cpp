@@ -6,8 +6,6 @@ namespace pellax {
 
 namespace {
 
-constexpr char16_t kStandInBase = 0xDC00;
-
 void appendCodePoint(QString& text, char32_t c) {
     if (c >= 0x10000) {
         text += QChar(QChar::highSurrogate(c));
@@ -85,7 +83,7 @@ QString fromNativeBytes(QByteArrayView bytes) {
         char32_t c = 0;
         const int length = sequenceAt(data, size, i, c);
         if (length == 0) {
-            text += QChar(static_cast<char16_t>(kStandInBase + data[i++]));
+            text += QChar(nativeByteStandIn(data[i++]));
             continue;
         }
         appendCodePoint(text, c);
@@ -102,7 +100,7 @@ QByteArray toNativeBytes(QStringView text) {
         if (QChar::isHighSurrogate(u) && i + 1 < text.size() && QChar::isLowSurrogate(text[i + 1].unicode())) {
             appendUtf8(out, QChar::surrogateToUcs4(u, text[++i].unicode()));
         } else if (isNativeByteStandIn(u)) {
-            out += static_cast<char>(u - kStandInBase);
+            out += static_cast<char>(nativeByteOf(u));
         } else {
             appendUtf8(out, QChar::isSurrogate(u) ? char32_t{0xFFFD} : char32_t{u});
         }

@@ -22,4 +22,8 @@ QByteArray toNativeBytes(QStringView text);
 // True for the stand-ins of fromNativeBytes.
 constexpr bool isNativeByteStandIn(char32_t c) noexcept { return c >= 0xDC80 && c <= 0xDCFF; }
 
+// The stand-in of a byte that is not UTF-8, and the byte of a stand-in.
+constexpr char16_t nativeByteStandIn(unsigned char byte) noexcept { return static_cast<char16_t>(0xDC00 + byte); }
+constexpr unsigned char nativeByteOf(char32_t standIn) noexcept { return static_cast<unsigned char>(standIn - 0xDC00); }
+
 }  // namespace pellax
