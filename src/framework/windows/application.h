@@ -89,6 +89,16 @@ private:
     bool terminated_ = false;
 };
 
+// Runs `handler` through the application's guard; where no application runs
+// (a form or control on its own, as tests build them) whatever it throws passes on.
+template <class F>
+void guarded(F&& handler) {
+    if (Application::exists())
+        Application::instance().guard(std::forward<F>(handler));
+    else
+        std::forward<F>(handler)();
+}
+
 // Connects `signal` of `sender` to a handler without arguments, entered through the guard.
 template <class Sender, class Signal, class F>
 QMetaObject::Connection onSignal(Sender* sender, Signal signal, QObject* context, F handler) {

@@ -25,10 +25,7 @@ protected:
                 [this] {
                     const std::function<void()> then = std::move(then_);
                     deleteLater();
-                    if (Application::exists())
-                        Application::instance().guard(then);
-                    else
-                        then();
+                    guarded(then);
                 },
                 Qt::QueuedConnection);
         }

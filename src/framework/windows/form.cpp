@@ -57,10 +57,7 @@ void TForm::SetCaption(const QString& caption) {
 }
 
 void TForm::dispatch(unsigned msg, WPARAM wParam, LPARAM lParam) {
-    if (Application::exists())
-        Application::instance().guard([&] { window_->sendMessage(msg, wParam, lParam); });
-    else
-        window_->sendMessage(msg, wParam, lParam);
+    guarded([&] { window_->sendMessage(msg, wParam, lParam); });
 }
 
 void TForm::postFramePaint() {
@@ -188,10 +185,7 @@ bool TForm::eventFilter(QObject* watched, QEvent* event) {
     if (key.isNull())
         return QMainWindow::eventFilter(watched, event);
     bool handled = false;
-    if (Application::exists())
-        Application::instance().guard([&] { handled = DialogChar(key); });
-    else
-        handled = DialogChar(key);
+    guarded([&] { handled = DialogChar(key); });
     return handled || QMainWindow::eventFilter(watched, event);
 }
 
