@@ -6,10 +6,7 @@ namespace pellax {
 
 namespace {
 
-bool hasExtension(const QString& path, QLatin1String extension) {
-    const QString name = path.mid(path.lastIndexOf(QLatin1Char('/')) + 1);
-    return name.endsWith(extension, Qt::CaseInsensitive);
-}
+bool hasExtension(const QString& path, QLatin1String extension) { return path.endsWith(extension, Qt::CaseInsensitive); }
 
 }  // namespace
 
