@@ -4,6 +4,7 @@
 
 #include <QString>
 
+#include <memory>
 #include <optional>
 
 namespace pellax {
@@ -74,7 +75,7 @@ private:
     bool open_ = false;
     bool writable_ = false;
     // The hive as read when the key was opened; none over the desktop's colours alone.
-    std::optional<IniFile> hive_;
+    std::shared_ptr<const IniFile> hive_;
 };
 
 }  // namespace pellax
