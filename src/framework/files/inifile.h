@@ -17,8 +17,8 @@ namespace pellax {
 // Paths are '/'-separated, as QSettings spells them: "Control Panel/Colors".
 class IniFile {
 public:
-    // Larger files are not settings files.
-    static constexpr qsizetype kMaxBytes = 64 * 1024 * 1024;
+    // Larger files are not settings files; reading one must not hold up a paint.
+    static constexpr qsizetype kMaxBytes = 1024 * 1024;
 
     // Nothing when `bytes` is not UTF-8 text of blank lines, comments (';' or
     // '#'), "[section]" lines and "key=value" lines.

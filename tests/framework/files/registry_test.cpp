@@ -107,7 +107,8 @@ TEST(Registry, AFileThatDoesNotParseIsNeitherOpenedNorWritten) {
     for (int i = 0; i < binary.size(); ++i)
         binary[i] = static_cast<char>((i * 7919) >> 3);
     const QByteArray lineWithoutValue("[SOFTWARE]\nQuorvane\\Pellax%20editor\\other=2\njust a note\n[A]\nb=1\n");
-    for (const QByteArray& content : {binary, lineWithoutValue}) {
+    const QByteArray tooLarge = "[A]\nb=" + QByteArray(1024 * 1024, '1') + '\n';
+    for (const QByteArray& content : {binary, lineWithoutValue, tooLarge}) {
         test::ScopedSettingsStore store;
         const QString file = store.folder() + QStringLiteral("/HKEY_LOCAL_MACHINE.ini");
         writeAll(file, content);
