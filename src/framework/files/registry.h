@@ -13,7 +13,7 @@ enum class HKEY { HKEY_CURRENT_USER, HKEY_LOCAL_MACHINE };
 
 // The settings store in place of the desktop's registry: one INI file per hive
 // in the user's configuration folder ($XDG_CONFIG_HOME, else ~/.config), in the
-// layout QSettings writes. A desktop user cannot write a machine-wide store, so
+// part of QSettings' INI layout that IniFile reads. A desktop user cannot write a machine-wide store, so
 // the "machine" hive is the user's own too.
 //
 // The files are the user's: one that does not parse, or may not be written,
