@@ -4,6 +4,9 @@
 #include "framework/files/registry.h"
 #include "framework/paint/muldiv.h"
 
+#include <QByteArrayView>
+#include <QCryptographicHash>
+
 #include <set>
 #include <utility>
 
@@ -105,8 +108,17 @@ void BuildColorList(TColor start, TColor end, std::uint8_t count, std::vector<TC
     }
 }
 
+EColorSettingError::EColorSettingError(QString setting, const QString& text, const QString& message)
+    : EConvertError(message),
+      setting_(std::move(setting)),
+      textDigest_(QCryptographicHash::hash(
+          QByteArrayView(reinterpret_cast<const char*>(text.utf16()), text.size() * qsizetype(sizeof(char16_t))),
+          QCryptographicHash::Sha256)) {}
+
 TColor colorFromSetting(const QString& text) {
-    if (text.toUtf8().size() > kMaxSettingBytes)
+    // Every character takes a byte at least: a long text is too long without
+    // being converted, which a paint would otherwise do each time.
+    if (text.size() > kMaxSettingBytes || text.toUtf8().size() > kMaxSettingBytes)
         notAnInteger(text);
     const qsizetype first = text.indexOf(u' ');
     const QString red = first < 0 ? text : text.left(first);
@@ -137,8 +149,8 @@ QString textForMessage(const QString& text) {
 }
 
 bool firstReportOf(const EColorSettingError& error) {
-    static std::set<std::pair<QString, QString>> told;
-    return told.emplace(error.setting(), error.text()).second;
+    static std::set<std::pair<QString, QByteArray>> told;
+    return told.emplace(error.setting(), error.textDigest()).second;
 }
 
 TColor ReadGradientActiveTitle() { return convert(activeSetting()); }
