@@ -37,24 +37,20 @@ struct SettingText {
     QString text;
 };
 
-std::optional<SettingText> readColorSetting(const QString& name) {
+// The desktop's own colours stand behind the key, so both gradient ends always
+// answer; black only should the store not open at all.
+SettingText readColorSetting(const QString& name) {
     TRegistry reg(TRegistry::Access::ReadOnly);
     reg.SetRootKey(HKEY::HKEY_CURRENT_USER);
-    if (!reg.OpenKeyReadOnly(kColorsKey) || !reg.ValueExists(name))
-        return std::nullopt;
-    return SettingText{name, reg.ReadString(name)};
+    std::optional<QString> text;
+    if (reg.OpenKeyReadOnly(kColorsKey))
+        text = reg.ReadValue(name);
+    return SettingText{name, text.value_or(QStringLiteral("0 0 0"))};
 }
 
-SettingText activeSetting() {
-    const QString name = QStringLiteral("GradientActiveTitle");
-    return readColorSetting(name).value_or(SettingText{name, QStringLiteral("0 0 0")});
-}
+SettingText activeSetting() { return readColorSetting(QStringLiteral("GradientActiveTitle")); }
 
-SettingText inactiveSetting() {
-    const QString inactive = QStringLiteral("InactiveTitle");
-    const SettingText fallback = readColorSetting(inactive).value_or(SettingText{inactive, QStringLiteral("0 0 0")});
-    return readColorSetting(QStringLiteral("GradientInactiveTitle")).value_or(fallback);
-}
+SettingText inactiveSetting() { return readColorSetting(QStringLiteral("GradientInactiveTitle")); }
 
 TColor convert(const SettingText& setting) {
     try {

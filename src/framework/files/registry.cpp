@@ -224,20 +224,18 @@ std::optional<QString> TRegistry::desktopDefault(const QString& name) const {
     return desktopColorSetting(name);
 }
 
-bool TRegistry::ValueExists(const QString& name) const {
-    if (!open_)
-        return false;
-    return (hive_ && hive_->value(valuePath(name)).has_value()) || desktopDefault(name).has_value();
-}
+bool TRegistry::ValueExists(const QString& name) const { return ReadValue(name).has_value(); }
 
-QString TRegistry::ReadString(const QString& name) const {
+QString TRegistry::ReadString(const QString& name) const { return ReadValue(name).value_or(QString()); }
+
+std::optional<QString> TRegistry::ReadValue(const QString& name) const {
     if (!open_)
-        return {};
+        return std::nullopt;
     if (hive_) {
         if (std::optional<QString> value = hive_->value(valuePath(name)))
-            return *value;
+            return value;
     }
-    return desktopDefault(name).value_or(QString());
+    return desktopDefault(name);
 }
 
 void TRegistry::WriteInteger(const QString& name, int value) { write(name, QString::number(value)); }

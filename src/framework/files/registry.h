@@ -58,6 +58,8 @@ public:
     bool ValueExists(const QString& name) const;
     // The value as text; empty when it does not exist.
     QString ReadString(const QString& name) const;
+    // The value as text; nothing when it does not exist.
+    std::optional<QString> ReadValue(const QString& name) const;
     // Raise ERegistryException "Failed to set data for '<name>'" when the value
     // cannot be stored.
     void WriteInteger(const QString& name, int value);
