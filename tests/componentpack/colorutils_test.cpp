@@ -100,6 +100,7 @@ TEST(Colors, AMalformedSettingAtStartGivesWayToTheClassicColourAndIsToldOnce) {
     setRawActiveGradient(store, "99999999999 0 1");
     try {
         ReadGradientActiveTitle();
+        ADD_FAILURE() << "the malformed value converted";
     } catch (const EColorSettingError& e) {
         EXPECT_TRUE(firstReportOf(e));
         EXPECT_FALSE(firstReportOf(e));
