@@ -4,6 +4,9 @@
 #include "framework/files/registry.h"
 #include "framework/paint/muldiv.h"
 
+#include <QByteArrayView>
+#include <QCryptographicHash>
+
 #include <set>
 #include <utility>
 
@@ -34,24 +37,20 @@ struct SettingText {
     QString text;
 };
 
-std::optional<SettingText> readColorSetting(const QString& name) {
+// The desktop's own colours stand behind the key, so both gradient ends always
+// answer; black only should the store not open at all.
+SettingText readColorSetting(const QString& name) {
     TRegistry reg(TRegistry::Access::ReadOnly);
     reg.SetRootKey(HKEY::HKEY_CURRENT_USER);
-    if (!reg.OpenKeyReadOnly(kColorsKey) || !reg.ValueExists(name))
-        return std::nullopt;
-    return SettingText{name, reg.ReadString(name)};
+    std::optional<QString> text;
+    if (reg.OpenKeyReadOnly(kColorsKey))
+        text = reg.ReadValue(name);
+    return SettingText{name, text.value_or(QStringLiteral("0 0 0"))};
 }
 
-SettingText activeSetting() {
-    const QString name = QStringLiteral("GradientActiveTitle");
-    return readColorSetting(name).value_or(SettingText{name, QStringLiteral("0 0 0")});
-}
+SettingText activeSetting() { return readColorSetting(QStringLiteral("GradientActiveTitle")); }
 
-SettingText inactiveSetting() {
-    const QString inactive = QStringLiteral("InactiveTitle");
-    const SettingText fallback = readColorSetting(inactive).value_or(SettingText{inactive, QStringLiteral("0 0 0")});
-    return readColorSetting(QStringLiteral("GradientInactiveTitle")).value_or(fallback);
-}
+SettingText inactiveSetting() { return readColorSetting(QStringLiteral("GradientInactiveTitle")); }
 
 TColor convert(const SettingText& setting) {
     try {
@@ -105,8 +104,17 @@ void BuildColorList(TColor start, TColor end, std::uint8_t count, std::vector<TC
     }
 }
 
+EColorSettingError::EColorSettingError(QString setting, const QString& text, const QString& message)
+    : EConvertError(message),
+      setting_(std::move(setting)),
+      textDigest_(QCryptographicHash::hash(
+          QByteArrayView(reinterpret_cast<const char*>(text.utf16()), text.size() * qsizetype(sizeof(char16_t))),
+          QCryptographicHash::Sha256)) {}
+
 TColor colorFromSetting(const QString& text) {
-    if (text.toUtf8().size() > kMaxSettingBytes)
+    // Every character takes a byte at least: a long text is too long without
+    // being converted, which a paint would otherwise do each time.
+    if (text.size() > kMaxSettingBytes || text.toUtf8().size() > kMaxSettingBytes)
         notAnInteger(text);
     const qsizetype first = text.indexOf(u' ');
     const QString red = first < 0 ? text : text.left(first);
@@ -137,8 +145,8 @@ QString textForMessage(const QString& text) {
 }
 
 bool firstReportOf(const EColorSettingError& error) {
-    static std::set<std::pair<QString, QString>> told;
-    return told.emplace(error.setting(), error.text()).second;
+    static std::set<std::pair<QString, QByteArray>> told;
+    return told.emplace(error.setting(), error.textDigest()).second;
 }
 
 TColor ReadGradientActiveTitle() { return convert(activeSetting()); }

@@ -34,14 +34,15 @@ void BuildColorList(TColor start, TColor end, std::uint8_t count, std::vector<TC
 // A desktop colour setting whose text is not three decimal numbers.
 class EColorSettingError : public EConvertError {
 public:
-    EColorSettingError(QString setting, QString text, const QString& message)
-        : EConvertError(message), setting_(std::move(setting)), text_(std::move(text)) {}
+    EColorSettingError(QString setting, const QString& text, const QString& message);
     const QString& setting() const noexcept { return setting_; }
-    const QString& text() const noexcept { return text_; }
+    // Tells the setting's text from any other without holding it: a malformed
+    // value can be long, and errors are kept for the run.
+    const QByteArray& textDigest() const noexcept { return textDigest_; }
 
 private:
     QString setting_;
-    QString text_;
+    QByteArray textDigest_;
 };
 
 // The desktop's caption gradient end colours, read from the current user's

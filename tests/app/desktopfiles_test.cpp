@@ -18,28 +18,6 @@ namespace {
 const QString kAppId = QStringLiteral(PELLAX_APP_ID);
 const QString kDataDir = QStringLiteral(PELLAX_DATA_DIR);
 
-// Sets an environment variable for as long as this lives.
-class ScopedEnv {
-public:
-    ScopedEnv(const char* name, const QString& value)
-        : name_(name), had_(qEnvironmentVariableIsSet(name)), old_(qgetenv(name)) {
-        qputenv(name, value.toLocal8Bit());
-    }
-    ~ScopedEnv() {
-        if (had_)
-            qputenv(name_, old_);
-        else
-            qunsetenv(name_);
-    }
-    ScopedEnv(const ScopedEnv&) = delete;
-    ScopedEnv& operator=(const ScopedEnv&) = delete;
-
-private:
-    const char* name_;
-    bool had_;
-    QByteArray old_;
-};
-
 // On Wayland the compositor finds the menu entry, and with it the icon, by the
 // name the program gives its windows.
 class DesktopFilesTest : public test::AppTest {};
@@ -53,9 +31,9 @@ TEST_F(DesktopFilesTest, WindowsCarryTheMenuEntrysName) {
 // The file types, as a desktop sees them once update-mime-database has
 // compiled the package's definitions: Qt reads the same database.
 TEST_F(DesktopFilesTest, FileTypesByNameAndTriggerFilesByTheirHeader) {
-    const ScopedEnv home("XDG_DATA_HOME", path(QStringLiteral("home")));
-    const ScopedEnv dirs("XDG_DATA_DIRS",
-                         path(QStringLiteral("share")) + QStringLiteral(":/usr/local/share:/usr/share"));
+    const test::ScopedEnv home("XDG_DATA_HOME", path(QStringLiteral("home")));
+    const test::ScopedEnv dirs("XDG_DATA_DIRS",
+                               path(QStringLiteral("share")) + QStringLiteral(":/usr/local/share:/usr/share"));
     const QString mime = path(QStringLiteral("share/mime"));
     ASSERT_TRUE(QDir().mkpath(mime + QStringLiteral("/packages")));
     ASSERT_TRUE(QFile::copy(kDataDir + QLatin1Char('/') + kAppId + QStringLiteral(".mime.xml"),

@@ -53,22 +53,19 @@ TEST(ROApplication, TheMarkerIsNeverMadeThroughALinkNorInAFolderOthersMayWrite) 
 }
 
 TEST(ROApplication, WithoutARuntimeFolderOfItsOwnTheMarkerGoesToTheCacheFolder) {
-    const QByteArray savedRuntime = qgetenv("XDG_RUNTIME_DIR");
-    const QByteArray savedCache = qgetenv("XDG_CACHE_HOME");
     QTemporaryDir cache;
     QTemporaryDir shared;
     ASSERT_EQ(::chmod(QFile::encodeName(shared.path()).constData(), 01777), 0);
-    qputenv("XDG_CACHE_HOME", QFile::encodeName(cache.path()));
+    // Put back before the folders go.
+    const test::ScopedEnv cacheHome("XDG_CACHE_HOME", cache.path());
     for (const QString& runtime : {QString(), shared.path()}) {
-        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime));
+        const test::ScopedEnv runtimeFolder("XDG_RUNTIME_DIR", runtime);
         const QString folder = TROApplication::programPlaces().markerFolder;
         EXPECT_EQ(folder, cache.filePath(QStringLiteral("pellax")));
         struct stat st {};
         ASSERT_EQ(::stat(QFile::encodeName(folder).constData(), &st), 0);
         EXPECT_EQ(st.st_mode & 0777, 0700u);
     }
-    qputenv("XDG_RUNTIME_DIR", savedRuntime);
-    qputenv("XDG_CACHE_HOME", savedCache);
 }
 
 TEST(ROApplication, InstallsTheProgramsCursorOnlyWhenThereIsOne) {

@@ -1,6 +1,6 @@
 #include "framework/files/inifile.h"
 
-#include <QStringDecoder>
+#include <QByteArrayView>
 #include <QStringList>
 
 namespace pellax {
@@ -154,9 +154,7 @@ QByteArray encodeValue(const QString& text) {
 std::optional<IniFile> IniFile::parse(const QByteArray& bytes) {
     if (bytes.size() > kMaxBytes)
         return std::nullopt;
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    [[maybe_unused]] const QString text = utf8.decode(bytes);
-    if (utf8.hasError())
+    if (!QByteArrayView(bytes).isValidUtf8())
         return std::nullopt;
     IniFile file(bytes);
     if (!file.index())

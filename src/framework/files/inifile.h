@@ -8,17 +8,25 @@
 
 namespace pellax {
 
-// A settings file in the INI layout Qt's QSettings writes ("[Control%20Panel]",
-// "Colors\GradientActiveTitle=1 2 3"), read strictly and changed line by line:
-// a change touches only the line it sets, so comments, order and every other
-// byte stay as the user left them. A file that is not text in this layout is
-// refused as a whole instead of being half understood.
+// A settings file in the part of the INI layout Qt's QSettings writes that
+// this program reads: "[section]" lines, "key=value" lines, blank lines and
+// whole-line comments (';' or '#'). Section names and keys use QSettings' key
+// escapes ("[Control%20Panel]", "%U00E9", '\' for '/'): "Colors\GradientActiveTitle=1 2 3".
+// A value is its text as written; only a value enclosed in double quotes has
+// escapes, "\n", "\r", "\t", "\xHH" and '\' before any other character.
+// QSettings' escapes outside quotes, a ';' comment after a value and its '@'
+// forms ("@@", "@Variant(...)") are not understood: they are read as plain text.
+//
+// The file is read strictly and changed line by line: a change touches only
+// the line it sets, so comments, order and every other byte stay as the user
+// left them. A file that is not text in this layout is refused as a whole
+// instead of being half understood.
 //
 // Paths are '/'-separated, as QSettings spells them: "Control Panel/Colors".
 class IniFile {
 public:
-    // Larger files are not settings files.
-    static constexpr qsizetype kMaxBytes = 64 * 1024 * 1024;
+    // Larger files are not settings files; reading one must not hold up a paint.
+    static constexpr qsizetype kMaxBytes = 1024 * 1024;
 
     // Nothing when `bytes` is not UTF-8 text of blank lines, comments (';' or
     // '#'), "[section]" lines and "key=value" lines.

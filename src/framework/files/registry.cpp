@@ -8,6 +8,12 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <chrono>
+#include <ctime>
+#include <map>
+#include <mutex>
+#include <sys/stat.h>
+
 namespace pellax {
 
 namespace {
@@ -43,21 +49,101 @@ bool storeWritable(const QString& file) {
     return QFileInfo(dir).isWritable();
 }
 
+// What one stat() tells of a file's content: while none of it changes, the
+// bytes are the ones read before. The change time is kept too, as a program may
+// put the modification time back after a change.
+struct FileStamp {
+    dev_t device = 0;
+    ino_t inode = 0;
+    off_t size = 0;
+    timespec modified{};
+    timespec changed{};
+
+    explicit FileStamp(const struct stat& st)
+        : device(st.st_dev), inode(st.st_ino), size(st.st_size), modified(st.st_mtim), changed(st.st_ctim) {}
+    bool operator==(const FileStamp& o) const noexcept {
+        return device == o.device && inode == o.inode && size == o.size && modified.tv_sec == o.modified.tv_sec &&
+               modified.tv_nsec == o.modified.tv_nsec && changed.tv_sec == o.changed.tv_sec &&
+               changed.tv_nsec == o.changed.tv_nsec;
+    }
+};
+
+// File times advance in steps (a clock tick, two seconds on some file systems),
+// so a change in the step of the last read would leave the stamp as it was. A
+// file is kept only once its last change is older than the coarsest step.
+constexpr std::chrono::seconds kSettled{2};
+
+bool settled(const struct stat& st) {
+    timespec now{};
+    if (::clock_gettime(CLOCK_REALTIME, &now) != 0)
+        return false;
+    const auto age = std::chrono::seconds(now.tv_sec - st.st_ctim.tv_sec) +
+                     std::chrono::nanoseconds(now.tv_nsec - st.st_ctim.tv_nsec);
+    return age > kSettled;
+}
+
+// The hives as last read: every caption paint reads the store, and a settings
+// file seldom changes. Null for a file that does not parse.
+struct CachedHive {
+    FileStamp stamp;
+    std::shared_ptr<const IniFile> hive;
+};
+
+struct HiveCache {
+    std::mutex mutex;
+    std::map<QString, CachedHive> hives;
+};
+
+HiveCache& hiveCache() {
+    static HiveCache cache;
+    return cache;
+}
+
+void forgetHive(const QString& file) {
+    HiveCache& cache = hiveCache();
+    const std::lock_guard lock(cache.mutex);
+    cache.hives.erase(file);
+}
+
+std::shared_ptr<const IniFile> emptyHive() {
+    static const auto empty = std::make_shared<const IniFile>(*IniFile::parse({}));
+    return empty;
+}
+
 // The hive's content, or nothing when it is not a settings file we can read.
-// A missing file is an empty store.
-std::optional<IniFile> readHive(const QString& file) {
-    const QFileInfo info(file);
-    if (!info.exists())
-        return IniFile::parse({});
-    if (!info.isFile() || info.size() > IniFile::kMaxBytes)
-        return std::nullopt;
+// A missing file is an empty store. Read again only when the file has changed.
+std::shared_ptr<const IniFile> readHive(const QString& file) {
+    const QByteArray name = QFile::encodeName(file);
+    struct stat st {};
+    if (::stat(name.constData(), &st) != 0)
+        return emptyHive();
+    if (!S_ISREG(st.st_mode) || st.st_size > IniFile::kMaxBytes)
+        return nullptr;
+    HiveCache& cache = hiveCache();
+    {
+        const std::lock_guard lock(cache.mutex);
+        if (const auto it = cache.hives.find(file); it != cache.hives.end() && it->second.stamp == FileStamp(st))
+            return it->second.hive;
+    }
     QFile in(file);
     if (!in.open(QIODevice::ReadOnly))
-        return std::nullopt;
+        return nullptr;
+    // The stamp of what is read, should the file have been replaced since.
+    struct stat opened {};
+    if (::fstat(in.handle(), &opened) != 0 || !S_ISREG(opened.st_mode) || opened.st_size > IniFile::kMaxBytes)
+        return nullptr;
     const QByteArray bytes = in.read(IniFile::kMaxBytes + 1);
     if (in.error() != QFileDevice::NoError)
-        return std::nullopt;
-    return IniFile::parse(bytes);
+        return nullptr;
+    std::optional<IniFile> parsed = IniFile::parse(bytes);
+    std::shared_ptr<const IniFile> hive = parsed ? std::make_shared<const IniFile>(std::move(*parsed)) : nullptr;
+    const std::lock_guard lock(cache.mutex);
+    // A file that changed while it was read, or may still change unseen, is read again next time.
+    if (bytes.size() == opened.st_size && settled(opened))
+        cache.hives.insert_or_assign(file, CachedHive{FileStamp(opened), hive});
+    else
+        cache.hives.erase(file);
+    return hive;
 }
 
 }  // namespace
@@ -111,7 +197,7 @@ bool TRegistry::openKey(const QString& key, bool canCreate, bool writable) {
         open_ = true;
         return true;
     };
-    std::optional<IniFile> hive = readHive(file);
+    std::shared_ptr<const IniFile> hive = readHive(file);
     if (!hive || (writable && !storeWritable(file)))
         return desktopOnly();
     if (!canCreate && !isDesktopColorsKey(root_, path) && !hive->hasGroup(path))
@@ -138,20 +224,18 @@ std::optional<QString> TRegistry::desktopDefault(const QString& name) const {
     return desktopColorSetting(name);
 }
 
-bool TRegistry::ValueExists(const QString& name) const {
-    if (!open_)
-        return false;
-    return (hive_ && hive_->value(valuePath(name)).has_value()) || desktopDefault(name).has_value();
-}
+bool TRegistry::ValueExists(const QString& name) const { return ReadValue(name).has_value(); }
 
-QString TRegistry::ReadString(const QString& name) const {
+QString TRegistry::ReadString(const QString& name) const { return ReadValue(name).value_or(QString()); }
+
+std::optional<QString> TRegistry::ReadValue(const QString& name) const {
     if (!open_)
-        return {};
+        return std::nullopt;
     if (hive_) {
         if (std::optional<QString> value = hive_->value(valuePath(name)))
-            return *value;
+            return value;
     }
-    return desktopDefault(name).value_or(QString());
+    return desktopDefault(name);
 }
 
 void TRegistry::WriteInteger(const QString& name, int value) { write(name, QString::number(value)); }
@@ -167,19 +251,25 @@ void TRegistry::write(const QString& name, const QString& text) {
     // Read again: another copy of the program may have changed the file since
     // the key was opened, and its change must not be lost.
     const QString file = registrystore::hivePath(root_);
-    std::optional<IniFile> current = readHive(file);
-    if (!current)
+    const std::shared_ptr<const IniFile> read = readHive(file);
+    if (!read)
         throw fail();
+    auto current = std::make_shared<IniFile>(*read);
     current->setValue(valuePath(name), text);
     try {
         if (!QFileInfo::exists(file) && !QDir().mkpath(QFileInfo(file).absolutePath()))
             throw fail();
         writeFileAtomically(file, current->bytes());
     } catch (const ERegistryException&) {
+        forgetHive(file);
         throw;
     } catch (const Exception&) {
+        forgetHive(file);
         throw fail();
     }
+    // Read again next time: the stamp of what was written is not known for sure
+    // once another program may have changed the file after it.
+    forgetHive(file);
     hive_ = std::move(current);
 }
 

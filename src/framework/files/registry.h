@@ -4,6 +4,7 @@
 
 #include <QString>
 
+#include <memory>
 #include <optional>
 
 namespace pellax {
@@ -12,7 +13,7 @@ enum class HKEY { HKEY_CURRENT_USER, HKEY_LOCAL_MACHINE };
 
 // The settings store in place of the desktop's registry: one INI file per hive
 // in the user's configuration folder ($XDG_CONFIG_HOME, else ~/.config), in the
-// layout QSettings writes. A desktop user cannot write a machine-wide store, so
+// part of QSettings' INI layout that IniFile reads. A desktop user cannot write a machine-wide store, so
 // the "machine" hive is the user's own too.
 //
 // The files are the user's: one that does not parse, or may not be written,
@@ -57,6 +58,8 @@ public:
     bool ValueExists(const QString& name) const;
     // The value as text; empty when it does not exist.
     QString ReadString(const QString& name) const;
+    // The value as text; nothing when it does not exist.
+    std::optional<QString> ReadValue(const QString& name) const;
     // Raise ERegistryException "Failed to set data for '<name>'" when the value
     // cannot be stored.
     void WriteInteger(const QString& name, int value);
@@ -74,7 +77,7 @@ private:
     bool open_ = false;
     bool writable_ = false;
     // The hive as read when the key was opened; none over the desktop's colours alone.
-    std::optional<IniFile> hive_;
+    std::shared_ptr<const IniFile> hive_;
 };
 
 }  // namespace pellax

@@ -7,6 +7,13 @@
 #include <QFile>
 #include <QSettings>
 
+#include <chrono>
+#include <thread>
+
+#include <fcntl.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+
 namespace pellax {
 namespace {
 
@@ -100,7 +107,8 @@ TEST(Registry, AFileThatDoesNotParseIsNeitherOpenedNorWritten) {
     for (int i = 0; i < binary.size(); ++i)
         binary[i] = static_cast<char>((i * 7919) >> 3);
     const QByteArray lineWithoutValue("[SOFTWARE]\nQuorvane\\Pellax%20editor\\other=2\njust a note\n[A]\nb=1\n");
-    for (const QByteArray& content : {binary, lineWithoutValue}) {
+    const QByteArray tooLarge = "[A]\nb=" + QByteArray(1024 * 1024, '1') + '\n';
+    for (const QByteArray& content : {binary, lineWithoutValue, tooLarge}) {
         test::ScopedSettingsStore store;
         const QString file = store.folder() + QStringLiteral("/HKEY_LOCAL_MACHINE.ini");
         writeAll(file, content);
@@ -111,6 +119,90 @@ TEST(Registry, AFileThatDoesNotParseIsNeitherOpenedNorWritten) {
         reg.CloseKey();
         EXPECT_EQ(readAll(file), content);
     }
+}
+
+// While alive, the process cannot open another file.
+class NoNewDescriptors {
+public:
+    NoNewDescriptors() {
+        ok_ = ::getrlimit(RLIMIT_NOFILE, &saved_) == 0;
+        rlimit none = saved_;
+        none.rlim_cur = 0;
+        ok_ = ok_ && ::setrlimit(RLIMIT_NOFILE, &none) == 0;
+    }
+    ~NoNewDescriptors() {
+        if (ok_)
+            ::setrlimit(RLIMIT_NOFILE, &saved_);
+    }
+    NoNewDescriptors(const NoNewDescriptors&) = delete;
+    NoNewDescriptors& operator=(const NoNewDescriptors&) = delete;
+    bool ok() const noexcept { return ok_; }
+
+private:
+    rlimit saved_{};
+    bool ok_ = false;
+};
+
+QString readStarted() {
+    TRegistry reg(TRegistry::Access::ReadOnly);
+    reg.SetRootKey(HKEY::HKEY_LOCAL_MACHINE);
+    return reg.OpenKeyReadOnly(kKey) ? reg.ReadString(QStringLiteral("started")) : QStringLiteral("not opened");
+}
+
+// Changes the file where it is, keeping its size and modification time.
+void rewriteInPlace(const QString& path, const QByteArray& bytes) {
+    struct stat before {};
+    ASSERT_EQ(::stat(QFile::encodeName(path).constData(), &before), 0);
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::ReadWrite));
+    ASSERT_EQ(f.size(), bytes.size());
+    ASSERT_EQ(f.write(bytes), bytes.size());
+    f.close();
+    const timespec times[2] = {before.st_atim, before.st_mtim};
+    ASSERT_EQ(::utimensat(AT_FDCWD, QFile::encodeName(path).constData(), times, 0), 0);
+}
+
+TEST(Registry, AStoreIsReadOnceAndAgainWhenItsFileChanges) {
+    test::ScopedSettingsStore store;
+    const QString file = store.folder() + QStringLiteral("/HKEY_LOCAL_MACHINE.ini");
+    const auto content = [](char digit) {
+        return QByteArray("[SOFTWARE]\nQuorvane\\Pellax%20editor\\started=") + digit + '\n';
+    };
+    writeAll(file, content('1'));
+    // Changes quicker than the file's times advance are seen.
+    for (char digit : {'2', '3', '4'}) {
+        EXPECT_EQ(readStarted(), QString(QChar::fromLatin1(static_cast<char>(digit - 1))));
+        rewriteInPlace(file, content(digit));
+    }
+    EXPECT_EQ(readStarted(), QStringLiteral("4"));
+
+    // Once the file has settled, reading it again needs no file.
+    std::this_thread::sleep_for(std::chrono::milliseconds(2100));
+    EXPECT_EQ(readStarted(), QStringLiteral("4"));
+    {
+        NoNewDescriptors limit;
+        ASSERT_TRUE(limit.ok());
+        EXPECT_FALSE(QFile(file).open(QIODevice::ReadOnly));
+        EXPECT_EQ(readStarted(), QStringLiteral("4"));
+    }
+    // A change in place, however well hidden, is still seen.
+    rewriteInPlace(file, content('5'));
+    EXPECT_EQ(readStarted(), QStringLiteral("5"));
+    // So is another file put in its place, of the same size and time.
+    const QString other = store.folder() + QStringLiteral("/other.ini");
+    writeAll(other, content('6'));
+    struct stat was {};
+    ASSERT_EQ(::stat(QFile::encodeName(file).constData(), &was), 0);
+    const timespec times[2] = {was.st_atim, was.st_mtim};
+    ASSERT_EQ(::utimensat(AT_FDCWD, QFile::encodeName(other).constData(), times, 0), 0);
+    ASSERT_EQ(::rename(QFile::encodeName(other).constData(), QFile::encodeName(file).constData()), 0);
+    EXPECT_EQ(readStarted(), QStringLiteral("6"));
+    // And the store's own change.
+    TRegistry writer;
+    writer.SetRootKey(HKEY::HKEY_LOCAL_MACHINE);
+    ASSERT_TRUE(writer.OpenKey(kKey, false));
+    writer.WriteInteger(QStringLiteral("started"), 7);
+    EXPECT_EQ(readStarted(), QStringLiteral("7"));
 }
 
 TEST(Registry, StoringAValueChangesOnlyItsLine) {
