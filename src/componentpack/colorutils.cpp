@@ -162,8 +162,12 @@ std::vector<EColorSettingError> NamedColors::initialise() {
 
 QString malformedColorsNotice(const std::vector<EColorSettingError>& errors, const QString& file) {
     const bool one = errors.size() == 1;
-    QString text = (one ? QStringLiteral("A desktop colour setting in\n%1\nis malformed; the classic colour is used instead.\n")
-                        : QStringLiteral("Desktop colour settings in\n%1\nare malformed; the classic colours are used instead.\n"))
+    // A caption paint reads its setting afresh and stops at a malformed one, so
+    // the classic colour stands in only for the named colour.
+    QString text = (one ? QStringLiteral("A desktop colour setting in\n%1\nis malformed. The classic colour stands in for it; "
+                                         "title bars that end in it keep the plain caption until it is corrected.\n")
+                        : QStringLiteral("Desktop colour settings in\n%1\nare malformed. The classic colours stand in for them; "
+                                         "title bars that end in them keep the plain caption until they are corrected.\n"))
                        .arg(file);
     for (const EColorSettingError& e : errors)
         text += QStringLiteral("\n%1: %2.").arg(e.setting(), e.message());
