@@ -18,13 +18,17 @@ namespace pellax {
 namespace {
 
 // The rows at least partly on screen, first and last; last < first for none.
+// Counted from the height of a row: a viewport with no room shows none, where
+// asking for the row at its bottom would find none and seem to show them all.
 std::pair<int, int> shownRows(const TListBox& list) {
     const int count = list.count();
-    if (count == 0)
+    const int height = list.viewport()->height();
+    if (count == 0 || height <= 0)
         return {0, -1};
     const int first = list.topRow();
-    const QModelIndex bottom = list.indexAt(QPoint(0, list.viewport()->height() - 1));
-    return {first, bottom.isValid() ? bottom.row() : count - 1};
+    const int rowHeight = list.rowHeight();
+    const int rows = (height + rowHeight - 1) / rowHeight;
+    return {first, std::min(count - 1, first + rows - 1)};
 }
 
 bool isShown(const TListBox& list, int row) {

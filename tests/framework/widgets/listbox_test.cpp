@@ -111,5 +111,18 @@ TEST_F(ListBoxTest, ScreenReadersSeeTheRowsOnScreenAndReachEveryRowByNumber) {
     EXPECT_EQ(listBoxRowInterface(box, 998), nullptr);
 }
 
+// The children are counted from the room the rows have: a row cut off at the
+// bottom counts, and a list with no room has none, however many rows it holds.
+TEST_F(ListBoxTest, ScreenReadersSeeOnlyTheRowsThereIsRoomFor) {
+    QAccessibleInterface* list = QAccessible::queryAccessibleInterface(&box);
+    ASSERT_NE(list, nullptr);
+    box.resize(200, 5 * box.rowHeight() / 2 + 2 * box.frameWidth());
+    EXPECT_EQ(list->childCount(), 3);
+    box.resize(0, 0);
+    ASSERT_LE(box.viewport()->height(), 0);
+    EXPECT_EQ(list->childCount(), 0);
+    EXPECT_EQ(list->child(0), nullptr);
+}
+
 }  // namespace
 }  // namespace pellax
