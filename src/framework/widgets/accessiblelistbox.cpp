@@ -248,8 +248,10 @@ private:
         if (rows_.size() < kKeptRows)
             return;
         const QModelIndex current = list().currentIndex();
+        const std::pair<int, int> shown = shownRows(list());
         std::erase_if(rows_, [&](const Entry& entry) {
-            if (entry.first.isValid() && (entry.first == current || isShown(list(), entry.first.row())))
+            const int row = entry.first.row();
+            if (entry.first.isValid() && (entry.first == current || (row >= shown.first && row <= shown.second)))
                 return false;
             QAccessible::deleteAccessibleInterface(entry.second);
             return true;
