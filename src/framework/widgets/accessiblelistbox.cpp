@@ -1,5 +1,6 @@
 #include "framework/widgets/accessiblelistbox.h"
 
+#include "framework/widgets/accessiblefactory.h"
 #include "framework/widgets/listbox.h"
 
 #include <QAccessible>
@@ -261,23 +262,12 @@ private:
     mutable std::vector<Entry> rows_;
 };
 
-QAccessibleInterface* listBoxFactory(const QString&, QObject* object) {
-    auto* list = qobject_cast<TListBox*>(object);
-    return list ? new ListBoxAccessible(list) : nullptr;  // Qt's accessibility cache owns it
-}
-
 }  // namespace
 
-void installListBoxAccessibility() {
-    static const bool installed = [] {
-        QAccessible::installFactory(listBoxFactory);
-        return true;
-    }();
-    (void)installed;
-}
+void installListBoxAccessibility() { installAccessibleOnce<TListBox, ListBoxAccessible>(); }
 
+// Every list box installed the interface when it was made.
 QAccessibleInterface* listBoxRowInterface(TListBox& list, int row) {
-    installListBoxAccessibility();
     auto* iface = dynamic_cast<ListBoxAccessible*>(QAccessible::queryAccessibleInterface(&list));
     return iface ? iface->rowInterface(row) : nullptr;
 }
