@@ -24,6 +24,13 @@ if [ "${PELLAX_A11Y:-on}" = off ]; then
 else
     dbus-run-session -- bash -c '
         set -e
+        launcher= listener=
+        # However the run ends, a failing probe included: the listener and the bus go with it.
+        stop() {
+            kill $listener $launcher 2>/dev/null || true
+            wait $listener $launcher 2>/dev/null || true
+        }
+        trap stop EXIT
         /usr/libexec/at-spi-bus-launcher --launch-immediately &
         launcher=$!
         sleep 1
@@ -31,8 +38,6 @@ else
         listener=$!
         sleep 2
         QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 xvfb-run -a "$2" "$3" "$4"
-        kill $listener; wait $listener || true
-        kill $launcher || true
     ' _ "$here" "$probe" "$entries" "$runs" "$([ "${PELLAX_A11Y:-on}" = walk ] && echo --walk)" | tee "$out"
 fi
 

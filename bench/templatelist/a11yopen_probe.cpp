@@ -13,6 +13,8 @@
 #include "framework/widgets/guardedqapplication.h"
 #include "framework/widgets/listbox.h"
 #include "framework/windows/application.h"
+#include "support/fixeddialogs.h"
+#include "support/templatelistsample.h"
 #include "templatelist/templateform.h"
 #include "templatelist/templatelistmodel.h"
 
@@ -20,7 +22,6 @@
 #include <QAction>
 #include <QElapsedTimer>
 #include <QEventLoop>
-#include <QFile>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -28,36 +29,12 @@
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
-#include <optional>
 
 namespace {
 
 using namespace pellax;
 
-// File dialogs that always choose `file`; a message box is a failure.
-class FixedDialogs final : public Dialogs {
-public:
-    std::optional<QString> chooseFile(const FileDialogRequest&, QWidget*) override { return file; }
-    void showMessage(const QString&, const QString& text, MessageIcon, QWidget*) override { failure = text; }
-    std::optional<QString> inputBox(const QString&, const QString&, const QString&, int, QWidget*) override {
-        return std::nullopt;
-    }
-    QString file;
-    QString failure;
-};
-
-bool writeList(const QString& path, int entries) {
-    QFile list(path);
-    if (!list.open(QIODevice::WriteOnly))
-        return false;
-    for (int i = 0; i < entries; ++i) {
-        const QByteArray line =
-            "\"Game type " + QByteArray::number(i).rightJustified(7, '0') + " - melee variant.got\"\r\n";
-        if (list.write(line) != line.size())
-            return false;
-    }
-    return true;
-}
+using bench::FixedDialogs;
 
 double msSince(const QElapsedTimer& clock) { return static_cast<double>(clock.nsecsElapsed()) / 1e6; }
 
@@ -101,7 +78,7 @@ int main(int argc, char** argv) {
 
     QTemporaryDir dir;
     dialogs.file = dir.filePath(QStringLiteral("template.lst"));
-    if (!writeList(dialogs.file, entries)) {
+    if (!bench::writeTemplateListSample(dialogs.file, entries)) {
         std::fprintf(stderr, "cannot write %s\n", qPrintable(dialogs.file));
         return 1;
     }

@@ -1,15 +1,17 @@
 #include "framework/widgets/classiclook.h"
 #include "framework/widgets/guardedqapplication.h"
+#include "framework/widgets/listbox.h"
 #include "framework/windows/application.h"
+#include "support/fixeddialogs.h"
+#include "support/templatelistsample.h"
 #include "templatelist/templateform.h"
 #include "templatelist/templatelistfile.h"
+#include "templatelist/templatelistmodel.h"
 
 #include <QAction>
 #include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
-#include "framework/widgets/listbox.h"
-#include "templatelist/templatelistmodel.h"
 #include <QScrollBar>
 #include <QTemporaryDir>
 
@@ -18,7 +20,6 @@
 #include <algorithm>
 #include <malloc.h>
 #include <memory>
-#include <optional>
 
 namespace {
 
@@ -51,17 +52,7 @@ void resetPeakMemory() {
         clear.write("5");
 }
 
-// File dialogs that always choose `file`; any message box is remembered as a failure.
-class FixedDialogs final : public Dialogs {
-public:
-    std::optional<QString> chooseFile(const FileDialogRequest&, QWidget*) override { return file; }
-    void showMessage(const QString&, const QString& text, MessageIcon, QWidget*) override { failure = text; }
-    std::optional<QString> inputBox(const QString&, const QString&, const QString&, int, QWidget*) override {
-        return std::nullopt;
-    }
-    QString file;
-    QString failure;
-};
+using bench::FixedDialogs;
 
 struct Fixture {
     QTemporaryDir dir;
@@ -73,15 +64,7 @@ struct Fixture {
 
 Fixture* g_fixture = nullptr;
 
-// Made as bytes, without a list of strings that would leave the heap swollen
-// for the memory measurements that follow.
-QByteArray sampleList() {
-    QByteArray bytes;
-    bytes.reserve(static_cast<qsizetype>(kEntries) * 40);
-    for (int i = 0; i < kEntries; ++i)
-        bytes.append("\"Game type " + QByteArray::number(i).rightJustified(6, '0') + " - melee variant.got\"\r\n");
-    return bytes;
-}
+QByteArray sampleList() { return bench::templateListSample(kEntries); }
 
 // Runs a menu command the way the menu does and lets the window lay out and paint.
 bool runCommand(benchmark::State& state, QAction* command, const QString& file) {
@@ -241,11 +224,8 @@ int main(int argc, char** argv) {
     Fixture fixture;
     fixture.dialogs = dialogs.get();
     app.setDialogs(std::move(dialogs));
-    {
-        QFile list(fixture.listPath);
-        if (!list.open(QIODevice::WriteOnly) || list.write(sampleList()) < 0)
-            return 1;
-    }
+    if (!bench::writeTemplateListSample(fixture.listPath, kEntries))
+        return 1;
     fixture.form = std::make_unique<Ttemplateform>();
     fixture.form->Show();
     QCoreApplication::processEvents();

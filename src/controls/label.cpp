@@ -3,6 +3,7 @@
 #include "componentpack/effecttext.h"
 #include "framework/paint/canvas.h"
 #include "framework/paint/textlayout.h"
+#include "framework/widgets/accessiblefactory.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
@@ -12,18 +13,12 @@ namespace pellax {
 namespace {
 
 // Screen readers hear a pack label as static text named by its caption.
-QAccessibleInterface* labelAccessible(const QString&, QObject* object) {
-    auto* label = qobject_cast<TROBaseLabel*>(object);
-    return label ? new QAccessibleWidget(label, QAccessible::StaticText) : nullptr;
-}
+class LabelAccessible final : public QAccessibleWidget {
+public:
+    explicit LabelAccessible(TROBaseLabel* label) : QAccessibleWidget(label, QAccessible::StaticText) {}
+};
 
-void installLabelAccessibility() {
-    static const bool installed = [] {
-        QAccessible::installFactory(labelAccessible);
-        return true;
-    }();
-    (void)installed;
-}
+void installLabelAccessibility() { installAccessibleOnce<TROBaseLabel, LabelAccessible>(); }
 
 // Clears Painting however a paint ends.
 class PaintingGuard {

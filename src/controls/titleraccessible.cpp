@@ -1,6 +1,7 @@
 #include "controls/titleraccessible.h"
 
 #include "controls/titler.h"
+#include "framework/widgets/accessiblefactory.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
@@ -60,19 +61,10 @@ private:
     QString lines() const { return static_cast<TTitler*>(widget())->Titles().lines().join(u'\n'); }
 };
 
-QAccessibleInterface* titlerAccessible(const QString&, QObject* object) {
-    auto* titler = qobject_cast<TTitler*>(object);
-    return titler ? new TitlerAccessible(titler) : nullptr;  // Qt's accessibility cache owns it
-}
-
 }  // namespace
 
 void installTitlerAccessibility() {
-    static const bool installed = [] {
-        QAccessible::installFactory(titlerAccessible);
-        return true;
-    }();
-    (void)installed;
+    installAccessibleOnce<TTitler, TitlerAccessible>();
 }
 
 }  // namespace pellax

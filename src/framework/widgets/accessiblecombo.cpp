@@ -1,5 +1,7 @@
 #include "framework/widgets/accessiblecombo.h"
 
+#include "framework/widgets/accessiblefactory.h"
+
 #include <QAbstractItemView>
 #include <QAccessible>
 #include <QAccessibleWidget>
@@ -13,6 +15,8 @@ namespace {
 class NamedComboBox final : public QAccessibleWidget {
 public:
     explicit NamedComboBox(QComboBox* combo) : QAccessibleWidget(combo, QAccessible::ComboBox) {}
+    // Editable ones only; the others keep Qt's own interface.
+    static bool serves(const QComboBox& combo) { return combo.isEditable(); }
 
     QString text(QAccessible::Text t) const override {
         switch (t) {
@@ -55,21 +59,10 @@ private:
     }
 };
 
-QAccessibleInterface* comboFactory(const QString&, QObject* object) {
-    auto* combo = qobject_cast<QComboBox*>(object);
-    if (combo && combo->isEditable())
-        return new NamedComboBox(combo);  // Qt's accessibility cache owns it
-    return nullptr;
-}
-
 }  // namespace
 
 void installComboBoxNames() {
-    static const bool installed = [] {
-        QAccessible::installFactory(comboFactory);
-        return true;
-    }();
-    (void)installed;
+    installAccessibleOnce<QComboBox, NamedComboBox>();
 }
 
 }  // namespace pellax

@@ -1,5 +1,6 @@
 #include "framework/widgets/accessiblelistbox.h"
 
+#include "framework/widgets/accessiblefactory.h"
 #include "framework/widgets/listbox.h"
 
 #include <QAccessible>
@@ -18,13 +19,17 @@ namespace pellax {
 namespace {
 
 // The rows at least partly on screen, first and last; last < first for none.
+// Counted from the height of a row: a viewport with no room shows none, where
+// asking for the row at its bottom would find none and seem to show them all.
 std::pair<int, int> shownRows(const TListBox& list) {
     const int count = list.count();
-    if (count == 0)
+    const int height = list.viewport()->height();
+    if (count == 0 || height <= 0)
         return {0, -1};
     const int first = list.topRow();
-    const QModelIndex bottom = list.indexAt(QPoint(0, list.viewport()->height() - 1));
-    return {first, bottom.isValid() ? bottom.row() : count - 1};
+    const int rowHeight = list.rowHeight();
+    const int rows = (height + rowHeight - 1) / rowHeight;
+    return {first, std::min(count - 1, first + rows - 1)};
 }
 
 bool isShown(const TListBox& list, int row) {
@@ -244,8 +249,10 @@ private:
         if (rows_.size() < kKeptRows)
             return;
         const QModelIndex current = list().currentIndex();
+        const std::pair<int, int> shown = shownRows(list());
         std::erase_if(rows_, [&](const Entry& entry) {
-            if (entry.first.isValid() && (entry.first == current || isShown(list(), entry.first.row())))
+            const int row = entry.first.row();
+            if (entry.first.isValid() && (entry.first == current || (row >= shown.first && row <= shown.second)))
                 return false;
             QAccessible::deleteAccessibleInterface(entry.second);
             return true;
@@ -255,23 +262,12 @@ private:
     mutable std::vector<Entry> rows_;
 };
 
-QAccessibleInterface* listBoxFactory(const QString&, QObject* object) {
-    auto* list = qobject_cast<TListBox*>(object);
-    return list ? new ListBoxAccessible(list) : nullptr;  // Qt's accessibility cache owns it
-}
-
 }  // namespace
 
-void installListBoxAccessibility() {
-    static const bool installed = [] {
-        QAccessible::installFactory(listBoxFactory);
-        return true;
-    }();
-    (void)installed;
-}
+void installListBoxAccessibility() { installAccessibleOnce<TListBox, ListBoxAccessible>(); }
 
+// Every list box installed the interface when it was made.
 QAccessibleInterface* listBoxRowInterface(TListBox& list, int row) {
-    installListBoxAccessibility();
     auto* iface = dynamic_cast<ListBoxAccessible*>(QAccessible::queryAccessibleInterface(&list));
     return iface ? iface->rowInterface(row) : nullptr;
 }

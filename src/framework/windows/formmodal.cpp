@@ -2,12 +2,12 @@
 
 #include "framework/files/exception.h"
 #include "framework/windows/form.h"
+#include "framework/windows/returnfocus.h"
 
 #include <QApplication>
 #include <QEventLoop>
 #include <QHideEvent>
 #include <QKeyEvent>
-#include <QPointer>
 #include <QPushButton>
 #include <QScopedValueRollback>
 
@@ -18,9 +18,11 @@ int TForm::ShowModal() {
         throw EInvalidOperation(QStringLiteral("Cannot make a visible window modal"));
     modalResult_ = mrNone;
     // The window it is shown over: the active one, else the one it belongs to.
-    QPointer<QWidget> opener = QApplication::activeWindow();
+    QWidget* opener = QApplication::activeWindow();
     if (!opener || opener == this)
         opener = parentWidget() ? parentWidget()->window() : nullptr;
+    // Handed back once the show ends, as the dialogs hand it back.
+    const ReturnFocus returnFocus(opener);
     // Placed afresh at every show, over the main window as it stands now.
     placed_ = false;
     setWindowModality(Qt::ApplicationModal);
@@ -35,10 +37,6 @@ int TForm::ShowModal() {
         modalResult_ = mrCancel;
     hide();
     setWindowModality(Qt::NonModal);
-    // Handed back as the dialogs hand it back (qtdialogs.cpp): with frames of
-    // our own, window managers otherwise fall back to any of the program's windows.
-    if (opener && opener->isVisible() && !opener->isActiveWindow())
-        opener->activateWindow();
     return modalResult_;
 }
 

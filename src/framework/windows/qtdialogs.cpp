@@ -1,39 +1,19 @@
 #include "framework/windows/qtdialogs.h"
 
+#include "framework/windows/returnfocus.h"
+
 #include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
-#include <QPointer>
 #include <QVBoxLayout>
 
 namespace pellax {
 
-namespace {
-
-// Hands the focus back to the window a dialog was opened from. The windows draw
-// their own frames, and window managers (openbox, for one) then fall back to
-// another of the program's windows when a dialog closes.
-class ReturnFocus {
-public:
-    explicit ReturnFocus(QWidget* parent) : window_(parent ? parent->window() : nullptr) {}
-    ~ReturnFocus() {
-        if (window_ && window_->isVisible())
-            window_->activateWindow();
-    }
-    ReturnFocus(const ReturnFocus&) = delete;
-    ReturnFocus& operator=(const ReturnFocus&) = delete;
-
-private:
-    QPointer<QWidget> window_;
-};
-
-}  // namespace
-
 std::optional<QString> QtDialogs::chooseFile(const FileDialogRequest& request, QWidget* parent) {
-    const ReturnFocus returnFocus(parent);
+    const ReturnFocus returnFocus(parent ? parent->window() : nullptr);
     QFileDialog dialog(parent);
     const bool open = request.kind == DialogKind::Open;
     dialog.setAcceptMode(open ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
@@ -59,7 +39,7 @@ void QtDialogs::showMessage(const QString& title, const QString& text, MessageIc
     case MessageIcon::Warning: qtIcon = QMessageBox::Warning; break;
     case MessageIcon::Error: qtIcon = QMessageBox::Critical; break;
     }
-    const ReturnFocus returnFocus(parent);
+    const ReturnFocus returnFocus(parent ? parent->window() : nullptr);
     QMessageBox box(qtIcon, title, text, QMessageBox::Ok, parent);
     // Wide enough for its title, which a message box does not measure by itself.
     if (auto* grid = qobject_cast<QGridLayout*>(box.layout())) {
@@ -72,7 +52,7 @@ void QtDialogs::showMessage(const QString& title, const QString& text, MessageIc
 
 std::optional<QString> QtDialogs::inputBox(const QString& caption, const QString& prompt, const QString& text,
                                            int maxLength, QWidget* parent) {
-    const ReturnFocus returnFocus(parent);
+    const ReturnFocus returnFocus(parent ? parent->window() : nullptr);
     QDialog dialog(parent);
     dialog.setWindowTitle(caption);
     auto* layout = new QVBoxLayout(&dialog);

@@ -100,8 +100,13 @@ TEST_F(ListBoxTest, ScreenReadersSeeTheRowsOnScreenAndReachEveryRowByNumber) {
     model.removeRows(0, 1);
     EXPECT_EQ(last->text(QAccessible::Name), QStringLiteral("row 999"));
     EXPECT_EQ(last->tableCellInterface()->rowIndex(), 998);
+    // Once its entry goes the row is invalid, or deleted when a reader is
+    // listening: it is looked up again, not read through the old pointer.
+    const QAccessible::Id lastId = QAccessible::uniqueId(last);
     model.removeRows(998, 1);
-    EXPECT_FALSE(last->isValid());
+    const QAccessibleInterface* gone = QAccessible::accessibleInterface(lastId);
+    EXPECT_TRUE(gone == nullptr || !gone->isValid());
+    EXPECT_EQ(table->cellAt(998, 0), nullptr);
 
     // What the events about a row name: the same row, made once.
     QAccessibleInterface* row = listBoxRowInterface(box, 500);
@@ -109,6 +114,19 @@ TEST_F(ListBoxTest, ScreenReadersSeeTheRowsOnScreenAndReachEveryRowByNumber) {
     EXPECT_EQ(row, table->cellAt(500, 0));
     EXPECT_EQ(row->text(QAccessible::Name), QStringLiteral("row 501"));
     EXPECT_EQ(listBoxRowInterface(box, 998), nullptr);
+}
+
+// The children are counted from the room the rows have: a row cut off at the
+// bottom counts, and a list with no room has none, however many rows it holds.
+TEST_F(ListBoxTest, ScreenReadersSeeOnlyTheRowsThereIsRoomFor) {
+    QAccessibleInterface* list = QAccessible::queryAccessibleInterface(&box);
+    ASSERT_NE(list, nullptr);
+    box.resize(200, 5 * box.rowHeight() / 2 + 2 * box.frameWidth());
+    EXPECT_EQ(list->childCount(), 3);
+    box.resize(0, 0);
+    ASSERT_LE(box.viewport()->height(), 0);
+    EXPECT_EQ(list->childCount(), 0);
+    EXPECT_EQ(list->child(0), nullptr);
 }
 
 }  // namespace
