@@ -65,6 +65,9 @@ void TGameFieldsForm::buildControls() {
         QWidget* control = nullptr;
         if (!field.values.empty()) {
             auto* combo = new QComboBox(client());
+            // Drawn as the editor's combo boxes are, a field with its button; only the list chooses.
+            combo->setEditable(true);
+            combo->lineEdit()->setReadOnly(true);
             onSignal(combo, &QComboBox::currentIndexChanged, this, [this] { takeValues(); });
             choices_[i] = combo;
             control = combo;
