@@ -156,8 +156,9 @@ TEST_F(MainformTest, OnlyTheFieldsTheUserChangedAreSaved) {
             edit.change(*form);
             form->getsettingsfromGUI();
             for (std::size_t i = 0; i < GameTypeRecord::Size; ++i) {
-                if (i < edit.from || i > edit.to)
+                if (i < edit.from || i > edit.to) {
                     ASSERT_EQ(form->record().at(i), record.at(i)) << edit.what << ", offset " << i;
+                }
             }
         }
     }
