@@ -5,6 +5,8 @@
 
 #include <QScopedValueRollback>
 
+#include <algorithm>
+
 namespace pellax {
 
 namespace {
@@ -60,6 +62,11 @@ void TTextAnimator::SetActive(bool active) {
         AnimTimer->SetOnTimer([this] { AdvanceSteps(); });
         // Unseen ticks paint nothing.
         AnimTimer->SetOnCatchUp([this](long long ticks) { letters_.Advance(step_, maxStep_, ticks); });
+        // Each tick repaints the letters at once: the skipped ones owe their paints too.
+        AnimTimer->SetOnLate([this](long long ticks) {
+            letters_.Advance(step_, maxStep_, ticks);
+            PaintsMissed(ticks);
+        });
         AnimTimer->SetParked(!isVisible());
     } else {
         catchUp();
@@ -208,6 +215,14 @@ void TTextAnimator::ApplyAutoSize() {
 void TTextAnimator::AdvanceSteps() {
     letters_.Advance(step_, maxStep_);
     Repaint();
+}
+
+void TTextAnimator::PaintsMissed(long long paints) {
+    if (!colorAnimation_ || paints <= 0)
+        return;
+    const long long letters = std::min<long long>(charCount_, Caption().size());
+    if (letters > 0)
+        walk_.Skip(paints, letters);
 }
 
 void TTextAnimator::Paint() {

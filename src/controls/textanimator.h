@@ -1,5 +1,6 @@
 #pragma once
 
+#include "controls/paintpaced.h"
 #include "controls/textanimation.h"
 #include "framework/paint/alignment.h"
 #include "framework/paint/bitmap.h"
@@ -19,8 +20,9 @@ class TTimer;
 // and back, one position per painted letter. Transparent, it shows its parent's
 // picture and the lightweight controls below it behind the letters, captured
 // afresh at every paint. While it is not shown its timer is parked and the
-// letters catch up when it is shown or asked for.
-class TTextAnimator : public TGraphicControl {
+// letters catch up when it is shown or asked for. A tick that comes late steps
+// the letters and walks the colours as the ticks it stands for would have.
+class TTextAnimator : public TGraphicControl, public PaintPaced {
     Q_OBJECT
 public:
     explicit TTextAnimator(TComponent* owner, QWidget* parent, const QString& name = {});
@@ -70,6 +72,8 @@ public:
     void AdvanceSteps();
     // Composes a frame of the client size onto `canvas`.
     void DrawFrame(TCanvas& canvas);
+    // The colour walk moves on as `paints` paints of the letters would have moved it.
+    void PaintsMissed(long long paints) override;
 
 protected:
     void Loaded() override;

@@ -1,5 +1,6 @@
 #include "app/aboutform.h"
 #include "app/program.h"
+#include "controls/textanimation.h"
 #include "controls/textanimator.h"
 #include "controls/titlebar.h"
 #include "controls/titler.h"
@@ -96,6 +97,38 @@ TEST_F(AboutForm, EveryPanelTickRepaintsTheHeading) {
     }
     // The heading's own clock (70 ms) adds three paints at most.
     EXPECT_GE(counter.paints, 10);
+    about.hide();
+}
+
+// A busy event loop delivers the ticks late: the credits still rise by every
+// period, in one paint of the panel, and the heading's colours walk on as the
+// paints the late ticks left out would have walked them.
+TEST_F(AboutForm, LateTicksKeepThePace) {
+    Taboutform about;
+    about.show();
+    QApplication::processEvents();
+    struct PaintCounter : QObject {
+        int paints = 0;
+        bool eventFilter(QObject*, QEvent* e) override {
+            paints += e->type() == QEvent::Paint;
+            return false;
+        }
+    } panel, heading;
+    about.Titler1->installEventFilter(&panel);
+    about.TextAnimator1->installEventFilter(&heading);
+    const int offset = about.Titler1->ScrollOffset();
+    const ColorWalk before = about.TextAnimator1->colorWalk();
+    // 210 ms: ten periods of the panel, three of the heading.
+    test::clock().late(210);
+    QApplication::processEvents();
+    EXPECT_EQ(about.Titler1->ScrollOffset(), offset + 10 * about.Titler1->Step());
+    EXPECT_EQ(panel.paints, 1);
+    ASSERT_GE(heading.paints, 1);
+    // Twelve letters a paint: those painted, nine the panel left out, two the heading did.
+    ColorWalk expected = before;
+    expected.Skip(heading.paints + 9 + 2, 12);
+    EXPECT_EQ(about.TextAnimator1->colorWalk().ColorPos(), expected.ColorPos());
+    EXPECT_EQ(about.TextAnimator1->colorWalk().ColorDir(), expected.ColorDir());
     about.hide();
 }
 
