@@ -9,7 +9,7 @@
 // Two cases: BM_Pace/idle, and BM_Pace/loaded with the load under which a busy
 // machine used to halve the pace: another X client grabbing the whole screen
 // in a loop (as a screen recorder does) and a process keeping one core busy.
-// The loaded case needs an X display and `xwd` (x11-apps). A tick the event
+// The loaded case needs an X display and ImageMagick's `import`. A tick the event
 // loop delivers late makes up the periods it skipped, so the credits hold
 // their pace with fewer paints.
 //
@@ -107,7 +107,7 @@ double cpuSeconds() {
 class Load {
 public:
     Load() {
-        start(QStringLiteral("while :; do xwd -root -silent >/dev/null; done"));
+        start(QStringLiteral("while :; do import -window root png:- >/dev/null; done"));
         start(QStringLiteral("while :; do :; done"));
     }
     ~Load() {
@@ -133,8 +133,8 @@ private:
 void BM_Pace(benchmark::State& state) {
     const bool loaded = state.range(0) != 0;
     if (loaded && (QGuiApplication::platformName() != QStringLiteral("xcb") ||
-                   QStandardPaths::findExecutable(QStringLiteral("xwd")).isEmpty())) {
-        state.SkipWithError("the loaded case needs an X display and xwd");
+                   QStandardPaths::findExecutable(QStringLiteral("import")).isEmpty())) {
+        state.SkipWithError("the loaded case needs an X display and ImageMagick's import");
         for (auto _ : state) {
         }
         return;

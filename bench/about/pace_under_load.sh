@@ -37,7 +37,7 @@ if command -v openbox >/dev/null && ! pgrep -u "$(id -u)" -x openbox >/dev/null;
 fi
 
 run() {  # case round
-  "$bench" --benchmark_filter="BM_Pace/loaded:$1\$" --benchmark_format=json >"$out/$1-$2.json" 2>/dev/null
+  "$bench" --benchmark_filter="BM_Pace/loaded:$1/" --benchmark_format=json >"$out/$1-$2.json" 2>/dev/null
 }
 for ((i = 1; i <= rounds; i++)); do
   if ((i % 2)); then run 0 "$i"; run 1 "$i"; else run 1 "$i"; run 0 "$i"; fi
