@@ -75,19 +75,24 @@ void TTitler::hideEvent(QHideEvent* event) {
 
 void TTitler::tick() {
     motion_.Tick();
+    askPaints(1);
     Invalidate();
 }
 
 // The ticks a busy event loop held back: the text rises by their steps, and
-// the children every tick repaints move on by the paints they missed, all in
-// the one paint of the tick that came.
+// the children every tick repaints are owed their paints, all made up in the
+// one paint of the tick that came.
 void TTitler::late(long long ticks) {
     motion_.Tick(ticks);
+    askPaints(ticks);
+}
+
+void TTitler::askPaints(long long paints) {
     for (QObject* child : children()) {
         auto* control = qobject_cast<TControl*>(child);
         auto* paced = dynamic_cast<PaintPaced*>(child);
         if (control && paced && control->IsLightweight() && control->isVisible())
-            paced->PaintsMissed(ticks);
+            paced->PaintsAsked(paints);
     }
 }
 

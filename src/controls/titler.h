@@ -52,6 +52,8 @@ protected:
 private:
     void tick();
     void late(long long ticks);
+    // Tells the children whose picture moves with each paint how many paints the ticks asked of them.
+    void askPaints(long long paints);
     void drawTitles(TCanvas& canvas, TRect text);
     bool textBlockFits(int clientWidth, int lineHeight);
 
