@@ -111,6 +111,17 @@ TColor ColorWalk::Next() noexcept {
     return RGB(value[0], value[1], value[2]);
 }
 
+void ColorWalk::Skip(long long times, long long each) noexcept {
+    if (times <= 0 || each <= 0)
+        return;
+    // The walk comes back to where it is after a round trip: there and back
+    // over its span, or round the whole byte the position is kept in when the
+    // two colours are the same.
+    const long long cycle = span_ > 0 ? 2LL * span_ : 512;
+    for (long long i = (times % cycle) * (each % cycle) % cycle; i > 0; --i)
+        Next();
+}
+
 TPoint letterOrigin(TAlignment alignment, int width, int height, int totalWidth, int cellHeight) noexcept {
     int x = 0;
     switch (alignment) {

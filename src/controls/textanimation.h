@@ -46,6 +46,8 @@ public:
     void Reset(TColor startRGB, TColor stopRGB) noexcept;
     // The colour at the current position; then the position moves on.
     TColor Next() noexcept;
+    // Moves on as `times` x `each` calls of Next would.
+    void Skip(long long times, long long each = 1) noexcept;
 
     int ColorSpan() const noexcept { return span_; }
     int ColorPos() const noexcept { return pos_; }

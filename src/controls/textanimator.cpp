@@ -5,6 +5,9 @@
 
 #include <QScopedValueRollback>
 
+#include <algorithm>
+#include <utility>
+
 namespace pellax {
 
 namespace {
@@ -60,6 +63,11 @@ void TTextAnimator::SetActive(bool active) {
         AnimTimer->SetOnTimer([this] { AdvanceSteps(); });
         // Unseen ticks paint nothing.
         AnimTimer->SetOnCatchUp([this](long long ticks) { letters_.Advance(step_, maxStep_, ticks); });
+        // Each tick repaints the letters at once: the skipped ones owe their paints too.
+        AnimTimer->SetOnLate([this](long long ticks) {
+            letters_.Advance(step_, maxStep_, ticks);
+            PaintsAsked(ticks);
+        });
         AnimTimer->SetParked(!isVisible());
     } else {
         catchUp();
@@ -207,7 +215,13 @@ void TTextAnimator::ApplyAutoSize() {
 
 void TTextAnimator::AdvanceSteps() {
     letters_.Advance(step_, maxStep_);
+    PaintsAsked(1);
     Repaint();
+}
+
+void TTextAnimator::PaintsAsked(long long paints) {
+    if (paints > 0)
+        paintsAsked_ += paints;
 }
 
 void TTextAnimator::Paint() {
@@ -218,6 +232,11 @@ void TTextAnimator::Paint() {
     FrameBitmap.SetSize(client.Width(), client.Height());
     if (FrameBitmap.Empty())
         return;
+    // This paint stands for every one asked since the last: the others walk on unseen.
+    const long long unpainted = std::exchange(paintsAsked_, 0) - 1;
+    const long long letters = std::min<long long>(charCount_, Caption().size());
+    if (colorAnimation_ && unpainted > 0 && letters > 0)
+        walk_.Skip(unpainted, letters);
     DrawFrame(FrameBitmap.Canvas());
     Canvas().Draw(0, 0, FrameBitmap.image());
 }

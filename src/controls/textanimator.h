@@ -1,5 +1,6 @@
 #pragma once
 
+#include "controls/paintpaced.h"
 #include "controls/textanimation.h"
 #include "framework/paint/alignment.h"
 #include "framework/paint/bitmap.h"
@@ -19,8 +20,11 @@ class TTimer;
 // and back, one position per painted letter. Transparent, it shows its parent's
 // picture and the lightweight controls below it behind the letters, captured
 // afresh at every paint. While it is not shown its timer is parked and the
-// letters catch up when it is shown or asked for.
-class TTextAnimator : public TGraphicControl {
+// letters catch up when it is shown or asked for. Its own ticks and those of a
+// panel it sits on ask for a paint each; where paints come fewer (a tick that
+// came late, paints merged into one), the next one walks the colours on by all
+// that were asked, so that the walk keeps its pace on a busy machine.
+class TTextAnimator : public TGraphicControl, public PaintPaced {
     Q_OBJECT
 public:
     explicit TTextAnimator(TComponent* owner, QWidget* parent, const QString& name = {});
@@ -70,6 +74,9 @@ public:
     void AdvanceSteps();
     // Composes a frame of the client size onto `canvas`.
     void DrawFrame(TCanvas& canvas);
+    // Counts paints asked for by the ticks that repaint the heading; the next
+    // paint walks the colours on by all of them, itself included.
+    void PaintsAsked(long long paints) override;
 
 protected:
     void Loaded() override;
@@ -107,6 +114,7 @@ private:
     ColorWalk walk_;
     TBitmap FrameBitmap;
     bool inPaint_ = false;
+    long long paintsAsked_ = 0;
 };
 
 }  // namespace pellax

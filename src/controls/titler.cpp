@@ -1,6 +1,7 @@
 #include "controls/titler.h"
 
 #include "componentpack/colorutils.h"
+#include "controls/paintpaced.h"
 #include "controls/titleraccessible.h"
 #include "framework/windows/timer.h"
 
@@ -36,6 +37,7 @@ TTitler::TTitler(TComponent* owner, QWidget* parent, const QString& name)
     ScrollTimer.SetOnTimer([this] { tick(); });
     // Hidden, the text rises unseen: nothing to repaint.
     ScrollTimer.SetOnCatchUp([this](long long ticks) { motion_.Tick(ticks); });
+    ScrollTimer.SetOnLate([this](long long ticks) { late(ticks); });
     ScrollTimer.SetParked(!isVisible());
     titles_.SetOnChange([this] {
         textBlockKey_.reset();
@@ -73,7 +75,25 @@ void TTitler::hideEvent(QHideEvent* event) {
 
 void TTitler::tick() {
     motion_.Tick();
+    askPaints(1);
     Invalidate();
+}
+
+// The ticks a busy event loop held back: the text rises by their steps, and
+// the children every tick repaints are owed their paints, all made up in the
+// one paint of the tick that came.
+void TTitler::late(long long ticks) {
+    motion_.Tick(ticks);
+    askPaints(ticks);
+}
+
+void TTitler::askPaints(long long paints) {
+    for (QObject* child : children()) {
+        auto* control = qobject_cast<TControl*>(child);
+        auto* paced = dynamic_cast<PaintPaced*>(child);
+        if (control && paced && control->IsLightweight() && control->isVisible())
+            paced->PaintsAsked(paints);
+    }
 }
 
 void TTitler::drawTitles(TCanvas& canvas, TRect text) {

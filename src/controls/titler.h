@@ -20,6 +20,8 @@ using TTitlerPaintEvent = std::function<void(TTitler& sender, TCanvas& canvas)>;
 // colour, and start again from the bottom once the last one has left. Its own
 // timer moves them Step pixels every Interval milliseconds, whether the panel
 // is shown or not; each frame is composed off screen and copied in one piece.
+// A tick the event loop delivers late moves them by every step it stands for,
+// so they rise at their pace however busy the machine is.
 //
 // While the panel is not shown its timer is parked and the motion is caught up
 // when it is shown or asked for, so a hidden panel costs no wake-ups.
@@ -49,6 +51,9 @@ protected:
 
 private:
     void tick();
+    void late(long long ticks);
+    // Tells the children whose picture moves with each paint how many paints the ticks asked of them.
+    void askPaints(long long paints);
     void drawTitles(TCanvas& canvas, TRect text);
     bool textBlockFits(int clientWidth, int lineHeight);
 

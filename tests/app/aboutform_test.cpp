@@ -1,5 +1,6 @@
 #include "app/aboutform.h"
 #include "app/program.h"
+#include "controls/textanimation.h"
 #include "controls/textanimator.h"
 #include "controls/titlebar.h"
 #include "controls/titler.h"
@@ -96,6 +97,43 @@ TEST_F(AboutForm, EveryPanelTickRepaintsTheHeading) {
     }
     // The heading's own clock (70 ms) adds three paints at most.
     EXPECT_GE(counter.paints, 10);
+    about.hide();
+}
+
+// Where the colour walk stands on its way there and back.
+int walkPhase(const ColorWalk& walk) {
+    return walk.ColorDir() > 0 ? walk.ColorPos() : 2 * walk.ColorSpan() - walk.ColorPos();
+}
+
+// A busy event loop delivers the ticks late: the credits still rise by every
+// period, in one paint of the panel, and the heading's colours walk on by
+// twelve letters for every paint the ticks asked for, however few came.
+TEST_F(AboutForm, LateTicksKeepThePace) {
+    Taboutform about;
+    about.show();
+    QApplication::processEvents();
+    struct PaintCounter : QObject {
+        int paints = 0;
+        bool eventFilter(QObject*, QEvent* e) override {
+            paints += e->type() == QEvent::Paint;
+            return false;
+        }
+    } panel, heading;
+    about.Titler1->installEventFilter(&panel);
+    about.TextAnimator1->installEventFilter(&heading);
+    const int offset = about.Titler1->ScrollOffset();
+    const int before = walkPhase(about.TextAnimator1->colorWalk());
+    // 210 ms: ten periods of the panel, three of the heading.
+    test::clock().late(210);
+    QApplication::processEvents();
+    EXPECT_EQ(about.Titler1->ScrollOffset(), offset + 10 * about.Titler1->Step());
+    EXPECT_EQ(panel.paints, 1);
+    ASSERT_GE(heading.paints, 1);
+    // Thirteen paints asked, all made up by the first that came; any after it
+    // walk on by their own letters.
+    const int cycle = 2 * about.TextAnimator1->colorWalk().ColorSpan();
+    const int walked = ((walkPhase(about.TextAnimator1->colorWalk()) - before) % cycle + cycle) % cycle;
+    EXPECT_EQ(walked, 12 * (13 + heading.paints - 1));
     about.hide();
 }
 

@@ -90,6 +90,39 @@ TEST(ColorWalk, RunsFromStartToStopAndBack) {
     EXPECT_EQ(walk.Next(), RGB(11, 0, 0));
 }
 
+// Skipping lands where walking letter by letter would, from any place on the
+// walk, over a span of one, an odd span, the whole byte and no span at all;
+// a skip of billions as fast as a short one.
+TEST(ColorWalk, SkippingEndsWhereWalkingWould) {
+    for (const auto& [start, stop] : {std::pair{RGB(10, 0, 0), RGB(11, 0, 0)}, std::pair{clRed, clLime},
+                                      std::pair{RGB(0, 0, 0), RGB(7, 3, 0)}, std::pair{clYellow, clYellow}}) {
+        // How long the walk takes to come back, found by walking.
+        ColorWalk round;
+        round.Reset(start, stop);
+        long long cycle = 0;
+        do {
+            round.Next();
+            ++cycle;
+        } while (round.ColorPos() != 0 || round.ColorDir() != 1);
+        for (const long long before : {0LL, 5LL, 300LL}) {
+            for (const auto& [times, each] : {std::pair{1LL, 1LL}, std::pair{3LL, 12LL}, std::pair{97LL, 12LL},
+                                              std::pair{1'000'000'007LL, 12LL}}) {
+                ColorWalk walked, skipped;
+                walked.Reset(start, stop);
+                skipped.Reset(start, stop);
+                skipped.Skip(before);
+                const long long steps = before + (times > 1000 ? times % cycle * each % cycle : times * each);
+                for (long long i = 0; i < steps; ++i)
+                    walked.Next();
+                skipped.Skip(times, each);
+                ASSERT_EQ(skipped.ColorPos(), walked.ColorPos()) << start << " " << before << " " << times;
+                ASSERT_EQ(skipped.ColorDir(), walked.ColorDir());
+                ASSERT_EQ(skipped.Next(), walked.Next());
+            }
+        }
+    }
+}
+
 TEST(LetterOrigin, AlignsAndCentresTruncatingTowardZero) {
     EXPECT_EQ(letterOrigin(taLeftJustify, 100, 30, 60, 20), (TPoint{0, 5}));
     EXPECT_EQ(letterOrigin(taRightJustify, 100, 30, 60, 20), (TPoint{40, 5}));

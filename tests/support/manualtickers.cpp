@@ -53,14 +53,21 @@ public:
         return std::exchange(missed_, 0);
     }
 
-    // Ticks for `ms` more milliseconds; a parked ticker only counts them.
-    void pass(int ms, const std::shared_ptr<ManualTickers::Registry>& registry) {
+    // Ticks for `ms` more milliseconds, once per period or, `held`, once late
+    // for them all; a parked ticker only counts them.
+    void pass(int ms, bool held, const std::shared_ptr<ManualTickers::Registry>& registry) {
         elapsed_ += ms;
         if (parked_)
             return;
+        if (held && running() && elapsed_ >= interval_) {
+            const long long periods = elapsed_ / interval_;
+            elapsed_ %= interval_;
+            onTick_(periods - 1);
+            return;
+        }
         while (running() && elapsed_ >= interval_) {
             elapsed_ -= interval_;
-            onTick_();
+            onTick_(0);
             if (std::find(registry->live.begin(), registry->live.end(), this) == registry->live.end())
                 return;
         }
@@ -104,13 +111,17 @@ std::unique_ptr<Ticker> ManualTickers::create(Ticker::Callback onTick) {
 }
 
 void ManualTickers::advance(int ms) {
-    forEachLive(registry_, [&](ManualTicker& t) { t.pass(ms, registry_); });
+    forEachLive(registry_, [&](ManualTicker& t) { t.pass(ms, false, registry_); });
+}
+
+void ManualTickers::late(int ms) {
+    forEachLive(registry_, [&](ManualTicker& t) { t.pass(ms, true, registry_); });
 }
 
 void ManualTickers::tickAll() {
     forEachLive(registry_, [&](ManualTicker& t) {
         if (t.running())
-            t.pass(t.interval(), registry_);
+            t.pass(t.interval(), false, registry_);
     });
 }
 

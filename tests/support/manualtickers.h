@@ -19,6 +19,10 @@ public:
     // Lets `ms` milliseconds pass: each running ticker ticks once per full
     // period, in the order the tickers were made.
     void advance(int ms);
+    // Lets `ms` milliseconds pass with the ticks held back, as a busy event
+    // loop holds them: each running ticker then ticks once, late, for all the
+    // full periods that passed, the others reported as skipped.
+    void late(int ms);
     // One tick of every running ticker.
     void tickAll();
     std::size_t runningCount() const;

@@ -73,7 +73,14 @@ QImage TCanvas::copyImage(const TRect& r) const {
     if (!image_)
         return {};
     const TRect onImage = OffsetRect(r, state_.origin.X, state_.origin.Y);
-    return image_->copy(toQRect(onImage));
+    const qreal ratio = image_->devicePixelRatio();
+    if (ratio == 1)
+        return image_->copy(toQRect(onImage));
+    // The device pixels under the rectangle, at the image's ratio.
+    const int left = qRound(onImage.Left * ratio), top = qRound(onImage.Top * ratio);
+    QImage part = image_->copy(left, top, qRound(onImage.Right * ratio) - left, qRound(onImage.Bottom * ratio) - top);
+    part.setDevicePixelRatio(ratio);
+    return part;
 }
 
 }  // namespace pellax

@@ -1,7 +1,9 @@
 #include "framework/paint/pixelalign.h"
 
 #include <QImage>
+#include <QPaintEngine>
 #include <QPainter>
+#include <QScopedValueRollback>
 #include <QTransform>
 
 #include <cmath>
@@ -26,12 +28,48 @@ bool needsPixelAlignment(const QPainter& painter) {
 
 namespace {
 
-// The picture at one device pixel per logical pixel, transparent where nothing was drawn.
-QImage paintAtOne(QPainter& painter, const QRect& logical, const std::function<void(QPainter&)>& paint) {
-    QImage picture(logical.size(), QImage::Format_ARGB32_Premultiplied);
-    picture.fill(Qt::transparent);
+// Two pictures kept between calls, so that a paint in steady state allocates
+// nothing: the part at one device pixel per logical pixel, and the same widened.
+// A paint that nests inside another's drawing gets pictures of its own.
+struct Scratch {
+    QImage picture;
+    QImage wide;
+    bool busy = false;
+};
+
+// `image` at least `size`, kept when it is large enough already.
+void ensure(QImage& image, QSize size) {
+    if (image.width() >= size.width() && image.height() >= size.height())
+        return;
+    image = QImage(size.expandedTo(image.size()), QImage::Format_ARGB32_Premultiplied);
+}
+
+// The part of `logical` the painter can change: its clip and the region of the
+// paint under way, widened by a pixel for the rounding between the two.
+QRect reachable(const QPainter& painter, const QRect& logical) {
+    QRect part = logical;
+    const QTransform toDevice = painter.deviceTransform();
+    if (painter.hasClipping())
+        part &= painter.clipBoundingRect().toAlignedRect().adjusted(-1, -1, 1, 1);
+    if (const QPaintEngine* engine = painter.paintEngine()) {
+        const QRegion system = engine->systemClip();
+        if (!system.isEmpty()) {
+            const QRectF onDevice = QRectF(system.boundingRect());
+            part &= toDevice.inverted().mapRect(onDevice).toAlignedRect().adjusted(-1, -1, 1, 1);
+        }
+    }
+    return part;
+}
+
+// Paints `part` at one device pixel per logical pixel into the top left of
+// `picture`, transparent where nothing was drawn.
+void paintAtOne(QPainter& painter, QImage& picture, const QRect& part, const std::function<void(QPainter&)>& paint) {
     QPainter p(&picture);
-    p.translate(-logical.topLeft());
+    p.setCompositionMode(QPainter::CompositionMode_Source);
+    p.fillRect(QRect(QPoint(), part.size()), Qt::transparent);
+    p.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    p.setClipRect(QRect(QPoint(), part.size()));
+    p.translate(-part.topLeft());
     p.setRenderHints(painter.renderHints());
     p.setPen(painter.pen());
     p.setBrush(painter.brush());
@@ -41,26 +79,21 @@ QImage paintAtOne(QPainter& painter, const QRect& logical, const std::function<v
     p.setBackgroundMode(painter.backgroundMode());
     p.setLayoutDirection(painter.layoutDirection());
     paint(p);
-    return picture;
 }
 
-// Each logical pixel of `picture` repeated over the device pixels it owns.
-QImage widen(const QImage& picture, const std::vector<int>& xs, const std::vector<int>& ys) {
-    QImage wide(xs.back() - xs.front(), ys.back() - ys.front(), QImage::Format_ARGB32_Premultiplied);
-    std::vector<int> column(static_cast<std::size_t>(wide.width()));
-    for (std::size_t i = 0; i + 1 < xs.size(); ++i) {
-        for (int x = xs[i]; x < xs[i + 1]; ++x)
-            column[static_cast<std::size_t>(x - xs.front())] = static_cast<int>(i);
-    }
+// Each logical pixel of `picture` repeated over the device pixels it owns, into
+// the top left of `wide`.
+void widen(const QImage& picture, QImage& wide, const std::vector<int>& xs, const std::vector<int>& ys) {
     for (std::size_t i = 0; i + 1 < ys.size(); ++i) {
         const auto* from = reinterpret_cast<const QRgb*>(picture.constScanLine(static_cast<int>(i)));
         for (int y = ys[i]; y < ys[i + 1]; ++y) {
             auto* to = reinterpret_cast<QRgb*>(wide.scanLine(y - ys.front()));
-            for (std::size_t x = 0; x < column.size(); ++x)
-                to[x] = from[column[x]];
+            for (std::size_t j = 0; j + 1 < xs.size(); ++j) {
+                for (int x = xs[j]; x < xs[j + 1]; ++x)
+                    to[x - xs.front()] = from[j];
+            }
         }
     }
-    return wide;
 }
 
 }  // namespace
@@ -70,11 +103,22 @@ void paintPixelAligned(QPainter& painter, const QRect& logical, const std::funct
         paint(painter);
         return;
     }
-    const QImage picture = paintAtOne(painter, logical, paint);
+    const QRect part = reachable(painter, logical);
+    if (part.isEmpty())
+        return;
     const QTransform toDevice = painter.deviceTransform();
-    const std::vector<int> xs = deviceEdges(toDevice.m11(), toDevice.dx(), logical.left(), logical.width());
-    const std::vector<int> ys = deviceEdges(toDevice.m22(), toDevice.dy(), logical.top(), logical.height());
-    const QImage wide = widen(picture, xs, ys);
+    const std::vector<int> xs = deviceEdges(toDevice.m11(), toDevice.dx(), part.left(), part.width());
+    const std::vector<int> ys = deviceEdges(toDevice.m22(), toDevice.dy(), part.top(), part.height());
+    const QSize wideSize(xs.back() - xs.front(), ys.back() - ys.front());
+
+    static Scratch shared;
+    Scratch own;
+    Scratch& scratch = shared.busy ? own : shared;
+    const QScopedValueRollback<bool> busy(scratch.busy, true);
+    ensure(scratch.picture, part.size());
+    ensure(scratch.wide, wideSize);
+    paintAtOne(painter, scratch.picture, part, paint);
+    widen(scratch.picture, scratch.wide, xs, ys);
 
     // Drawn in device pixels: the world transform undoes what the painter adds
     // after it (the widget's offset, the screen's scale), leaving a plain move.
@@ -82,7 +126,7 @@ void paintPixelAligned(QPainter& painter, const QRect& logical, const std::funct
     painter.save();
     painter.setWorldTransform(QTransform::fromTranslate(xs.front(), ys.front()) * afterWorld.inverted());
     painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
-    painter.drawImage(0, 0, wide);
+    painter.drawImage(QPoint(0, 0), scratch.wide, QRect(QPoint(0, 0), wideSize));
     painter.restore();
 }
 

@@ -25,8 +25,9 @@ bool needsPixelAlignment(const QPainter& painter);
 // per logical pixel, then widens each logical pixel to the device pixels it
 // owns. Lines drawn one pixel wide thus stay whole and keep their order at any
 // scale, where Qt would draw each to its own rounding and can leave a line
-// out or paint two over each other. Where the painter needs no alignment,
-// `paint` draws straight through it.
+// out or paint two over each other. Only the part the painter's clip and the
+// paint under way let through is drawn, into pictures kept between calls. Where
+// the painter needs no alignment, `paint` draws straight through it.
 void paintPixelAligned(QPainter& painter, const QRect& logical, const std::function<void(QPainter&)>& paint);
 
 }  // namespace pellax

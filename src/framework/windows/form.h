@@ -92,7 +92,9 @@ public:
 
     // The frame's parts at the current size, in window coordinates.
     FrameLayout frameLayout() const;
-    // The picture of the whole window that the frame is painted into.
+    // The picture of the whole window that the frame is painted into, at the
+    // window's device pixel ratio: its text and gradients have the screen's
+    // full resolution.
     const QImage& framePicture() const noexcept { return frame_; }
     // Whether the frame was last drawn active.
     bool frameActive() const noexcept { return frameActive_; }
@@ -132,6 +134,9 @@ private:
     WindowStyles styles() const;
     QPaintDevice* takeDC();
     void giveBackDC();
+    // Sizes the frame's picture for the window at its device pixel ratio;
+    // false when there is no picture to paint.
+    bool frameReady();
 
     QWidget* client_;
     std::unique_ptr<FormWindow> window_;

@@ -8,6 +8,7 @@
 #include "framework/windows/framepainter.h"
 
 #include <QMouseEvent>
+#include <QtMath>
 #include <QPainter>
 #include <QWhatsThis>
 #include <QWindow>
@@ -63,10 +64,27 @@ FrameLayout TForm::frameLayout() const {
     return pellax::frameLayout(styles(), width(), FrameMetrics::desktop());
 }
 
+namespace {
+
+QSize framePixels(const QWidget& window) {
+    const qreal ratio = window.devicePixelRatio();
+    return {qCeil(window.width() * ratio), qCeil(window.height() * ratio)};
+}
+
+}  // namespace
+
+bool TForm::frameReady() {
+    const qreal ratio = devicePixelRatio();
+    const QSize pixels = framePixels(*this);
+    if (frame_.size() != pixels || frame_.devicePixelRatio() != ratio) {
+        frame_ = QImage(pixels, QImage::Format_RGB32);
+        frame_.setDevicePixelRatio(ratio);
+    }
+    return !frame_.isNull();
+}
+
 QPaintDevice* TForm::takeDC() {
-    if (frame_.size() != size())
-        frame_ = QImage(size(), QImage::Format_RGB32);
-    if (frame_.isNull())
+    if (!frameReady())
         return nullptr;
     ++dcTaken_;
     return &frame_;
@@ -79,9 +97,7 @@ void TForm::giveBackDC() {
 }
 
 void TForm::paintFrame() {
-    if (frame_.size() != size())
-        frame_ = QImage(size(), QImage::Format_RGB32);
-    if (frame_.isNull())
+    if (!frameReady())
         return;
     if (dcTaken_ > 0) {
         // Someone draws on the frame right now; paint it again when they are done.
@@ -95,7 +111,7 @@ void TForm::paintFrame() {
     const auto length = window_->sendMessage(WM_GETTEXTLENGTH);
     window_->sendMessage(WM_GETTEXT, static_cast<WPARAM>(length + 1), reinterpret_cast<LPARAM>(&look.text));
     if (!layout.icon.IsEmpty() && !windowIcon().isNull())
-        look.icon = windowIcon().pixmap(QSize(layout.icon.Width(), layout.icon.Height()), 1.0).toImage();
+        look.icon = windowIcon().pixmap(QSize(layout.icon.Width(), layout.icon.Height()), frame_.devicePixelRatio()).toImage();
     look.pressed = pressedShown_ ? pressed_ : CaptionButton::None;
     TCanvas canvas;
     canvas.bind(frame_);
@@ -105,7 +121,8 @@ void TForm::paintFrame() {
 }
 
 void TForm::paintButton(CaptionButton button, bool pressed) {
-    if (frame_.isNull() || frame_.size() != size() || dcTaken_ > 0)
+    if (frame_.isNull() || frame_.size() != framePixels(*this) || frame_.devicePixelRatio() != devicePixelRatio() ||
+        dcTaken_ > 0)
         return;
     const FrameLayout layout = frameLayout();
     TCanvas canvas;
@@ -119,6 +136,9 @@ void TForm::paintEvent(QPaintEvent* event) {
     QMainWindow::paintEvent(event);
     if (frame_.isNull())
         return;
+    // Moved to a screen of another scale: the frame is painted again for it.
+    if (frame_.devicePixelRatio() != devicePixelRatio())
+        postFramePaint();
     QPainter painter(this);
     painter.setClipRegion(event->region().subtracted(QRegion(contentsRect())));
     painter.drawImage(0, 0, frame_);

@@ -65,11 +65,11 @@ void paintCaptionBar(TCanvas& c, const FrameLayout& l, const FrameLook& look) {
 
     if (!l.icon.IsEmpty() && !look.icon.isNull()) {
         if (QPainter* p = c.painter()) {
-            const QImage icon = look.icon.size() == QSize(l.icon.Width(), l.icon.Height())
-                                    ? look.icon
-                                    : look.icon.scaled(l.icon.Width(), l.icon.Height(), Qt::IgnoreAspectRatio,
-                                                       Qt::SmoothTransformation);
-            p->drawImage(l.icon.Left, l.icon.Top, icon);
+            // An icon of the device's pixels is copied as it is; any other size is scaled smoothly.
+            p->save();
+            p->setRenderHint(QPainter::SmoothPixmapTransform);
+            p->drawImage(QRectF(toQRect(l.icon)), look.icon);
+            p->restore();
         }
     }
 

@@ -1,6 +1,7 @@
 #include "framework/windows/ticker.h"
 
 #include "framework/files/exception.h"
+#include "framework/windows/tickschedule.h"
 
 #include <QElapsedTimer>
 #include <QTimer>
@@ -11,46 +12,42 @@ namespace pellax {
 
 namespace {
 
+// Each tick arms a single shot for the end of the next period, so that a late
+// tick does not push the ones after it back; precise, because a coarse timer
+// may come early and leave a period with no tick.
 class QtTicker final : public Ticker {
 public:
     explicit QtTicker(Callback onTick) : onTick_(std::move(onTick)) {
         clock_.start();
+        timer_.setSingleShot(true);
+        timer_.setTimerType(Qt::PreciseTimer);
         QObject::connect(&timer_, &QTimer::timeout, [this] {
-            lastTick_ = clock_.elapsed();
-            // The first tick after unparking finishes the period begun before;
-            // the regular period follows.
-            if (timer_.interval() != interval_)
-                timer_.start(interval_);
-            onTick_();
+            const long long periods = schedule_.tick(clock_.elapsed());
+            arm();
+            if (periods > 0)
+                onTick_(periods - 1);
         });
     }
 
     void setInterval(int ms) override {
         count();
         interval_ = ms < 0 ? 0 : ms;
-        restart(0);
+        restart();
     }
     int interval() const noexcept override { return interval_; }
     void setEnabled(bool enabled) override {
         count();
         enabled_ = enabled;
-        restart(0);
+        restart();
     }
     bool enabled() const noexcept override { return enabled_; }
 
     void setParked(bool parked) override {
         if (parked == parked_)
             return;
-        if (parked) {
-            carried_ = running() ? clock_.elapsed() - lastTick_ : 0;
-            parkedAt_ = clock_.elapsed();
-            parked_ = true;
-            timer_.stop();
-            return;
-        }
         count();
-        parked_ = false;
-        restart(carried_);
+        parked_ = parked;
+        arm();
     }
     bool parked() const noexcept override { return parked_; }
 
@@ -62,28 +59,22 @@ public:
 private:
     // Adds the periods passed while parked to the missed ones.
     void count() {
-        if (!parked_ || !running())
-            return;
-        const qint64 now = clock_.elapsed();
-        const qint64 passed = carried_ + (now - parkedAt_);
-        parkedAt_ = now;
-        carried_ = passed % interval_;
-        missed_ += passed / interval_;
+        if (parked_ && running())
+            missed_ += schedule_.take(clock_.elapsed());
     }
 
-    // (Re)starts the clock with `done` milliseconds of the current period behind it.
-    void restart(qint64 done) {
-        if (parked_) {
-            carried_ = 0;
-            parkedAt_ = clock_.elapsed();
-            return;
-        }
-        if (!running()) {
+    // A new period length or a start: the first period begins now.
+    void restart() {
+        schedule_.restart(clock_.elapsed(), running() ? interval_ : 0);
+        arm();
+    }
+
+    void arm() {
+        if (parked_ || !running()) {
             timer_.stop();
             return;
         }
-        lastTick_ = clock_.elapsed() - done;
-        timer_.start(static_cast<int>(interval_ - done));
+        timer_.start(static_cast<int>(schedule_.untilNext(clock_.elapsed())));
         if (timer_.timerId() < 0)
             throw EOutOfResources(QStringLiteral("Not enough timers available"));
     }
@@ -91,9 +82,7 @@ private:
     Callback onTick_;
     QTimer timer_;
     QElapsedTimer clock_;
-    qint64 lastTick_ = 0;
-    qint64 parkedAt_ = 0;
-    qint64 carried_ = 0;
+    TickSchedule schedule_;
     long long missed_ = 0;
     int interval_ = 0;
     bool enabled_ = false;

@@ -10,7 +10,11 @@ namespace pellax {
 // animation are checked tick by tick without waiting.
 class Ticker {
 public:
-    using Callback = std::function<void()>;
+    // Called once per tick with the periods that ended since the tick before
+    // it without a tick of their own: 0 on time, more when the event loop was
+    // too busy to deliver them. Over time the ticks and the skipped periods
+    // add up to one per period.
+    using Callback = std::function<void(long long skipped)>;
     virtual ~Ticker() = default;
 
     // Period in milliseconds; 0 delivers no ticks.

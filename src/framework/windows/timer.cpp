@@ -5,9 +5,14 @@
 namespace pellax {
 
 TTimer::TTimer(TComponent* owner, QString name)
-    : TComponent(owner, std::move(name)), ticker_(Application::instance().tickers().create([this] {
-          if (onTimer_ && !hasState(ComponentState::Destroying))
-              Application::instance().guard(onTimer_);
+    : TComponent(owner, std::move(name)), ticker_(Application::instance().tickers().create([this](long long skipped) {
+          if (!onTimer_ || hasState(ComponentState::Destroying))
+              return;
+          Application::instance().guard([&] {
+              if (skipped > 0 && onLate_)
+                  onLate_(skipped);
+              onTimer_();
+          });
       })) {
     ticker_->setInterval(interval_);
 }

@@ -31,6 +31,13 @@ public:
     void CatchUp();
     void SetOnCatchUp(std::function<void(long long periods)> handler) { onCatchUp_ = std::move(handler); }
 
+    // A tick that comes late, the event loop having been busy, stands for the
+    // periods that ended since the tick before it: OnLate gets the ones it
+    // skipped, then OnTimer runs once, so that what the timer drives keeps its
+    // pace in time at the cost of one tick. Without OnLate they are dropped, as
+    // the desktop's own timers drop them.
+    void SetOnLate(std::function<void(long long periods)> handler) { onLate_ = std::move(handler); }
+
     const Ticker& ticker() const noexcept { return *ticker_; }
 
 private:
@@ -39,6 +46,7 @@ private:
     std::unique_ptr<Ticker> ticker_;
     std::function<void()> onTimer_;
     std::function<void(long long)> onCatchUp_;
+    std::function<void(long long)> onLate_;
     int interval_ = 1000;
     bool enabled_ = true;
 };

@@ -1,4 +1,5 @@
 #include "framework/files/exception.h"
+#include "framework/windows/tickschedule.h"
 #include "framework/windows/timer.h"
 
 #include "support/fixtures.h"
@@ -78,10 +79,70 @@ TEST_F(Timer, ParkedTimerCountsThePeriodsAndGoesOnInPhase) {
     EXPECT_EQ(plainTicks, 9);
 }
 
+// The rule a late tick follows, in milliseconds: a tick stands for every
+// period that ended since the last, an early one for the period about to end,
+// and the next is always due at the end of a period, never a period after the
+// tick.
+TEST(TickSchedule, LateTicksStandForThePeriodsTheySkipped) {
+    TickSchedule s;
+    s.restart(1000, 20);
+    EXPECT_EQ(s.untilNext(1000), 20);
+    EXPECT_EQ(s.tick(1020), 1);  // on time
+    EXPECT_EQ(s.tick(1107), 4);  // 67 ms late: 1040, 1060, 1080 and 1100 ended
+    EXPECT_EQ(s.untilNext(1107), 13);
+    EXPECT_EQ(s.tick(1119), 1);  // a moment early: 1120's period
+    EXPECT_EQ(s.untilNext(1119), 21);
+    EXPECT_EQ(s.tick(1140), 1);
+    // Over any run of ticks, one per period: 1000 to 2000 is 50 periods.
+    long long periods = 7 + s.tick(1555) + s.tick(1560) + s.tick(1999);
+    EXPECT_EQ(periods, 49);
+    EXPECT_EQ(s.tick(2000), 1);
+
+    // Counting while nothing ticks keeps the part of a period left over.
+    s.restart(0, 30, 25);
+    EXPECT_EQ(s.take(4), 0);
+    EXPECT_EQ(s.take(5), 1);
+    EXPECT_EQ(s.take(94), 2);
+    EXPECT_EQ(s.untilNext(94), 1);
+
+    TickSchedule off;
+    off.restart(0, 0);
+    EXPECT_EQ(off.tick(500), 0);
+    EXPECT_EQ(off.take(500), 0);
+}
+
+TEST_F(Timer, ALateTickMakesUpTheSkippedPeriodsWhereAsked) {
+    TComponent owner;
+    TTimer& timer = owner.make<TTimer>();
+    std::vector<long long> late;
+    int ticks = 0;
+    timer.SetInterval(10);
+    timer.SetOnTimer([&] { ++ticks; });
+    timer.SetOnLate([&](long long periods) {
+        EXPECT_EQ(ticks, 2);  // before the tick itself
+        late.push_back(periods);
+    });
+    test::clock().advance(20);
+    test::clock().late(47);
+    EXPECT_EQ(ticks, 3);
+    EXPECT_EQ(late, (std::vector<long long>{3}));
+    test::clock().advance(3);  // 67 ms in all: the late tick kept the phase
+    EXPECT_EQ(ticks, 4);
+
+    // Without OnLate the skipped periods are dropped.
+    timer.SetEnabled(false);
+    TTimer& plain = owner.make<TTimer>();
+    int plainTicks = 0;
+    plain.SetInterval(10);
+    plain.SetOnTimer([&] { ++plainTicks; });
+    test::clock().late(95);
+    EXPECT_EQ(plainTicks, 1);
+}
+
 TEST_F(Timer, QtTimersParkWithoutWakingAndCountWhatPassed) {
     QtTickerSource source;
     int ticks = 0;
-    const std::unique_ptr<Ticker> ticker = source.create([&] { ++ticks; });
+    const std::unique_ptr<Ticker> ticker = source.create([&](long long) { ++ticks; });
     ticker->setInterval(20);
     ticker->setEnabled(true);
     ticker->setParked(true);
