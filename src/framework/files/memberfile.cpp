@@ -20,6 +20,9 @@ void requireMemberName(const FileLocation& location) {
 }  // namespace
 
 MemberReader::MemberReader(FileLocation location) : location_(std::move(location)) {
+    // An archive that cannot be read says so first.
+    if (location_.isMemberFolder())
+        archiveMemberNames(location_.path);
     requireMemberName(location_);
     content_ = readArchiveMember(location_.path, location_.member);
 }

@@ -133,6 +133,10 @@ Placement placementFor(HANDLE archive, const QByteArray& member) {
     return placement;
 }
 
+// The game's archive reader takes '/' for '\\'; the library looks names up
+// only with the latter.
+QByteArray archiveSpelling(QByteArray member) { return member.replace('/', '\\'); }
+
 bool putMember(HANDLE archive, const QByteArray& member, const QByteArray& content, DWORD flags) {
     HANDLE raw = nullptr;
     if (!SFileCreateFile(archive, member.constData(), 0, static_cast<DWORD>(content.size()), 0,
@@ -209,14 +213,14 @@ Failure readMember(const QByteArray& path, const QByteArray& member, QByteArray&
     const Archive archive(path, true);
     if (!archive.handle())
         return failed(Step::Open);
-    return readOpen(archive.handle(), member, content);
+    return readOpen(archive.handle(), archiveSpelling(member), content);
 }
 
 Failure writeMember(const QByteArray& path, const QByteArray& member, const QByteArray& content) {
     Archive archive(path, false);
     if (!archive.handle())
         return failed(Step::Open);
-    const Placement placement = placementFor(archive.handle(), member);
+    const Placement placement = placementFor(archive.handle(), archiveSpelling(member));
     if (!putMember(archive.handle(), placement.name, content, placement.flags)) {
         // The library says "disk full" for a hash table without a free entry;
         // a larger table makes room.
