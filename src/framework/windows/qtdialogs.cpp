@@ -105,6 +105,12 @@ std::optional<QString> QtDialogs::chooseMember(const MemberChoiceRequest& reques
         list->setCurrentRow(0);
     updateOk();
     list->setFocus();
+    // Over the window it belongs to, as the user's eye is there.
+    if (parent) {
+        dialog.adjustSize();
+        const QRect owner = parent->window()->frameGeometry();
+        dialog.move(owner.center() - QPoint(dialog.width() / 2, dialog.height() / 2));
+    }
     if (dialog.exec() != QDialog::Accepted || name->text().isEmpty())
         return std::nullopt;
     return name->text();
