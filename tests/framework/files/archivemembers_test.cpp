@@ -4,9 +4,11 @@
 #include "support/fixtures.h"
 #include "support/mpqbuilder.h"
 
+#include <QDir>
 #include <QFile>
 #include <QRandomGenerator>
 
+#include <sys/mount.h>
 #include <sys/stat.h>
 
 namespace pellax {
@@ -146,6 +148,46 @@ TEST_F(Archives, AFullDiskOrAReadOnlyArchiveLeavesItByteForByte) {
     EXPECT_EQ(test::ioErrorOf([&] { writeWholeFile(memberLocation(archive, kMelee), record('x')); }),
               ioerr::AccessDenied);
     EXPECT_EQ(readFile(archive), original);
+}
+
+// A small file system of its own, where a disk fills up for real; skipped
+// where the test may not mount one.
+class SmallDisk {
+public:
+    SmallDisk(const QString& folder, const char* size) : folder_(QFile::encodeName(folder)) {
+        const QByteArray options = QByteArray("size=") + size;
+        mounted_ = ::mount("tmpfs", folder_.constData(), "tmpfs", 0, options.constData()) == 0;
+    }
+    ~SmallDisk() {
+        if (mounted_)
+            ::umount2(folder_.constData(), MNT_DETACH);
+    }
+    SmallDisk(const SmallDisk&) = delete;
+    SmallDisk& operator=(const SmallDisk&) = delete;
+    bool mounted() const noexcept { return mounted_; }
+
+private:
+    QByteArray folder_;
+    bool mounted_ = false;
+};
+
+TEST_F(Archives, AFullTmpfsLeavesTheArchiveByteForByte) {
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("disk")));
+    const SmallDisk disk(path(QStringLiteral("disk")), "1m");
+    if (!disk.mounted())
+        GTEST_SKIP() << "cannot mount a tmpfs here";
+    const QString archive = path(QStringLiteral("disk/mod.mpq"));
+    QByteArray noise(300 * 1024, Qt::Uninitialized);
+    QRandomGenerator(11).fillRange(reinterpret_cast<quint32*>(noise.data()), noise.size() / 4);
+    test::buildArchive(archive, {{kMelee, record('a')}, {"data\\noise.bin", noise, test::Storage::Plain}});
+    const QByteArray original = readFile(archive);
+    // The copy fits beside the archive; the new member does not fit beside both.
+    EXPECT_EQ(test::ioErrorOf([&] { writeWholeFile(memberLocation(archive, kMelee), noise + noise); }), ioerr::DiskFull);
+    EXPECT_EQ(readFile(archive), original);
+    EXPECT_EQ(QDir(path(QStringLiteral("disk"))).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("mod.mpq")});
+    // With room again, the same write goes through.
+    writeWholeFile(memberLocation(archive, kMelee), record('b'));
+    EXPECT_EQ(readWholeFile(memberLocation(archive, kMelee)), record('b'));
 }
 
 TEST_F(Archives, AMemberThatCannotBeUnpackedIsToldAndNothingChanges) {
