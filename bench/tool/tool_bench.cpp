@@ -51,7 +51,7 @@ void generateFiles(const QString& folder) {
         record.replace(0x01, 32, QByteArray(1, static_cast<char>(i % 9)) + name + QByteArray(31 - name.size(), 0));
         const QByteArray variation = "Variation " + QByteArray::number(i % 97);
         record.replace(0x21, 32, variation + QByteArray(32 - variation.size(), 0));
-        record[0x4C] = static_cast<char>(i % 4);
+        record[0x4D] = static_cast<char>(i % 4);  // starting units, sometimes beyond the list
         record[0x4F] = static_cast<char>(i % 5);
         record[96] = 0;
         QFile file(folder + QStringLiteral("/game%1.got").arg(i, 5, 10, QLatin1Char('0')));

@@ -11,6 +11,7 @@ MainMenu buildMainMenu(QMenuBar* bar) {
     m.N1 = addNamedSeparator(m.File1, "N1");
     m.LoadGotfile1 = addNamedItem(m.File1, "LoadGotfile1", "Load Got file");
     m.SaveGOTfile1 = addNamedItem(m.File1, "SaveGOTfile1", "Save GOT file");
+    m.AllGameFields1 = addNamedItem(m.File1, "AllGameFields1", "All game fields...");
     m.N2 = addNamedSeparator(m.File1, "N2");
     m.Quit1 = addNamedItem(m.File1, "Quit1", "Quit");
     m.Triggerfiles1 = addNamedMenu(bar, "Triggerfiles1", "Trigger files");

@@ -13,6 +13,7 @@ struct MainMenu {
     QAction* N1 = nullptr;
     QAction* LoadGotfile1 = nullptr;
     QAction* SaveGOTfile1 = nullptr;
+    QAction* AllGameFields1 = nullptr;
     QAction* N2 = nullptr;
     QAction* Quit1 = nullptr;
     QMenu* Triggerfiles1 = nullptr;

@@ -65,6 +65,7 @@ void Program::wireMenu() {
     onSignal(menu_.NewGOTFile1, &QAction::triggered, main, [main] { main->NewGOTFile1Click(); });
     onSignal(menu_.LoadGotfile1, &QAction::triggered, main, [main] { main->LoadGotfile1Click(); });
     onSignal(menu_.SaveGOTfile1, &QAction::triggered, main, [main] { main->SaveGOTfile1Click(); });
+    onSignal(menu_.AllGameFields1, &QAction::triggered, main, [main] { main->AllGameFields1Click(); });
     onSignal(menu_.Quit1, &QAction::triggered, main, [this] { Quit1Click(); });
     onSignal(menu_.Stripheader1, &QAction::triggered, main, [main] { Stripheader1Click(main->opentrigs, main); });
     onSignal(menu_.Addheader1, &QAction::triggered, main, [main] { Addheader1Click(main->opentrigs, main); });

@@ -11,38 +11,43 @@ namespace {
 constexpr std::array<const char*, 9> kColorItems = {"Reg color",     "SC 0x01 (?\?\?)", "SC 0x02 (?\?\?)",
                                                    "SC 0x03 (?\?\?)", "SC 0x04 (?\?\?)", "SC 0x05 (?\?\?)",
                                                    "SC 0x06 (?\?\?)", "SC 0x07 (?\?\?)", "SC 0x08 (?\?\?)"};
-constexpr std::array<const char*, 3> kGametypeItems = {"UMS(Use map settings)", "4 Workers ", "Town Hall, 4 workers"};
+// The game's own names of the starting units, which this combo box chooses.
+constexpr auto kGametypeItems = valueNames<gamevalues::kStartingUnits.size()>(gameField(GameFieldId::StartingUnits));
 constexpr std::array<const char*, 4> kPlayabilityItems = {
     "0 = Comp can't play, multi only ", "1 = Comp can play, multi only ", "2 = Disabled? ",
     "3 = Comp can play, multi or single"};
 
 using F = GameTypeFields;
 
-constexpr GameTypeField edit(const char* name, QString F::*text, bool digitFilter) {
-    return {.name = name, .kind = FieldKind::Edit, .text = text, .digitFilter = digitFilter};
+constexpr const GameField* shows(GameFieldId id) { return &gameField(id); }
+
+constexpr GameTypeField edit(const char* name, QString F::*text, bool digitFilter, const GameField* game = nullptr) {
+    return {.name = name, .kind = FieldKind::Edit, .text = text, .digitFilter = digitFilter, .game = game};
 }
-constexpr GameTypeField combo(const char* name, int F::*selection, std::span<const char* const> items) {
-    return {.name = name, .kind = FieldKind::ComboBox, .selection = selection, .items = items};
+constexpr GameTypeField combo(const char* name, int F::*selection, std::span<const char* const> items,
+                              const GameField* game = nullptr) {
+    return {.name = name, .kind = FieldKind::ComboBox, .selection = selection, .items = items, .game = game};
 }
-constexpr GameTypeField check(const char* name, bool F::*checked) {
-    return {.name = name, .kind = FieldKind::CheckBox, .checked = checked};
+constexpr GameTypeField check(const char* name, bool F::*checked, const GameField* game) {
+    return {.name = name, .kind = FieldKind::CheckBox, .checked = checked, .game = game};
 }
 
+using G = GameFieldId;
 constexpr std::array<GameTypeField, 14> kFields = {
     edit("gametypename", &F::gametypename, false),
     combo("colorbox", &F::colorbox, kColorItems),
     edit("descripname", &F::descripname, false),
-    edit("varsetting", &F::varsetting, true),
-    edit("varnum", &F::varnum, true),
-    edit("position", &F::position, true),
-    check("Canally", &F::Canally),
-    check("defaultmin", &F::defaultmin),
-    check("isenabled", &F::isenabled),
-    combo("Gametype", &F::Gametype, kGametypeItems),
-    combo("playability", &F::playability, kPlayabilityItems),
-    edit("numteams", &F::numteams, true),
-    edit("minerals", &F::minerals, true),
-    edit("Gametypesetting", &F::Gametypesetting, false),
+    edit("varsetting", &F::varsetting, true, shows(G::VariationValue)),
+    edit("varnum", &F::varnum, true, shows(G::VariationId)),
+    edit("position", &F::position, true, shows(G::GameTypeId)),
+    check("Canally", &F::Canally, shows(G::Alliances)),
+    check("defaultmin", &F::defaultmin, shows(G::ResourceType)),
+    check("isenabled", &F::isenabled, shows(G::VariationId)),
+    combo("Gametype", &F::Gametype, kGametypeItems, shows(G::StartingUnits)),
+    combo("playability", &F::playability, kPlayabilityItems, shows(G::PlayerTypes)),
+    edit("numteams", &F::numteams, true, shows(G::TeamMode)),
+    edit("minerals", &F::minerals, true, shows(G::ResourceValue)),
+    edit("Gametypesetting", &F::Gametypesetting, false, shows(G::VictoryConditions)),
 };
 
 int selectionOf(std::uint8_t value, std::span<const char* const> items) {
@@ -65,26 +70,41 @@ GameTypeFields fieldsFromRecord(const GameTypeRecord& r) {
     f.Gametype = selectionOf(r.at(gto::GameType), kGametypeItems);
     f.numteams = QString::number(r.at(gto::MaxTeams));
     f.minerals = QString::number(r.minerals());
-    f.varsetting = QString::number(r.at(gto::VariationSetting));
+    f.varsetting = QString::number(r.number(gto::VariationSetting, 4));
     f.isenabled = r.at(gto::VariationNumber) != 0;
     f.Gametypesetting = QString::number(r.at(gto::InternalSetting));
     f.varnum = QString::number(r.at(gto::VariationNumber));
     return f;
 }
 
-void fieldsToRecord(const GameTypeFields& f, GameTypeRecord& r) {
-    encodeName(r, f.gametypename, f.colorbox);
-    encodeVariationName(r, f.descripname);
-    r.set(gto::DefaultMinerals, f.defaultmin ? 1 : 0);
-    r.set(gto::Playability, low8(f.playability));
-    r.set(gto::Alliances, f.Canally ? 1 : 0);
-    r.set(gto::Position, low8(textToInt(f.position)));
-    r.set(gto::GameType, low8(f.Gametype));
-    r.set(gto::MaxTeams, low8(textToInt(f.numteams)));
-    r.setMinerals(textToUInt32(f.minerals));
-    r.set(gto::VariationSetting, low8(textToInt(f.varsetting)));
-    r.set(gto::VariationNumber, f.isenabled ? low8(textToInt(f.varnum)) : 0);
-    r.set(gto::InternalSetting, low8(textToInt(f.Gametypesetting)));
+void fieldsToRecord(const GameTypeFields& f, GameTypeRecord& r, const GameTypeFields* shown) {
+    // Without a display to compare with, every control is written, as the design saves.
+    const auto changed = [shown, &f](auto... members) { return !shown || ((f.*members != shown->*members) || ...); };
+    using F = GameTypeFields;
+    if (changed(&F::gametypename, &F::colorbox))
+        encodeName(r, f.gametypename, f.colorbox);
+    if (changed(&F::descripname))
+        encodeVariationName(r, f.descripname);
+    if (changed(&F::defaultmin))
+        r.set(gto::DefaultMinerals, f.defaultmin ? 1 : 0);
+    if (changed(&F::playability))
+        r.set(gto::Playability, low8(f.playability));
+    if (changed(&F::Canally))
+        r.set(gto::Alliances, f.Canally ? 1 : 0);
+    if (changed(&F::position))
+        r.set(gto::Position, low8(textToInt(f.position)));
+    if (changed(&F::Gametype))
+        r.set(gto::GameType, low8(f.Gametype));
+    if (changed(&F::numteams))
+        r.set(gto::MaxTeams, low8(textToInt(f.numteams)));
+    if (changed(&F::minerals))
+        r.setMinerals(textToUInt32(f.minerals));
+    if (changed(&F::varsetting))
+        r.setNumber(gto::VariationSetting, 4, textToUInt32(f.varsetting));
+    if (changed(&F::varnum, &F::isenabled))
+        r.set(gto::VariationNumber, f.isenabled ? low8(textToInt(f.varnum)) : 0);
+    if (changed(&F::Gametypesetting))
+        r.set(gto::InternalSetting, low8(textToInt(f.Gametypesetting)));
 }
 
 QString keepDigits(QStringView text) {

@@ -36,9 +36,12 @@ struct GameTypeFields {
 GameTypeFields fieldsFromRecord(const GameTypeRecord& record);
 
 // The controls into the record (getsettingsfromGUI): malformed numbers give 0,
-// bytes keep the low 8 bits, texts are cut to 31 characters. Bytes that no
-// control covers are left as they are.
-void fieldsToRecord(const GameTypeFields& fields, GameTypeRecord& record);
+// bytes keep the low 8 bits, texts are cut to 31 characters. Given `shown`, the
+// controls as the last display left them, only the fields whose control value
+// differs from it are written (the name and its colour are one field), so
+// that a field the user did not touch keeps its bytes; without it, every
+// control is written. Bytes that no control covers are left as they are.
+void fieldsToRecord(const GameTypeFields& fields, GameTypeRecord& record, const GameTypeFields* shown = nullptr);
 
 // The key-release filter of the numeric edits: only the digits 0 to 9 stay.
 QString keepDigits(QStringView text);
@@ -56,6 +59,7 @@ struct GameTypeField {
     bool GameTypeFields::*checked = nullptr;
     std::span<const char* const> items{};
     bool digitFilter = false;  // cleaned by keepDigits on every key release
+    const GameField* game = nullptr;  // the field of the game it shows, if any
 };
 
 // The editor's controls in tab order.

@@ -4,79 +4,79 @@
 
 #include <algorithm>
 #include <cstring>
+#include <initializer_list>
+#include <utility>
 
 namespace pellax {
 
 namespace {
 
-// Zeroes 33 bytes from `field`, writes the count and up to 31 characters after it.
-void writeCountedText(GameTypeRecord& record, std::size_t field, QStringView text) {
-    std::fill_n(record.bytes.begin() + static_cast<std::ptrdiff_t>(field), gto::TextFieldSize + 1, 0);
+// A text field's 32 bytes: the count and up to 31 characters, then zero fill.
+// The count stays only where a colour code replaces it; otherwise the text
+// moves down onto it, so a text of 31 characters leaves the last byte zero.
+void writeCountedText(GameTypeRecord& record, std::size_t field, QStringView text, int colorIndex) {
+    std::array<std::uint8_t, gto::TextFieldSize + 1> counted{};
     const QByteArray encoded = encodeAnsi(text);
     const auto n = std::min<std::size_t>(static_cast<std::size_t>(encoded.size()), gto::MaxTextLength);
-    record.bytes[field] = static_cast<std::uint8_t>(n);
-    std::memcpy(record.bytes.data() + field + 1, encoded.constData(), n);
-}
-
-// Moves the 32 bytes after `field` down onto it, dropping the count.
-void dropCount(GameTypeRecord& record, std::size_t field) {
-    std::memmove(record.bytes.data() + field, record.bytes.data() + field + 1, gto::TextFieldSize);
+    counted[0] = static_cast<std::uint8_t>(n);
+    std::memcpy(counted.data() + 1, encoded.constData(), n);
+    const std::size_t from = colorIndex > 0 ? 0 : 1;
+    if (colorIndex > 0)
+        counted[0] = static_cast<std::uint8_t>(colorIndex);
+    std::copy_n(counted.begin() + static_cast<std::ptrdiff_t>(from), gto::TextFieldSize,
+                record.bytes.begin() + static_cast<std::ptrdiff_t>(field));
 }
 
 }  // namespace
 
-std::uint32_t GameTypeRecord::minerals() const {
+std::uint32_t GameTypeRecord::number(std::size_t offset, std::size_t size) const {
     std::uint32_t v = 0;
-    for (int i = 3; i >= 0; --i)
-        v = (v << 8) | bytes[gto::Minerals + static_cast<std::size_t>(i)];
+    for (std::size_t i = size; i-- > 0;)
+        v = (v << 8) | bytes.at(offset + i);
     return v;
 }
 
-void GameTypeRecord::setMinerals(std::uint32_t value) {
-    for (std::size_t i = 0; i < 4; ++i)
-        bytes[gto::Minerals + i] = static_cast<std::uint8_t>(value >> (8 * i));
+void GameTypeRecord::setNumber(std::size_t offset, std::size_t size, std::uint32_t value) {
+    for (std::size_t i = 0; i < size; ++i)
+        bytes.at(offset + i) = static_cast<std::uint8_t>(value >> (8 * i));
 }
 
+std::uint32_t GameTypeRecord::minerals() const { return number(gto::Minerals, 4); }
+
+void GameTypeRecord::setMinerals(std::uint32_t value) { setNumber(gto::Minerals, 4, value); }
+
 void applyNewDefaults(GameTypeRecord& r) {
-    r.set(0x00, 3);
-    std::fill_n(r.bytes.begin() + 0x01, 64, 0);  // both text fields
-    r.set(0x41, 0);
+    r.set(gto::Lead, kLeadByte);
+    std::fill_n(r.bytes.begin() + gto::Name, 2 * gto::TextFieldSize, 0);
     r.set(0x42, 1);
-    r.set(0x43, 1);
     r.set(0x44, 0);
-    r.set(0x45, 0);
-    r.set(0x46, 0);
-    r.set(0x47, 0);
-    r.set(0x48, 0);
-    r.set(0x49, 0);
-    r.set(0x4A, 1);
-    r.set(0x4B, 2);
-    r.set(0x4C, 0);
-    r.set(0x4D, 0);
-    r.set(0x4E, 0);
-    r.set(0x4F, 0);
-    r.set(0x50, 1);
-    r.set(0x51, 0);
-    // 0x52..0x53 and 0x5D..0x5F are gaps: left as they are.
-    r.set(0x54, 1);
-    r.set(0x55, 0);
-    r.set(0x56, 0);
-    r.set(0x57, 0);
-    r.setMinerals(50);
     r.set(0x5C, 0);
+    using G = GameFieldId;
+    // Cheats, tournament mode (0x52, 0x53) and the gap 0x5D..0x5F are left as they are.
+    for (const auto& [id, value] : std::initializer_list<std::pair<G, std::uint32_t>>{
+             {G::GameTypeId, 0},
+             {G::VariationId, 1},
+             {G::VariationValue, 0},
+             {G::VictoryConditions, 0},
+             {G::ResourceType, 1},
+             {G::UnitStats, 0},
+             {G::FogOfWar, 2},  // on, as in the game's own files
+             {G::StartingUnits, 0},
+             {G::StartingPositions, 0},
+             {G::PlayerTypes, 0},
+             {G::Alliances, 1},
+             {G::TeamMode, 0},
+             {G::VictoryValue, 1},
+             {G::ResourceValue, 50}})
+        r.setValue(gameField(id), value);
 }
 
 void encodeName(GameTypeRecord& record, QStringView text, int colorIndex) {
-    writeCountedText(record, gto::Name, text);
-    if (colorIndex > 0)
-        record.set(gto::Name, static_cast<std::uint8_t>(colorIndex));
-    else
-        dropCount(record, gto::Name);
+    writeCountedText(record, gto::Name, text, colorIndex);
 }
 
 void encodeVariationName(GameTypeRecord& record, QStringView text) {
-    writeCountedText(record, gto::VariationName, text);
-    dropCount(record, gto::VariationName);
+    writeCountedText(record, gto::VariationName, text, 0);
 }
 
 int decodeColorSelection(const GameTypeRecord& record) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "got/gamefieldtable.h"
+
 #include <QString>
 #include <QStringView>
 
@@ -9,33 +11,32 @@
 
 namespace pellax {
 
-// Byte offsets of the fields the editor knows. Everything else is carried.
+// Byte offsets of the fields the editor's controls show, from the table of the game's fields.
 namespace gto {
-inline constexpr std::size_t Lead = 0x00;
+inline constexpr std::size_t Lead = kLeadOffset;
 inline constexpr std::size_t Name = 0x01;
 inline constexpr std::size_t VariationName = 0x21;
-inline constexpr std::size_t Position = 0x41;
-inline constexpr std::size_t VariationNumber = 0x43;
-inline constexpr std::size_t VariationSetting = 0x45;
-inline constexpr std::size_t InternalSetting = 0x49;
-inline constexpr std::size_t DefaultMinerals = 0x4A;
-inline constexpr std::size_t GameType = 0x4C;
-inline constexpr std::size_t Playability = 0x4F;
-inline constexpr std::size_t Alliances = 0x50;
-inline constexpr std::size_t MaxTeams = 0x51;
-inline constexpr std::size_t Minerals = 0x58;
+inline constexpr std::size_t Position = gameField(GameFieldId::GameTypeId).offset;
+inline constexpr std::size_t VariationNumber = gameField(GameFieldId::VariationId).offset;
+inline constexpr std::size_t VariationSetting = gameField(GameFieldId::VariationValue).offset;
+inline constexpr std::size_t InternalSetting = gameField(GameFieldId::VictoryConditions).offset;
+inline constexpr std::size_t DefaultMinerals = gameField(GameFieldId::ResourceType).offset;
+inline constexpr std::size_t GameType = gameField(GameFieldId::StartingUnits).offset;
+inline constexpr std::size_t Playability = gameField(GameFieldId::PlayerTypes).offset;
+inline constexpr std::size_t Alliances = gameField(GameFieldId::Alliances).offset;
+inline constexpr std::size_t MaxTeams = gameField(GameFieldId::TeamMode).offset;
+inline constexpr std::size_t Minerals = gameField(GameFieldId::ResourceValue).offset;
 inline constexpr std::size_t TextFieldSize = 32;
 inline constexpr std::size_t MaxTextLength = 31;
 
-// The bytes that no control covers: carried ones (New sets them) and the gaps
-// (never assigned by the program).
+// The bytes that neither a control nor a named field of the game covers:
+// carried ones (New sets them) and the gap (never assigned by the program).
 struct ByteRange {
     std::size_t offset;
     std::size_t size;
 };
-inline constexpr std::array<ByteRange, 8> Carried = {
-    {{0x00, 1}, {0x42, 1}, {0x44, 1}, {0x46, 3}, {0x4B, 1}, {0x4D, 2}, {0x54, 4}, {0x5C, 1}}};
-inline constexpr std::array<ByteRange, 2> Gaps = {{{0x52, 2}, {0x5D, 3}}};
+inline constexpr std::array<ByteRange, 4> Carried = {{{Lead, 1}, {0x42, 1}, {0x44, 1}, {0x5C, 1}}};
+inline constexpr std::array<ByteRange, 1> Gaps = {{{0x5D, 3}}};
 }  // namespace gto
 
 // The 96-byte image of the start of a game-type file, edited in place so that
@@ -48,17 +49,22 @@ struct GameTypeRecord {
     void set(std::size_t offset, std::uint8_t value) { bytes.at(offset) = value; }
     std::uint32_t minerals() const;
     void setMinerals(std::uint32_t value);
+    // A little-endian number of 1 to 4 bytes; a write keeps the value's low bytes.
+    std::uint32_t number(std::size_t offset, std::size_t size) const;
+    void setNumber(std::size_t offset, std::size_t size, std::uint32_t value);
+    std::uint32_t value(const GameField& field) const { return number(field.offset, field.size); }
+    void setValue(const GameField& field, std::uint32_t v) { setNumber(field.offset, field.size, v); }
 
     friend bool operator==(const GameTypeRecord&, const GameTypeRecord&) = default;
 };
 
-// What "New GOT File" writes; the five gap bytes keep their values.
+// What "New GOT File" writes; cheats, tournament mode and the gap keep their values.
 void applyNewDefaults(GameTypeRecord& record);
 
-// Name field (and the first byte after it) from the name text and the colour
-// selection: 0 regular colour, 1..8 a colour code, -1 no selection.
+// The 32 bytes of the name field from the name text and the colour selection:
+// 0 regular colour, 1..8 a colour code, -1 no selection.
 void encodeName(GameTypeRecord& record, QStringView text, int colorIndex);
-// Variation-name field (and the position byte after it, which the caller rewrites).
+// The 32 bytes of the variation-name field.
 void encodeVariationName(GameTypeRecord& record, QStringView text);
 
 // Whether a byte of the name field reads back as a character of the name:

@@ -2,12 +2,28 @@
 
 #include "framework/files/fileaccess.h"
 
+#include <algorithm>
+#include <array>
+
 namespace pellax {
 
 GameTypeRecord readGotFile(const QString& path) {
     GameTypeRecord scratch;
     openFileReader(path)->readExact(scratch.bytes.data(), scratch.bytes.size());
     return scratch;
+}
+
+GameFileImage readGameFileImage(const QString& path) {
+    const std::unique_ptr<FileReader> file = openFileReader(path);
+    GameFileImage image;
+    std::array<char, 64 * 1024> buffer{};
+    while (const std::size_t n = file->readSome(buffer.data(), buffer.size())) {
+        const auto wanted = static_cast<qsizetype>(kGameFileSize) - image.start.size();
+        if (wanted > 0)
+            image.start.append(buffer.data(), std::min(wanted, static_cast<qsizetype>(n)));
+        image.size += n;
+    }
+    return image;
 }
 
 void writeGotFile(const QString& path, const GameTypeRecord& record) {

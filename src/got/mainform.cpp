@@ -8,6 +8,7 @@
 #include "framework/windows/archivechoice.h"
 #include "framework/windows/keyrelease.h"
 #include "framework/windows/timer.h"
+#include "got/gamefieldsform.h"
 #include "got/gametypefields.h"
 #include "got/gotfile.h"
 #include "got/mainformlayout.h"
@@ -73,11 +74,8 @@ Tmainform::Tmainform(QWidget* parent)
 Tmainform::~Tmainform() = default;
 
 void Tmainform::buildTitleBar() {
-    static const TitleBarDescription kTitleBar{128, TFont{QStringLiteral("MS Sans Serif"), -13, fsBold, clNavy},
-                                               2, 2, clSilver, clNavy, TROThreeDStyle::tdNone,
-                                               clRed, clBlue, clGray, clSilver};
     ROTitleBar1 = &make<TROTitleBar>(QStringLiteral("ROTitleBar1"));
-    describeTitleBar(*ROTitleBar1, kTitleBar);
+    describeTitleBar(*ROTitleBar1, mainformTitleBar());
 }
 
 void Tmainform::buildControls() {
@@ -177,9 +175,19 @@ void Tmainform::displayinfo() {
     isenabled->setChecked(f.isenabled);
     setEditText(Gametypesetting, f.Gametypesetting);
     setEditText(varnum, f.varnum);
+    shown_ = controlValues();
 }
 
 void Tmainform::getsettingsfromGUI() {
+    const GameTypeFields now = controlValues();
+    fieldsToRecord(now, record_, shown_ ? &*shown_ : nullptr);
+    // The record now holds what the controls show: a field set back to its
+    // shown value later is a change again.
+    if (shown_)
+        shown_ = now;
+}
+
+GameTypeFields Tmainform::controlValues() const {
     GameTypeFields f;
     f.gametypename = gametypename->text();
     f.colorbox = colorbox->currentIndex();
@@ -195,7 +203,7 @@ void Tmainform::getsettingsfromGUI() {
     f.numteams = numteams->text();
     f.minerals = minerals->text();
     f.Gametypesetting = Gametypesetting->text();
-    fieldsToRecord(f, record_);
+    return f;
 }
 
 void Tmainform::LoadGotfile(const QString& fileName) {
@@ -229,6 +237,17 @@ void Tmainform::LoadChosenGotfile(const QString& fileName) {
 void Tmainform::LoadGotfile1Click() {
     if (opengotdial.Execute(this))
         LoadChosenGotfile(opengotdial.FileName);
+}
+
+void Tmainform::AllGameFields1Click() {
+    GameTypeRecord working = record_;
+    fieldsToRecord(controlValues(), working, shown_ ? &*shown_ : nullptr);
+    TGameFieldsForm fields(this);
+    fields.setRecord(working);
+    if (fields.ShowModal() != mrOk)
+        return;
+    record_ = fields.record();
+    displayinfo();
 }
 
 void Tmainform::SaveGOTfile1Click() {

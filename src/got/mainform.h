@@ -2,7 +2,10 @@
 
 #include "framework/widgets/filedialog.h"
 #include "framework/windows/form.h"
+#include "got/gametypefields.h"
 #include "got/gametyperecord.h"
+
+#include <optional>
 
 class QCheckBox;
 class QComboBox;
@@ -41,6 +44,9 @@ public:
     void NewGOTFile1Click();
     void LoadGotfile1Click();
     void SaveGOTfile1Click();
+    // "All game fields...": every field of the game by its name, on the
+    // controls' current values; OK puts them into the record and shows it.
+    void AllGameFields1Click();
 
     // Reactions of the controls.
     void mineralsChange();
@@ -90,10 +96,16 @@ private:
     void buildTitleBar();
     void nameFieldsAfterLabels();
     void connectHandlers();
+    // What the controls hold now.
+    GameTypeFields controlValues() const;
 
     GameTypeRecord record_;
     QString location_;  // where the record was last loaded from or saved to
     bool displaying_ = false;
+    // The controls as the record last left them (display, or the values last
+    // taken into it): Save writes only the fields changed since. Empty until
+    // the first display, when Save writes every field.
+    std::optional<GameTypeFields> shown_;
 };
 
 }  // namespace pellax

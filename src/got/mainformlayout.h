@@ -1,5 +1,6 @@
 #pragma once
 
+#include "controls/titlebardescription.h"
 #include "framework/widgets/windowbuilder.h"
 
 #include <span>
@@ -17,6 +18,9 @@ struct LabelFor {
     const char* field;
 };
 std::span<const LabelFor> mainformLabelFields();
+
+// The editor's title bar, which the windows it opens share.
+const TitleBarDescription& mainformTitleBar();
 
 // The items of a combo box of the editor window; empty for other names.
 std::span<const char* const> mainformComboItems(std::string_view name);

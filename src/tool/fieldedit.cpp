@@ -2,6 +2,7 @@
 
 #include "tool/arguments.h"
 #include "tool/eightbit.h"
+#include "tool/gotformat.h"
 
 #include <QStringList>
 
@@ -17,7 +18,46 @@ QString fieldNames() {
     QStringList names;
     for (const GameTypeField& field : gameTypeFields())
         names.append(QLatin1String(field.name));
+    for (const GameField& field : kGameFields) {
+        if (field.key)
+            names.append(QLatin1String(field.key));
+    }
     return names.join(QStringLiteral(", "));
+}
+
+QString namedValueList(const GameField& field) {
+    QStringList names;
+    for (const GameValue& v : field.values)
+        names.append(QStringLiteral("%1 (%2)").arg(v.value).arg(QLatin1String(v.name)));
+    return names.join(QStringLiteral(", "));
+}
+
+FieldEdit parseGameFieldEdit(const GameField& field, const QString& value) {
+    const std::optional<std::uint32_t> parsed = parseGameValue(field, value);
+    if (!parsed) {
+        const QString range = QStringLiteral("a number from 0 to %1").arg(field.maxValue());
+        refuse(field.values.empty()
+                   ? QStringLiteral("%1 takes %2, not \"%3\"").arg(QLatin1String(field.key), range, value)
+                   : QStringLiteral("%1 has no value \"%2\": give %3, or one of %4")
+                         .arg(QLatin1String(field.key), value, range, namedValueList(field)));
+    }
+    FieldEdit edit;
+    edit.gameField = &field;
+    edit.value = *parsed;
+    return edit;
+}
+
+// The byte value a control edit gives the game field it shows, or nothing
+// where any value of the field agrees with it: a checked box stands for every
+// value but 0.
+bool controlAgrees(const FieldEdit& control, const GameField& game, std::uint32_t value) {
+    if (control.field->kind == FieldKind::CheckBox)
+        return control.checked == (value != 0);
+    GameTypeFields fields;
+    applyFieldEdit(fields, control);
+    GameTypeRecord scratch;
+    fieldsToRecord(fields, scratch);
+    return scratch.value(game) == value;
 }
 
 int parseSelection(const GameTypeField& field, const QString& value) {
@@ -76,8 +116,16 @@ QString textValueProblem(const GameTypeField& field, QStringView value) {
         return QString();
     const BadCharacter bad = firstBadCharacter(value, isName(field) ? isNameCharacter : isVariationNameCharacter);
     const QString name = QLatin1String(field.name);
-    if (bad.index < 0)
+    if (bad.index < 0) {
+        // The editor cuts a longer text; a script is told instead, as the rest would be lost.
+        const auto length = static_cast<std::size_t>(value.toUcs4().size());
+        if (length > gto::MaxTextLength)
+            return QStringLiteral("%1 is %2 characters long; the field holds at most %3")
+                .arg(name)
+                .arg(length)
+                .arg(gto::MaxTextLength);
         return QString();
+    }
     if (!bad.byte)
         return QStringLiteral("%1 holds %2").arg(name, noByteReason(bad));
     if (isName(field))
@@ -95,8 +143,11 @@ FieldEdit parseFieldEdit(const QString& argument) {
     const QString value = argument.mid(equals + 1);
     FieldEdit edit;
     edit.field = findGameTypeField(name);
-    if (!edit.field)
+    if (!edit.field) {
+        if (const GameField* game = findGameFieldByKey(name.toStdString()))
+            return parseGameFieldEdit(*game, value);
         refuse(QStringLiteral("unknown field \"%1\"; the fields are %2").arg(name, fieldNames()));
+    }
     switch (edit.field->kind) {
     case FieldKind::Edit: {
         const QString problem = textValueProblem(*edit.field, value);
@@ -111,7 +162,30 @@ FieldEdit parseFieldEdit(const QString& argument) {
     return edit;
 }
 
+void checkEditsAgree(const std::vector<FieldEdit>& edits) {
+    for (auto a = edits.begin(); a != edits.end(); ++a) {
+        if (!a->gameField)
+            continue;
+        const QString key = QLatin1String(a->gameField->key);
+        for (auto b = edits.begin(); b != edits.end(); ++b) {
+            if (b->gameField == a->gameField && b > a && b->value != a->value)
+                refuse(QStringLiteral("%1 is given twice, as %2 and %3: give it once").arg(key).arg(a->value).arg(b->value));
+            if (b->field && b->field->game == a->gameField && !controlAgrees(*b, *a->gameField, a->value))
+                refuse(QStringLiteral("%1 and %2 give byte %3 different values: give one of them, or values that agree")
+                           .arg(QLatin1String(b->field->name), key,
+                                offsetKey(a->gameField->offset)));
+        }
+    }
+}
+
+void applyGameEdit(GameTypeRecord& record, const FieldEdit& edit) {
+    if (edit.gameField)
+        record.setValue(*edit.gameField, edit.value);
+}
+
 void applyFieldEdit(GameTypeFields& fields, const FieldEdit& edit) {
+    if (!edit.field)
+        return;
     switch (edit.field->kind) {
     case FieldKind::Edit: typeIntoField(fields, *edit.field, edit.text); break;
     case FieldKind::ComboBox: fields.*edit.field->selection = edit.selection; break;

@@ -2,6 +2,7 @@
 
 #include "framework/files/inputfile.h"
 #include "framework/files/ioerror.h"
+#include "got/gamecheck.h"
 #include "got/gametypefields.h"
 #include "got/gotfile.h"
 #include "tool/arguments.h"
@@ -112,6 +113,7 @@ int gotSet(const QStringList& args, Console& console) {
     std::vector<FieldEdit> edits;
     for (const QString& argument : parsed.operands.mid(1))
         edits.push_back(parseFieldEdit(argument));
+    checkEditsAgree(edits);
 
     const bool fresh = parsed.has("--new");
     if (fresh && isFolder(target))
@@ -123,18 +125,42 @@ int gotSet(const QStringList& args, Console& console) {
         files = expandFolders({target}, kExtension);
 
     return forEachFile(files, console, [&](const QString& file) {
-        // As in the editor: New or Load, the typing, then Save.
+        // As in the editor: New or Load, the typing, then Save, which writes
+        // only what was changed; the game fields no control shows go last.
         GameTypeRecord record;
         if (fresh)
             applyNewDefaults(record);
         else
             record = readGotFile(file);
-        GameTypeFields fields = fieldsFromRecord(record);
+        const GameTypeFields shown = fieldsFromRecord(record);
+        GameTypeFields fields = shown;
         for (const FieldEdit& edit : edits)
             applyFieldEdit(fields, edit);
-        fieldsToRecord(fields, record);
+        fieldsToRecord(fields, record, &shown);
+        for (const FieldEdit& edit : edits)
+            applyGameEdit(record, edit);
         writeGotFile(file, record);
     });
+}
+
+int gotCheck(const QStringList& args, Console& console) {
+    const QString command = QStringLiteral("got check");
+    const CommandArgs parsed = parseCommandArgs(command, args, {});
+    if (parsed.help) {
+        console.print(helpText(command));
+        return 0;
+    }
+    if (parsed.operands.isEmpty())
+        throw UsageError(command, QStringLiteral("no FILE given"));
+    bool anyFinding = false;
+    const int status = forEachFile(expandFolders(parsed.operands, kExtension), console, [&](const QString& file) {
+        const GameFileImage image = readGameFileImage(file);
+        for (const QString& finding : gameFileFindings(image.start, image.size)) {
+            console.print(file + QStringLiteral(": ") + finding + QLatin1Char('\n'));
+            anyFinding = true;
+        }
+    });
+    return anyFinding ? 1 : status;
 }
 
 }  // namespace pellax

@@ -10,5 +10,8 @@ class Console;
 // is the exit status: 0 when every file went through, 1 otherwise.
 int gotShow(const QStringList& args, Console& console);
 int gotSet(const QStringList& args, Console& console);
+// `got check`: "FILE: reason" on standard output for each reason the game
+// would skip or misread a file; 1 when any file has one or could not be read.
+int gotCheck(const QStringList& args, Console& console);
 
 }  // namespace pellax

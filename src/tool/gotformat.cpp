@@ -5,6 +5,8 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
+#include <algorithm>
+
 namespace pellax {
 
 namespace {
@@ -27,15 +29,25 @@ QString escapedValue(const QString& text) {
     return out;
 }
 
+QString hex(const GameTypeRecord& record, std::size_t offset, std::size_t size) {
+    const QByteArray raw(reinterpret_cast<const char*>(record.bytes.data() + offset), static_cast<qsizetype>(size));
+    return QString::fromLatin1(raw.toHex().toUpper());
+}
+
 template <std::size_t N>
 QJsonObject hexBytes(const GameTypeRecord& record, const std::array<gto::ByteRange, N>& ranges) {
     QJsonObject bytes;
-    for (const gto::ByteRange& range : ranges) {
-        const QByteArray raw(reinterpret_cast<const char*>(record.bytes.data() + range.offset),
-                             static_cast<qsizetype>(range.size));
-        bytes.insert(offsetKey(range.offset), QString::fromLatin1(raw.toHex().toUpper()));
-    }
+    for (const gto::ByteRange& range : ranges)
+        bytes.insert(offsetKey(range.offset), hex(record, range.offset, range.size));
     return bytes;
+}
+
+const GameTypeField& control(const char* name) { return *findGameTypeField(QString::fromLatin1(name)); }
+
+// A game field's value as got show prints it: its name, else its number.
+QString gameValueText(const GameField& field, std::uint32_t value) {
+    const char* name = gameValueName(field, value);
+    return name ? QLatin1String(name) : QString::number(value);
 }
 
 }  // namespace
@@ -43,6 +55,25 @@ QJsonObject hexBytes(const GameTypeRecord& record, const std::array<gto::ByteRan
 bool isNumberField(const GameTypeField& field) {
     return field.kind == FieldKind::Edit && field.text != &GameTypeFields::gametypename &&
            field.text != &GameTypeFields::descripname;
+}
+
+std::span<const ExactBytes> exactByteRanges() {
+    static const std::array<ExactBytes, 5> ranges = {{
+        {&control("gametypename"), gto::Name, gto::TextFieldSize},
+        {&control("descripname"), gto::VariationName, gto::TextFieldSize},
+        {&control("Gametype"), gto::GameType, 1},
+        {&control("playability"), gto::Playability, 1},
+        {&control("Canally"), gto::Alliances, 1},
+    }};
+    return ranges;
+}
+
+bool showsInPart(const GameTypeRecord& record, const ExactBytes& range) {
+    GameTypeRecord saved = record;
+    fieldsToRecord(fieldsFromRecord(record), saved);
+    return !std::equal(saved.bytes.begin() + static_cast<std::ptrdiff_t>(range.offset),
+                       saved.bytes.begin() + static_cast<std::ptrdiff_t>(range.offset + range.size),
+                       record.bytes.begin() + static_cast<std::ptrdiff_t>(range.offset));
 }
 
 QString offsetKey(std::size_t offset) {
@@ -61,6 +92,10 @@ QString gotShowText(const QString& file, const GameTypeRecord& record) {
         case FieldKind::CheckBox: text += fields.*field.checked ? QLatin1String("checked") : QLatin1String("unchecked"); break;
         }
         text += QLatin1Char('\n');
+    }
+    for (const GameField& field : kGameFields) {
+        if (field.key)
+            text += QStringLiteral("%1: %2\n").arg(QLatin1String(field.key), gameValueText(field, record.value(field)));
     }
     return text;
 }
@@ -86,8 +121,28 @@ QByteArray gotShowJson(const QString& file, const GameTypeRecord& record) {
         case FieldKind::CheckBox: object.insert(name, fields.*field.checked); break;
         }
     }
+    for (const GameField& field : kGameFields) {
+        if (!field.key)
+            continue;
+        const std::uint32_t value = record.value(field);
+        if (field.values.empty()) {
+            object.insert(QLatin1String(field.key), static_cast<qint64>(value));
+        } else {
+            const char* name = gameValueName(field, value);
+            object.insert(QLatin1String(field.key),
+                          QJsonObject{{QStringLiteral("value"), static_cast<qint64>(value)},
+                                      {QStringLiteral("name"), name ? QLatin1String(name) : QLatin1String("")}});
+        }
+    }
     object.insert(QStringLiteral("carried"), hexBytes(record, gto::Carried));
     object.insert(QStringLiteral("gaps"), hexBytes(record, gto::Gaps));
+    QJsonObject exact;
+    for (const ExactBytes& range : exactByteRanges()) {
+        if (showsInPart(record, range))
+            exact.insert(offsetKey(range.offset), hex(record, range.offset, range.size));
+    }
+    if (!exact.isEmpty())
+        object.insert(QStringLiteral("exact"), exact);
     return QJsonDocument(object).toJson(QJsonDocument::Compact) + '\n';
 }
 

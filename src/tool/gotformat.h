@@ -7,6 +7,7 @@
 #include <QString>
 
 #include <cstddef>
+#include <span>
 
 namespace pellax {
 
@@ -18,15 +19,34 @@ QString offsetKey(std::size_t offset);
 
 // A record as `got show` prints it: a "file:" line, then one "name: value" line
 // per control of the editor in tab order, as the editor shows it (the text of
-// an edit, the item of a combo box, "checked" or "unchecked"). Control
-// characters and backslashes in the values are written as \xNN and \\ so that
-// each value stays on its line.
+// an edit, the item of a combo box, "checked" or "unchecked"), then one line
+// per field of the game that no control shows exactly, by its key (its
+// value's name, or its number where the game names none). Control characters
+// and backslashes in the values are written as \xNN and \\ so that each value
+// stays on its line.
 QString gotShowText(const QString& file, const GameTypeRecord& record);
 
 // The same as one line of compact JSON: texts unchanged, numbers as numbers,
 // combo boxes as {"index", "text"} (index -1 for no selection), check boxes as
-// booleans, and the bytes no control covers in hex under "carried" and "gaps",
-// keyed by their offset ("0x4D").
+// booleans, game fields with named values as {"value", "name"} ("" for a value
+// the game does not name), the others as numbers, and the bytes no field covers
+// in hex under "carried" and "gaps", keyed by their offset ("0x5C"). Where a
+// control shows its bytes only in part (a name the editor would write
+// otherwise, a selection outside a combo box's items, a flag byte other than
+// 0 and 1), "exact" holds those bytes as they are.
 QByteArray gotShowJson(const QString& file, const GameTypeRecord& record);
+
+// The bytes of the record that a control shows only in part, as "exact" names
+// them: the name and variation-name fields and the single bytes of combo boxes
+// and check boxes.
+struct ExactBytes {
+    const GameTypeField* control;
+    std::size_t offset;
+    std::size_t size;
+};
+std::span<const ExactBytes> exactByteRanges();
+
+// Whether saving the controls as they show `record` would change the bytes of `range`.
+bool showsInPart(const GameTypeRecord& record, const ExactBytes& range);
 
 }  // namespace pellax

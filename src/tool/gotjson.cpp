@@ -11,8 +11,10 @@
 #include <QJsonValue>
 #include <QStringList>
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <optional>
 #include <span>
 
 namespace pellax {
@@ -23,6 +25,7 @@ const QString kCommand = QStringLiteral("got set");
 const QString kCarried = QStringLiteral("carried");
 const QString kGaps = QStringLiteral("gaps");
 const QString kFile = QStringLiteral("file");
+const QString kExact = QStringLiteral("exact");
 
 // What a message shows of a value that is not what the field takes.
 QString shown(const QJsonValue& value) {
@@ -68,8 +71,12 @@ public:
         QStringList known{kFile, kCarried, kGaps};
         for (const GameTypeField& field : gameTypeFields())
             known.append(QLatin1String(field.name));
+        for (const GameField& field : kGameFields) {
+            if (field.key)
+                known.append(QLatin1String(field.key));
+        }
         for (auto it = object.begin(); it != object.end(); ++it) {
-            if (known.contains(it.key()))
+            if (known.contains(it.key()) || it.key() == kExact)
                 continue;
             const GameTypeField* alike = findGameTypeField(it.key());
             fail(alike ? QStringLiteral("unknown field \"%1\"; did you mean \"%2\"?").arg(it.key(), QLatin1String(alike->name))
@@ -85,10 +92,11 @@ public:
                      .arg(quotedList(missing)));
     }
 
-    QString text(const GameTypeField& field, const QJsonValue& value) const {
+    // `asShown` is the text the exact bytes show, which needs no check: it is not an edit.
+    QString text(const GameTypeField& field, const QJsonValue& value, const QString* asShown) const {
         const QString name = QLatin1String(field.name);
         if (isNumberField(field)) {
-            const double max = field.text == &GameTypeFields::minerals ? 4294967295.0 : 255.0;
+            const double max = field.game && field.game->size == 4 ? 4294967295.0 : 255.0;
             const double number = value.toDouble(-1);
             if (!value.isDouble() || number < 0 || number > max || std::floor(number) != number)
                 fail(QStringLiteral("%1: expected a whole number from 0 to %2, not %3")
@@ -97,6 +105,8 @@ public:
         }
         if (!value.isString())
             fail(QStringLiteral("%1: expected a text, not %2").arg(name, shown(value)));
+        if (asShown && *asShown == value.toString())
+            return value.toString();
         const QString problem = textValueProblem(field, value.toString());
         if (!problem.isEmpty())
             fail(problem);
@@ -151,23 +161,76 @@ public:
         return byIndex ? *byIndex : *byText;
     }
 
-    // The bytes of "carried" or "gaps": exactly the offsets got show writes, each in hex of its size.
-    void bytes(const QString& group, const QJsonValue& value, std::span<const gto::ByteRange> ranges,
-               GameTypeRecord& record) const {
+    // A game field: {"value": N, "name": NAME} as got show writes it (either
+    // names the value; both must agree), or the number or the name alone.
+    std::uint32_t gameValue(const GameField& field, const QJsonValue& value) const {
+        const QString key = QLatin1String(field.key);
+        const auto number = [&](const QString& where, const QJsonValue& v) {
+            const double n = v.toDouble(-1);
+            if (!v.isDouble() || n < 0 || n > field.maxValue() || std::floor(n) != n)
+                fail(QStringLiteral("%1: expected a whole number from 0 to %2, not %3").arg(where).arg(field.maxValue()).arg(shown(v)));
+            return static_cast<std::uint32_t>(n);
+        };
+        const auto named = [&](const QString& where, const QJsonValue& v) {
+            const std::optional<std::uint32_t> parsed = v.isString() ? parseGameValue(field, v.toString()) : std::nullopt;
+            if (!parsed)
+                fail(QStringLiteral("%1: no value named %2").arg(where, shown(v)));
+            return *parsed;
+        };
+        if (value.isDouble())
+            return number(key, value);
+        if (value.isString() && !field.values.empty())
+            return named(key, value);
+        if (!value.isObject() || field.values.empty())
+            fail(QStringLiteral("%1: expected %2, not %3")
+                     .arg(key, field.values.empty() ? QStringLiteral("a whole number")
+                                                    : QStringLiteral("{\"value\": N, \"name\": NAME}"),
+                          shown(value)));
+        const QJsonObject object = value.toObject();
+        for (auto it = object.begin(); it != object.end(); ++it) {
+            if (it.key() != QLatin1String("value") && it.key() != QLatin1String("name"))
+                fail(QStringLiteral("%1: unknown field \"%2\"; a game field has \"value\" and \"name\"").arg(key, it.key()));
+        }
+        std::optional<std::uint32_t> byValue;
+        std::optional<std::uint32_t> byName;
+        if (object.contains(QLatin1String("value")))
+            byValue = number(key + QStringLiteral(".value"), object.value(QLatin1String("value")));
+        const QJsonValue name = object.value(QLatin1String("name"));
+        // An empty name is what got show writes for a value the game does not name.
+        if (object.contains(QLatin1String("name")) && !(name.isString() && name.toString().isEmpty() && byValue))
+            byName = named(key + QStringLiteral(".name"), name);
+        if (!byValue && !byName)
+            fail(QStringLiteral("%1: give \"value\", \"name\" or both").arg(key));
+        if (byValue && byName && *byValue != *byName)
+            fail(QStringLiteral("%1: value %2 and name \"%3\" are different values; give one, or both alike")
+                     .arg(key)
+                     .arg(*byValue)
+                     .arg(name.toString()));
+        return byValue ? *byValue : *byName;
+    }
+
+    // The bytes of "carried", "gaps" or "exact": the offsets got show writes,
+    // each in hex of its size; with `all`, every one of them.
+    template <class Range>
+    void bytes(const QString& group, const QJsonValue& value, std::span<const Range> ranges, GameTypeRecord& record,
+               bool all = true) const {
         if (!value.isObject())
             fail(QStringLiteral("%1: expected an object of offsets and hex bytes, not %2").arg(group, shown(value)));
         const QJsonObject object = value.toObject();
         QStringList keys;
-        for (const gto::ByteRange& range : ranges)
+        for (const Range& range : ranges)
             keys.append(offsetKey(range.offset));
         for (auto it = object.begin(); it != object.end(); ++it) {
             if (!keys.contains(it.key()))
                 fail(QStringLiteral("%1: unknown offset \"%2\"; the offsets are %3").arg(group, it.key(), quotedList(keys)));
         }
-        for (const gto::ByteRange& range : ranges) {
+        for (const Range& range : ranges) {
             const QString where = group + QLatin1Char('.') + offsetKey(range.offset);
-            if (!object.contains(offsetKey(range.offset)))
+            if (!object.contains(offsetKey(range.offset))) {
+                if (!all)
+                    continue;
                 fail(QStringLiteral("%1 missing").arg(where));
+            }
             const QJsonValue hex = object.value(offsetKey(range.offset));
             const QString digits = hex.toString();
             bool wellFormed = hex.isString() && digits.size() == static_cast<qsizetype>(2 * range.size);
@@ -195,18 +258,61 @@ GameTypeRecord recordFromJson(const QByteArray& json, const QString& source) {
         reader.fail(QStringLiteral("file: expected a text, not %1").arg(shown(object.value(kFile))));
 
     GameTypeRecord record;
-    reader.bytes(kCarried, object.value(kCarried), gto::Carried, record);
-    reader.bytes(kGaps, object.value(kGaps), gto::Gaps, record);
+    reader.bytes(kCarried, object.value(kCarried), std::span<const gto::ByteRange>(gto::Carried), record);
+    reader.bytes(kGaps, object.value(kGaps), std::span<const gto::ByteRange>(gto::Gaps), record);
+    std::optional<std::uint32_t> resources;
+    for (const GameField& field : kGameFields) {
+        if (!field.key)
+            continue;
+        const std::uint32_t value = reader.gameValue(field, object.value(QLatin1String(field.key)));
+        record.setValue(field, value);
+        if (field.id == GameFieldId::ResourceType)
+            resources = value;
+    }
+    // The exact bytes, where given, over a copy: what they show tells an edit from none.
+    GameTypeRecord withExact = record;
+    const QJsonObject exact = object.value(kExact).toObject();
+    if (object.contains(kExact))
+        reader.bytes(kExact, object.value(kExact), exactByteRanges(), withExact, false);
+    const GameTypeFields exactShown = fieldsFromRecord(withExact);
+    const auto exactGiven = [&exact](const GameTypeField& field) {
+        for (const ExactBytes& range : exactByteRanges()) {
+            if (range.control == &field && exact.contains(offsetKey(range.offset)))
+                return true;
+        }
+        return false;
+    };
+
     GameTypeFields fields;
     for (const GameTypeField& field : gameTypeFields()) {
         const QJsonValue value = object.value(QLatin1String(field.name));
         switch (field.kind) {
-        case FieldKind::Edit: fields.*field.text = reader.text(field, value); break;
+        case FieldKind::Edit:
+            fields.*field.text = reader.text(field, value, exactGiven(field) ? &(exactShown.*field.text) : nullptr);
+            break;
         case FieldKind::ComboBox: fields.*field.selection = reader.selection(field, value); break;
         case FieldKind::CheckBox: fields.*field.checked = reader.checked(field, value); break;
         }
     }
     fieldsToRecord(fields, record);
+    // The exact bytes stand where their control shows them as the object does;
+    // a control that shows something else was edited, and its value is saved.
+    for (const ExactBytes& range : exactByteRanges()) {
+        if (exact.contains(offsetKey(range.offset)))
+            std::copy_n(withExact.bytes.begin() + static_cast<std::ptrdiff_t>(range.offset), range.size,
+                        record.bytes.begin() + static_cast<std::ptrdiff_t>(range.offset));
+    }
+    const GameTypeFields shownByExact = fieldsFromRecord(record);
+    fieldsToRecord(fields, record, &shownByExact);
+    const GameField& resourceType = gameField(GameFieldId::ResourceType);
+    if (resources && fields.defaultmin != (*resources != 0))
+        reader.fail(QStringLiteral("defaultmin and %1 give byte %2 different values: \"Use default minerals\" "
+                                   "%3 needs %1 %4")
+                        .arg(QLatin1String(resourceType.key), offsetKey(resourceType.offset),
+                             fields.defaultmin ? QStringLiteral("checked") : QStringLiteral("unchecked"),
+                             fields.defaultmin ? QStringLiteral("other than 0") : QStringLiteral("0")));
+    if (resources)
+        record.setValue(resourceType, *resources);
     return record;
 }
 

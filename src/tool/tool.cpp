@@ -18,7 +18,7 @@ bool isHelp(const QString& arg) { return arg == QLatin1String("--help") || arg =
 int runGot(const QStringList& args, Console& console) {
     const QString command = QStringLiteral("got");
     if (args.isEmpty())
-        throw UsageError(command, QStringLiteral("show or set?"));
+        throw UsageError(command, QStringLiteral("show, set or check?"));
     if (isHelp(args.first())) {
         console.print(helpText(command));
         return 0;
@@ -27,6 +27,8 @@ int runGot(const QStringList& args, Console& console) {
         return gotShow(args.mid(1), console);
     if (args.first() == QLatin1String("set"))
         return gotSet(args.mid(1), console);
+    if (args.first() == QLatin1String("check"))
+        return gotCheck(args.mid(1), console);
     throw UsageError(command, QStringLiteral("unknown command \"%1\"").arg(args.first()));
 }
 

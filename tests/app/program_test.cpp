@@ -52,7 +52,7 @@ TEST_F(ProgramTest, MainMenuHasEveryItemInOrder) {
     EXPECT_EQ(describe(m.File1->actions()),
               (QStringList{QStringLiteral("NewGOTFile1=New GOT File"), QStringLiteral("N1=-"),
                            QStringLiteral("LoadGotfile1=Load Got file"), QStringLiteral("SaveGOTfile1=Save GOT file"),
-                           QStringLiteral("N2=-"), QStringLiteral("Quit1=Quit")}));
+                           QStringLiteral("AllGameFields1=All game fields..."), QStringLiteral("N2=-"), QStringLiteral("Quit1=Quit")}));
     EXPECT_EQ(describe(m.Triggerfiles1->actions()),
               (QStringList{QStringLiteral("Stripheader1=Strip header"), QStringLiteral("Addheader1=Add header")}));
     EXPECT_EQ(describe(m.TemplateList1->actions()), QStringList{QStringLiteral("Edittemplatelist1=Edit template list")});

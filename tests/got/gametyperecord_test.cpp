@@ -20,7 +20,8 @@ GameTypeRecord filled(std::uint8_t value) {
 TEST(NewDefaults, SetEveryKnownByteAndKeepTheGaps) {
     GameTypeRecord r = filled(0xEE);
     applyNewDefaults(r);
-    const QByteArray expected = QByteArray(1, 3) + QByteArray(64, 0) + QByteArray("\x00\x01\x01\x00\x00\x00\x00\x00\x00\x01\x02\x00\x00\x00\x00\x01\x00", 17);
+    // Unit stats map default, fog of war on, starting units map default, random start positions.
+    const QByteArray expected = QByteArray(1, 3) + QByteArray(64, 0) + QByteArray("\x00\x01\x01\x00\x00\x00\x00\x00\x00\x01\x00\x02\x00\x00\x00\x01\x00", 17);
     EXPECT_EQ(bytesOf(r, 0, 0x52), expected);
     EXPECT_EQ(bytesOf(r, 0x52, 2), QByteArray("\xEE\xEE"));
     EXPECT_EQ(bytesOf(r, 0x54, 4), QByteArray("\x01\x00\x00\x00", 4));
@@ -33,8 +34,7 @@ TEST(NameField, RegularColourIsTextAndZeroFill) {
     GameTypeRecord r = filled(0x55);
     encodeName(r, QStringLiteral("Melee"), 0);
     EXPECT_EQ(bytesOf(r, 0x01, 32), QByteArray("Melee") + QByteArray(27, 0));
-    EXPECT_EQ(r.at(0x21), 0);  // the first variation-name byte is cleared too
-    EXPECT_EQ(r.at(0x22), 0x55);
+    EXPECT_EQ(r.at(0x21), 0x55);  // the variation name is a field of its own
     // No selection stores the same as the regular colour.
     GameTypeRecord s = filled(0x55);
     encodeName(s, QStringLiteral("Melee"), -1);
@@ -78,8 +78,7 @@ TEST(VariationName, StoresUpTo31CharactersAndKeepsLowBytesOnDisplay) {
     GameTypeRecord r = filled(0x77);
     encodeVariationName(r, QString(35, QLatin1Char('v')));
     EXPECT_EQ(bytesOf(r, 0x21, 32), QByteArray(31, 'v') + QByteArray(1, 0));
-    EXPECT_EQ(r.at(0x41), 0);  // cleared, the caller stores the position again
-    EXPECT_EQ(r.at(0x42), 0x77);
+    EXPECT_EQ(r.at(0x41), 0x77);  // the game type ID after it is a field of its own
     r.set(0x23, 7);
     r.set(0x24, 0);
     EXPECT_EQ(decodeVariationName(r), QStringLiteral("vv") + QChar(7) + QString(27, QLatin1Char('v')));
@@ -92,11 +91,14 @@ TEST(TextFields, StoreEightBitCharacters) {
     EXPECT_EQ(decodeName(r), QString::fromUtf8("Caf\xC3\xA9") + QStringLiteral(" ") + QChar(0x20AC));
 }
 
-TEST(Minerals, AreLittleEndian) {
-    GameTypeRecord r;
+TEST(Numbers, AreLittleEndianAtTheirWidth) {
+    GameTypeRecord r = filled(0x99);
     r.setMinerals(0x01020304u);
     EXPECT_EQ(bytesOf(r, 0x58, 4), QByteArray("\x04\x03\x02\x01"));
     EXPECT_EQ(r.minerals(), 0x01020304u);
+    r.setValue(gameField(GameFieldId::VariationId), 0x12345);  // two bytes keep the low two
+    EXPECT_EQ(bytesOf(r, 0x43, 3), QByteArray("\x45\x23\x99"));
+    EXPECT_EQ(r.value(gameField(GameFieldId::VariationId)), 0x2345u);
 }
 
 }  // namespace

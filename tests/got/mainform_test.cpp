@@ -98,7 +98,7 @@ TEST_F(Editor, NewRightAfterStartUpShowsTheDefaults) {
     EXPECT_EQ(form->playability->lineEdit()->cursorPosition(), 0);  // shown from its start
     EXPECT_TRUE(form->Canally->isChecked());
     EXPECT_EQ(form->position->text(), QStringLiteral("0"));
-    EXPECT_EQ(form->Gametype->currentText(), QStringLiteral("UMS(Use map settings)"));
+    EXPECT_EQ(form->Gametype->currentText(), QStringLiteral("Map default"));
     EXPECT_EQ(form->numteams->text(), QStringLiteral("0"));
     EXPECT_EQ(form->minerals->text(), QStringLiteral("50"));
     EXPECT_EQ(form->varsetting->text(), QStringLiteral("0"));
@@ -116,7 +116,7 @@ TEST_F(Editor, SavingAtStartUpStoresTheDesignValues) {
     save(path(QStringLiteral("start.got")));
     const QByteArray saved = readFile(path(QStringLiteral("start.got")));
     ASSERT_EQ(saved.size(), 97);
-    EXPECT_EQ(static_cast<std::uint8_t>(saved[0x4C]), 255);  // no game type selected
+    EXPECT_EQ(static_cast<std::uint8_t>(saved[0x4D]), 255);  // no starting units selected
     EXPECT_EQ(static_cast<std::uint8_t>(saved[0x4F]), 255);  // no playability selected
     EXPECT_EQ(saved.mid(0x01, 32), QByteArray(32, 0));       // "Default" is not a colour
     EXPECT_EQ(saved.mid(0x58, 4), QByteArray(4, 0));
@@ -212,18 +212,29 @@ TEST_F(Editor, SaveStoresWhatTheFieldsCanHold) {
     form->colorbox->setCurrentIndex(3);
     form->position->setText(QStringLiteral("256"));
     form->numteams->setText(QString());
-    form->varsetting->setText(QStringLiteral("300"));
+    form->varsetting->setText(QStringLiteral("4294967296"));
+    form->Gametypesetting->setText(QStringLiteral("300"));
     save(path(QStringLiteral("s.got")));
     const QByteArray saved = readFile(path(QStringLiteral("s.got")));
     EXPECT_EQ(saved.mid(0x01, 32), QByteArray(1, 3) + QByteArray(31, 'g'));
     EXPECT_EQ(saved[0x41], 0);
     EXPECT_EQ(saved[0x51], 0);
-    EXPECT_EQ(saved[0x45], 44);
+    EXPECT_EQ(saved.mid(0x45, 4), QByteArray(4, 0));  // beyond 32 bits: malformed, 0
+    EXPECT_EQ(saved[0x49], 44);
     // Shown again as stored.
     EXPECT_EQ(form->gametypename->text(), QString(31, QLatin1Char('g')));
     EXPECT_EQ(form->colorbox->currentIndex(), 3);
     EXPECT_EQ(form->position->text(), QStringLiteral("0"));
-    EXPECT_EQ(form->varsetting->text(), QStringLiteral("44"));
+    EXPECT_EQ(form->varsetting->text(), QStringLiteral("0"));
+    EXPECT_EQ(form->Gametypesetting->text(), QStringLiteral("44"));
+}
+
+TEST_F(Editor, VarSettingIsTheGamesWideVariationValue) {
+    load(writeFile(QStringLiteral("greed.got"), sampleRecord()));
+    EXPECT_EQ(form->varsetting->text(), QStringLiteral("10000"));
+    form->varsetting->setText(QStringLiteral("5000"));
+    save(path(QStringLiteral("greed5000.got")));
+    EXPECT_EQ(readFile(path(QStringLiteral("greed5000.got"))).mid(0x45, 4), QByteArray("\x88\x13\x00\x00", 4));
 }
 
 TEST_F(Editor, LoadShowsEveryField) {
@@ -233,7 +244,7 @@ TEST_F(Editor, LoadShowsEveryField) {
     EXPECT_EQ(form->descripname->text(), QStringLiteral("Variant"));
     EXPECT_EQ(form->position->text(), QStringLiteral("7"));
     EXPECT_EQ(form->varnum->text(), QStringLiteral("2"));
-    EXPECT_EQ(form->varsetting->text(), QStringLiteral("9"));
+    EXPECT_EQ(form->varsetting->text(), QStringLiteral("10000"));
     EXPECT_EQ(form->Gametypesetting->text(), QStringLiteral("200"));
     EXPECT_TRUE(form->defaultmin->isChecked());
     EXPECT_EQ(form->Gametype->currentIndex(), 1);
@@ -244,17 +255,22 @@ TEST_F(Editor, LoadShowsEveryField) {
     EXPECT_TRUE(dialogs->messages.empty());
 }
 
-TEST_F(Editor, OutOfListValuesAndOddFlagsSurviveAsTheRulesSay) {
+TEST_F(Editor, OutOfListValuesAndOddFlagsAreKeptUntilTheirControlChanges) {
     QByteArray odd = sampleRecord();
-    odd[0x4C] = 5;  // no such game type
+    odd[0x4D] = 5;  // no such starting units
     odd[0x50] = 2;  // any non-zero flag is set
     load(writeFile(QStringLiteral("odd.got"), odd));
     EXPECT_EQ(form->Gametype->currentIndex(), -1);
     EXPECT_TRUE(form->Canally->isChecked());
     save(path(QStringLiteral("odd-saved.got")));
-    const QByteArray saved = readFile(path(QStringLiteral("odd-saved.got")));
-    EXPECT_EQ(static_cast<std::uint8_t>(saved[0x4C]), 255);
-    EXPECT_EQ(saved[0x50], 1);
+    EXPECT_EQ(readFile(path(QStringLiteral("odd-saved.got"))).left(96), odd);
+    form->Canally->setChecked(false);
+    form->Canally->setChecked(true);  // back as it was shown: no change, the byte stays
+    form->Gametype->setCurrentIndex(2);
+    save(path(QStringLiteral("odd-edited.got")));
+    const QByteArray edited = readFile(path(QStringLiteral("odd-edited.got")));
+    EXPECT_EQ(edited[0x50], 2);
+    EXPECT_EQ(edited[0x4D], 2);
 }
 
 TEST_F(Editor, NewAfterLoadKeepsGapsAndCaption) {

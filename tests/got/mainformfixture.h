@@ -56,10 +56,10 @@ inline QByteArray MainformTest::sampleRecord() {
     b.replace(0x21, 32, var + QByteArray(32 - var.size(), 0));
     b[0x41] = 7;     // position
     b[0x43] = 2;     // variation number
-    b[0x45] = 9;     // variation setting
+    b.replace(0x45, 4, QByteArray("\x10\x27\x00\x00", 4));  // variation value 10000
     b[0x49] = static_cast<char>(200); // internal setting
     b[0x4A] = 1;     // default minerals
-    b[0x4C] = 1;     // four workers
+    b[0x4D] = 1;     // starting units: workers only
     b[0x4F] = 3;     // playability
     b[0x50] = 0;     // no alliances
     b[0x51] = 4;     // teams

@@ -37,7 +37,7 @@ TEST_F(Tool, HelpForTheToolAndEachCommand) {
 TEST_F(Tool, GotShowPrintsEveryFieldAsTheEditorShowsIt) {
     write(QStringLiteral("a.got"), sample());
     QByteArray odd = sample();
-    odd[0x4C] = 5;  // no such game type
+    odd[0x4D] = 5;  // no such starting units
     write(QStringLiteral("b.got"), odd);
     const ToolRun run = tool({QStringLiteral("got"), QStringLiteral("show"), QStringLiteral("a.got"), QStringLiteral("b.got")});
     EXPECT_EQ(run.status, 0) << run.err.toStdString();
@@ -52,14 +52,21 @@ TEST_F(Tool, GotShowPrintsEveryFieldAsTheEditorShowsIt) {
         "Canally: unchecked\n"
         "defaultmin: checked\n"
         "isenabled: checked\n"
-        "Gametype: 4 Workers \n"
+        "Gametype: Workers only\n"
         "playability: 3 = Comp can play, multi or single\n"
         "numteams: 4\n"
         "minerals: 4294967295\n"
-        "Gametypesetting: 200\n");
+        "Gametypesetting: 200\n"
+        "resources: Fixed value\n"
+        "unitstats: 171\n"
+        "fog: 172\n"
+        "startpositions: 174\n"
+        "cheats: 162\n"
+        "tournament: 163\n"
+        "victoryvalue: 2812716452\n");
     QString b = a;
     b.replace(QStringLiteral("file: a.got"), QStringLiteral("file: b.got"));
-    b.replace(QStringLiteral("Gametype: 4 Workers "), QStringLiteral("Gametype: "));
+    b.replace(QStringLiteral("Gametype: Workers only"), QStringLiteral("Gametype: "));
     EXPECT_EQ(run.out, a + QLatin1Char('\n') + b);
 }
 
@@ -80,15 +87,21 @@ TEST_F(Tool, GotShowJsonIsWellFormedAndCarriesTheHiddenBytes) {
     EXPECT_EQ(a[QStringLiteral("minerals")].toDouble(), 4294967295.0);
     EXPECT_EQ(a[QStringLiteral("Canally")], QJsonValue(false));
     EXPECT_EQ(a[QStringLiteral("Gametype")][QStringLiteral("index")].toInt(), 1);
-    EXPECT_EQ(a[QStringLiteral("Gametype")][QStringLiteral("text")].toString(), QStringLiteral("4 Workers "));
+    EXPECT_EQ(a[QStringLiteral("Gametype")][QStringLiteral("text")].toString(), QStringLiteral("Workers only"));
     EXPECT_EQ(a[QStringLiteral("playability")][QStringLiteral("index")].toInt(), -1);
+    // The game's fields by name; only the bytes no field covers stay in hex.
+    EXPECT_EQ(a[QStringLiteral("victoryvalue")].toDouble(), 2812716452.0);
+    EXPECT_EQ(a[QStringLiteral("resources")].toObject(),
+              (QJsonObject{{QStringLiteral("value"), 1}, {QStringLiteral("name"), QStringLiteral("Fixed value")}}));
+    EXPECT_EQ(a[QStringLiteral("cheats")].toObject(),
+              (QJsonObject{{QStringLiteral("value"), 162}, {QStringLiteral("name"), QString()}}));
     const QJsonObject carried = a[QStringLiteral("carried")].toObject();
-    EXPECT_EQ(carried.size(), 8);
+    EXPECT_EQ(carried.keys(), (QStringList{QStringLiteral("0x00"), QStringLiteral("0x42"), QStringLiteral("0x44"),
+                                           QStringLiteral("0x5C")}));
     EXPECT_EQ(carried[QStringLiteral("0x00")].toString(), QStringLiteral("A0"));
-    EXPECT_EQ(carried[QStringLiteral("0x54")].toString(), QStringLiteral("A4A5A6A7"));
-    const QJsonObject gaps = a[QStringLiteral("gaps")].toObject();
-    EXPECT_EQ(gaps[QStringLiteral("0x52")].toString(), QStringLiteral("A2A3"));
-    EXPECT_EQ(gaps[QStringLiteral("0x5D")].toString(), QStringLiteral("ADAEAF"));
+    EXPECT_EQ(a[QStringLiteral("gaps")].toObject(), (QJsonObject{{QStringLiteral("0x5D"), QStringLiteral("ADAEAF")}}));
+    // The playability control cannot show 9: its byte is given as it is.
+    EXPECT_EQ(a[QStringLiteral("exact")].toObject(), (QJsonObject{{QStringLiteral("0x4F"), QStringLiteral("09")}}));
     const QJsonObject b = QJsonDocument::fromJson(lines[1].toUtf8(), &error).object();
     ASSERT_EQ(error.error, QJsonParseError::NoError);
     EXPECT_EQ(b[QStringLiteral("gametypename")].toString(), QString());
@@ -122,9 +135,9 @@ TEST_F(Tool, GotSetChangesFieldsAsTypingAndSavingWould) {
     const QByteArray before = sample() + QByteArray(40, 'x');
     write(QStringLiteral("s.got"), before);
     const ToolRun run = tool({QStringLiteral("got"), QStringLiteral("set"), QStringLiteral("s.got"),
-                          QStringLiteral("gametypename=") + QString(40, u'g'), QStringLiteral("colorbox=SC 0x05 (?\?\?)"),
+                          QStringLiteral("gametypename=") + QString(31, u'g'), QStringLiteral("colorbox=SC 0x05 (?\?\?)"),
                           QStringLiteral("position=a1b2"), QStringLiteral("varsetting=300"),
-                          QStringLiteral("Gametypesetting=$1F"), QStringLiteral("gametype= town hall, 4 WORKERS"),
+                          QStringLiteral("Gametypesetting=$1F"), QStringLiteral("gametype= workers AND town hall"),
                           QStringLiteral("Canally=checked"), QStringLiteral("playability=0")});
     EXPECT_EQ(run.status, 0) << run.err.toStdString();
     EXPECT_EQ(run.out + run.err, QString());
@@ -132,9 +145,9 @@ TEST_F(Tool, GotSetChangesFieldsAsTypingAndSavingWould) {
     ASSERT_EQ(after.size(), 97);
     EXPECT_EQ(after.mid(0x01, 32), QByteArray(1, 5) + QByteArray(31, 'g'));
     EXPECT_EQ(at(after, 0x41), 12);
-    EXPECT_EQ(at(after, 0x45), 44);
+    EXPECT_EQ(after.mid(0x45, 4), QByteArray("\x2C\x01\x00\x00", 4));
     EXPECT_EQ(at(after, 0x49), 31);
-    EXPECT_EQ(at(after, 0x4C), 2);
+    EXPECT_EQ(at(after, 0x4D), 2);
     EXPECT_EQ(at(after, 0x4F), 0);
     EXPECT_EQ(at(after, 0x50), 1);
     EXPECT_EQ(at(after, 96), 0);
@@ -154,7 +167,8 @@ TEST_F(Tool, GotSetNewFollowsTheEditorsRulesForMineralsAndTheVariationNumber) {
     };
     const QByteArray fresh = set({});
     ASSERT_EQ(fresh.size(), 97);
-    EXPECT_EQ(hidden(fresh), QByteArray::fromHex("03010000000002000000000100000000000000"));
+    // Unit stats map default, fog of war on, random start positions; cheats and tournament off.
+    EXPECT_EQ(hidden(fresh), QByteArray::fromHex("03010000020000000100000000000000"));
     EXPECT_EQ(fresh.mid(0x58, 4), QByteArray("\x32\0\0\0", 4));
     EXPECT_EQ(at(fresh, 0x4A), 1);
     EXPECT_EQ(at(fresh, 0x43), 1);
@@ -169,6 +183,67 @@ TEST_F(Tool, GotSetNewFollowsTheEditorsRulesForMineralsAndTheVariationNumber) {
     EXPECT_EQ(at(set({QStringLiteral("varnum=9"), QStringLiteral("isenabled=0")}), 0x43), 0);
 }
 
+// One field given, one field written: bytes the controls show only in part stay.
+TEST_F(Tool, GotSetWritesOnlyTheFieldsGiven) {
+    QByteArray odd = sample();
+    odd[0x4A] = 3;                                    // resource type medium
+    odd[0x4F] = 7;                                    // player types beyond the list
+    odd[0x4C] = 9;                                    // fog of war the game does not know
+    odd.replace(0x01, 12, QByteArray("\x02Zerg\x05rush\0Z", 12));  // a second colour code, bytes after the zero
+    odd += QByteArray(1, 0);
+    write(QStringLiteral("b.got"), odd);
+    ASSERT_EQ(tool({QStringLiteral("got"), QStringLiteral("set"), QStringLiteral("b.got"), QStringLiteral("numteams=3")}).status, 0);
+    QByteArray expected = odd;
+    expected[0x51] = 3;
+    EXPECT_EQ(read(QStringLiteral("b.got")), expected);
+
+    ASSERT_EQ(tool({QStringLiteral("got"), QStringLiteral("set"), QStringLiteral("b.got"), QStringLiteral("FOG=Warcraft 1 style"),
+                    QStringLiteral("startpositions=fixed"), QStringLiteral("victoryvalue=60"), QStringLiteral("resources=5")})
+                  .status,
+              0);
+    expected[0x4C] = 1;
+    expected[0x4E] = 1;
+    expected.replace(0x54, 4, QByteArray("\x3C\x00\x00\x00", 4));
+    expected[0x4A] = 5;
+    EXPECT_EQ(read(QStringLiteral("b.got")), expected);
+
+    // Any 97-byte file ending in 0 comes back from its JSON form byte for byte.
+    const QString json = path(QStringLiteral("b.json"));
+    ASSERT_EQ(tool({QStringLiteral("got"), QStringLiteral("show"), QStringLiteral("--json"), QStringLiteral("b.got")}, json).status, 0);
+    ASSERT_EQ(tool({QStringLiteral("got"), QStringLiteral("set"), QStringLiteral("--json"), QStringLiteral("c.got"), json}).status, 0);
+    EXPECT_EQ(read(QStringLiteral("c.got")), expected);
+}
+
+TEST_F(Tool, GotCheckTellsWhyTheGameWouldSkipOrMisreadAFile) {
+    QByteArray sound(97, 0);
+    sound[0x00] = 3;
+    sound[0x4C] = 2;
+    write(QStringLiteral("sound.got"), sound);
+    const ToolRun clean = tool({QStringLiteral("got"), QStringLiteral("check"), QStringLiteral("sound.got")});
+    EXPECT_EQ(clean.status, 0) << clean.err.toStdString();
+    EXPECT_EQ(clean.out + clean.err, QString());
+
+    QByteArray greed = sound;
+    greed[0x49] = 3;  // resources
+    greed.replace(0x45, 4, QByteArray("\x88\x27\x00\x00", 4));  // 10120
+    greed[0x51] = 1;
+    write(QStringLiteral("greed.got"), greed);
+    write(QStringLiteral("long.got"), sound + "x");
+    const ToolRun run = tool({QStringLiteral("got"), QStringLiteral("check"), dir.path()});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, QString());
+    const QString greedPath = path(QStringLiteral("greed.got"));
+    EXPECT_EQ(run.out,
+              greedPath + QStringLiteral(": Team mode is 1, which the game does not take: 0 for off, or 2, 3 or 4 teams.\n") +
+                  greedPath +
+                  QStringLiteral(": Victory conditions \"Resources\" need a variation value the game has a trigger for "
+                                 "(2500, 5000, 7500 or 10000 resources), not 10120.\n") +
+                  path(QStringLiteral("long.got")) + QStringLiteral(": The file is 98 bytes long, not 97: the game skips it.\n"));
+    const ToolRun missing = tool({QStringLiteral("got"), QStringLiteral("check"), QStringLiteral("none.got")});
+    EXPECT_EQ(missing.status, 1);
+    EXPECT_EQ(missing.err, QStringLiteral("pellax-tool: none.got: File not found.\n"));
+}
+
 TEST_F(Tool, WrongArgumentsAreRefusedBeforeAnyFileIsWritten) {
     const QString file = write(QStringLiteral("k.got"), sample());
     const QDateTime stamp = QFileInfo(file).lastModified();
@@ -177,6 +252,13 @@ TEST_F(Tool, WrongArgumentsAreRefusedBeforeAnyFileIsWritten) {
         {{"got", "set", "k.got", "numteams"}, "\"numteams\" is not field=value"},
         {{"got", "set", "k.got", "colorbox=9"}, "colorbox has no item \"9\""},
         {{"got", "set", "k.got", "Gametype=Default"}, "Gametype has no item \"Default\""},
+        {{"got", "set", "k.got", "gametypename=" + QString(32, u'n')}, "gametypename is 32 characters long; the field holds at most 31"},
+        {{"got", "set", "k.got", "descripname=" + QString(40, u'v')}, "descripname is 40 characters long; the field holds at most 31"},
+        {{"got", "set", "k.got", "fog=misty"}, "fog has no value \"misty\": give a number from 0 to 255, or one of 0 (Off)"},
+        {{"got", "set", "k.got", "victoryvalue=4294967296"}, "victoryvalue takes a number from 0 to 4294967295"},
+        {{"got", "set", "k.got", "fog=on", "FOG=0"}, "fog is given twice, as 2 and 0"},
+        {{"got", "set", "k.got", "defaultmin=1", "resources=map default"}, "defaultmin and resources give byte 0x4A different values"},
+        {{"got", "check"}, "no FILE given"},
         {{"got", "set", "k.got", "Canally=maybe"}, "Canally is a check box"},
         {{"got", "set", "--new", "."}, "--new needs the name of the file"},
         {{"got", "set", "--jsn", "k.got"}, "unknown option --jsn"},

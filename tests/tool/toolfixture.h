@@ -118,10 +118,10 @@ protected:
         b.replace(0x21, 32, var + QByteArray(32 - var.size(), 0));
         b[0x41] = 7;
         b[0x43] = 2;
-        b[0x45] = 9;
+        b.replace(0x45, 4, QByteArray("\x09\x00\x00\x00", 4));
         b[0x49] = static_cast<char>(200);
         b[0x4A] = 1;
-        b[0x4C] = 1;
+        b[0x4D] = 1;
         b[0x4F] = 3;
         b[0x50] = 0;
         b[0x51] = 4;
@@ -132,8 +132,8 @@ protected:
     // The bytes that no control covers.
     static QByteArray hidden(const QByteArray& record) {
         QByteArray bytes;
-        for (const int offset : {0x00, 0x42, 0x44, 0x46, 0x47, 0x48, 0x4B, 0x4D, 0x4E, 0x52, 0x53, 0x54, 0x55, 0x56,
-                                 0x57, 0x5C, 0x5D, 0x5E, 0x5F})
+        for (const int offset : {0x00, 0x42, 0x44, 0x4B, 0x4C, 0x4E, 0x52, 0x53, 0x54, 0x55, 0x56, 0x57, 0x5C, 0x5D,
+                                 0x5E, 0x5F})
             bytes += record[offset];
         return bytes;
     }

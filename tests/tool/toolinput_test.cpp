@@ -190,13 +190,13 @@ TEST_F(Tool, AReaderThatGoesAwayEndsTheToolQuietly) {
 
 // A file as Save writes it, with every field at an edge: a coloured name of
 // 31 characters, a variation name of control bytes, no game-type selection,
-// minerals above the signed range, the variation number off.
+// minerals above the signed range, the variation number off, no starting units.
 QByteArray edgeRecord() {
     QByteArray b(97, 0);
     b[0x01] = 8;
     b.replace(0x02, 31, QByteArray(31, 'Z'));
     b.replace(0x21, 31, QByteArray("\x01\x02\x03\x04\x05\x06\x07\x08\x09\x0A\x81\xFF" "abcdefghijklmnopqrs"));
-    b[0x4C] = static_cast<char>(0xFF);
+    b[0x4D] = static_cast<char>(0xFF);
     b[0x4F] = 2;
     b.replace(0x58, 4, QByteArray("\0\0\0\x80", 4));
     b.replace(0x5D, 3, QByteArray("\xFF\xFE\xFD"));
@@ -231,8 +231,9 @@ TEST_F(Tool, GotSetJsonGivesBackTheFileThatShowDescribed) {
     object[QStringLiteral("Gametype")] = QJsonObject{{QStringLiteral("index"), 2}};
     object[QStringLiteral("gametypename")] = QStringLiteral("Protoss");
     QJsonObject carried = object[QStringLiteral("carried")].toObject();
-    carried[QStringLiteral("0x54")] = QStringLiteral("01020304");
+    carried[QStringLiteral("0x42")] = QStringLiteral("07");
     object[QStringLiteral("carried")] = carried;
+    object[QStringLiteral("victoryvalue")] = 67305985;
     write(QStringLiteral("edit.json"), compact(object));
     EXPECT_EQ(tool({QStringLiteral("got"), QStringLiteral("set"), QStringLiteral("--json"), QStringLiteral("b.got"),
                     QStringLiteral("edit.json")})
@@ -240,8 +241,9 @@ TEST_F(Tool, GotSetJsonGivesBackTheFileThatShowDescribed) {
               0);
     QByteArray expected = read(QStringLiteral("a.got"));
     expected.replace(0x02, 31, QByteArray("Protoss") + QByteArray(24, 0));
-    expected[0x4C] = 2;
+    expected[0x4D] = 2;
     expected[0x51] = 9;
+    expected[0x42] = 7;
     expected.replace(0x54, 4, QByteArray("\x01\x02\x03\x04"));
     EXPECT_EQ(read(QStringLiteral("b.got")).toHex(), expected.toHex());
 }
@@ -272,13 +274,17 @@ TEST_F(Tool, GotSetJsonRefusesABadObjectNamingTheField) {
         {with("Canally", QStringLiteral("yes")), "Canally: expected true or false, not the text \"yes\""},
         {with("position", 256), "position: expected a whole number from 0 to 255, not 256"},
         {with("minerals", 1.5), "minerals: expected a whole number from 0 to 4294967295, not 1.5"},
-        {with("Gametype", QJsonObject{{QStringLiteral("index"), 2}, {QStringLiteral("text"), QStringLiteral("4 Workers ")}}),
-         "Gametype: index 2 and text \"4 Workers \" name different items"},
+        {with("Gametype", QJsonObject{{QStringLiteral("index"), 2}, {QStringLiteral("text"), QStringLiteral("Workers only")}}),
+         "Gametype: index 2 and text \"Workers only\" name different items"},
+        {with("varsetting", 4294967296.0), "varsetting: expected a whole number from 0 to 4294967295, not 4294967296"},
+        {with("cheats", QJsonValue::Undefined), "\"cheats\" missing"},
         {with("playability", QJsonObject{{QStringLiteral("index"), 4}}), "playability.index: expected a whole number from -1"},
         {with("colorbox", QStringLiteral("Reg color")), "colorbox: expected {\"index\": N, \"text\": ITEM}"},
-        {withBytes("carried", "0x54", QStringLiteral("A4A5A6")), "carried.0x54: expected 4 byte(s) as 8 hex digits"},
-        {withBytes("carried", "0x54", QStringLiteral("A4A5A6ZZ")), "carried.0x54: expected 4 byte(s) as 8 hex digits"},
+        {withBytes("gaps", "0x5D", QStringLiteral("A4A5")), "gaps.0x5D: expected 3 byte(s) as 6 hex digits"},
+        {withBytes("gaps", "0x5D", QStringLiteral("A4A5ZZ")), "gaps.0x5D: expected 3 byte(s) as 6 hex digits"},
         {withBytes("gaps", "0x60", QStringLiteral("00")), "gaps: unknown offset \"0x60\""},
+        {withBytes("carried", "0x54", QStringLiteral("00")), "carried: unknown offset \"0x54\""},
+        {with("exact", QJsonObject{{QStringLiteral("0x41"), QStringLiteral("01")}}), "exact: unknown offset \"0x41\""},
         {with("gametypename", QStringLiteral("\x03Zerg")), "gametypename cannot hold byte 3"},
         {with("descripname", QString(1, QChar(0))), "descripname cannot hold byte 0"},
     };

@@ -1,0 +1,102 @@
+#include "got/gamecheck.h"
+
+#include <algorithm>
+
+namespace pellax {
+
+namespace {
+
+QString wrongLead(std::uint8_t lead) {
+    return QStringLiteral("The first byte is %1, not %2: the game skips the file.").arg(lead).arg(kLeadByte);
+}
+
+QString quoted(const char* name) { return QStringLiteral("\"%1\"").arg(QLatin1String(name)); }
+
+// "0 Off, 1 Warcraft 1 style or 2 On"
+QString namedValues(const GameField& field) {
+    QStringList parts;
+    for (const GameValue& v : field.values)
+        parts.append(QStringLiteral("%1 %2").arg(v.value).arg(QLatin1String(v.name)));
+    if (parts.size() < 2)
+        return parts.join(QString());
+    const QString last = parts.takeLast();
+    return parts.join(QStringLiteral(", ")) + QStringLiteral(" or ") + last;
+}
+
+QString unknownValue(const GameField& field, std::uint32_t value) {
+    if (field.id == GameFieldId::TeamMode && value == 1)
+        return QStringLiteral("Team mode is 1, which the game does not take: 0 for off, or 2, 3 or 4 teams.");
+    if (!field.values.empty())
+        return QStringLiteral("%1 is %2, which the game does not know: it takes %3.")
+            .arg(QLatin1String(field.name))
+            .arg(value)
+            .arg(namedValues(field));
+    return QStringLiteral("%1 is %2, which the game does not know: it takes 0 to %3.")
+        .arg(QLatin1String(field.name))
+        .arg(value)
+        .arg(field.knownBelow - 1);
+}
+
+template <std::size_t N>
+QString valueList(const std::array<std::uint32_t, N>& values) {
+    QStringList parts;
+    for (const std::uint32_t v : values)
+        parts.append(QString::number(v));
+    const QString last = parts.takeLast();
+    return parts.join(QStringLiteral(", ")) + QStringLiteral(" or ") + last;
+}
+
+// Greed and slaughter find their trigger by the variation value; any other value starts a game that never ends by it.
+void checkVariationTrigger(const GameTypeRecord& record, QStringList& findings) {
+    const std::uint32_t victory = record.value(gameField(GameFieldId::VictoryConditions));
+    const std::uint32_t variation = record.value(gameField(GameFieldId::VariationValue));
+    const auto check = [&](const auto& triggers, const char* what, const char* unit) {
+        if (std::find(triggers.begin(), triggers.end(), variation) == triggers.end())
+            findings.append(QStringLiteral("Victory conditions %1 need a variation value the game has a trigger for "
+                                           "(%2 %3), not %4.")
+                                .arg(quoted(what), valueList(triggers), QLatin1String(unit))
+                                .arg(variation));
+    };
+    if (victory == gamevalues::kVictoryResources)
+        check(gamevalues::kGreedResources, "Resources", "resources");
+    else if (victory == gamevalues::kVictorySlaughter)
+        check(gamevalues::kSlaughterMinutes, "Slaughter", "minutes");
+}
+
+}  // namespace
+
+QStringList gameRecordFindings(const GameTypeRecord& record) {
+    QStringList findings;
+    if (record.at(kLeadOffset) != kLeadByte)
+        findings.append(wrongLead(record.at(kLeadOffset)));
+    for (const GameField& field : kGameFields) {
+        const std::uint32_t value = record.value(field);
+        if (field.loaderBelow && value >= field.loaderBelow)
+            findings.append(QStringLiteral("%1 is %2, %3 or more: the game skips the file.")
+                                .arg(QLatin1String(field.name))
+                                .arg(value)
+                                .arg(field.loaderBelow));
+        else if (!isKnownGameValue(field, value))
+            findings.append(unknownValue(field, value));
+    }
+    checkVariationTrigger(record, findings);
+    return findings;
+}
+
+QStringList gameFileFindings(QByteArrayView file, std::uint64_t size) {
+    QStringList findings;
+    if (size != kGameFileSize)
+        findings.append(QStringLiteral("The file is %1 bytes long, not %2: the game skips it.").arg(size).arg(kGameFileSize));
+    if (static_cast<std::size_t>(file.size()) < GameTypeRecord::Size) {
+        // Too short to hold the fields; only the lead byte can still be judged.
+        if (!file.isEmpty() && static_cast<std::uint8_t>(file[kLeadOffset]) != kLeadByte)
+            findings.append(wrongLead(static_cast<std::uint8_t>(file[kLeadOffset])));
+        return findings;
+    }
+    GameTypeRecord record;
+    std::copy_n(file.data(), GameTypeRecord::Size, record.bytes.begin());
+    findings.append(gameRecordFindings(record));
+    return findings;
+}
+
+}  // namespace pellax
