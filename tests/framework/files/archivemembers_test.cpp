@@ -117,6 +117,18 @@ TEST_F(Archives, ReplacedAndAddedMembersKeepTheArchiveWholeAndItsMode) {
     EXPECT_EQ(files(), QStringList{QStringLiteral("mod.mpq")});
 }
 
+TEST_F(Archives, AnArchiveWithASecondLinkIsChangedOnACopyElsewhereAndWrittenInPlace) {
+    const QString archive = path(QStringLiteral("mod.mpq"));
+    test::buildArchive(archive, {{kMelee, record('a')}});
+    const QString link = path(QStringLiteral("link.mpq"));
+    ASSERT_EQ(::link(QFile::encodeName(archive).constData(), QFile::encodeName(link).constData()), 0);
+    writeWholeFile(memberLocation(archive, kMelee), record('b'));
+    // Both names still lead to one file, which holds the change.
+    EXPECT_EQ(readWholeFile(memberLocation(link, kMelee)), record('b'));
+    EXPECT_EQ(readFile(link), readFile(archive));
+    EXPECT_EQ(files(), (QStringList{QStringLiteral("link.mpq"), QStringLiteral("mod.mpq")}));
+}
+
 TEST_F(Archives, NamesThatAreNotTextOpenAndRoundTrip) {
     const QString archive = path(QStringLiteral("bytes.mpq"));
     const QByteArray name("templates\\\xE9t\xE9 \xFF.got");
