@@ -39,7 +39,7 @@ set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
-# The shared libraries the programs link (Qt 6, the C++ runtime) come from
+# The shared libraries the programs link (Qt 6, StormLib, the C++ runtime) come from
 # dpkg-shlibdeps; Qt cannot open a window without its platform plugins, which
 # its library packages only recommend.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)

@@ -7,6 +7,8 @@ packages=(
   g++ make cmake ninja-build
   qt6-base-dev qt6-qpa-plugins qt6-wayland
   libgtest-dev libbenchmark-dev
+  # MPQ archives, where the game and mods keep their files.
+  libstorm-dev
   fonts-liberation
   # The package and desktop-integration tests: dpkg-shlibdeps, file and strip
   # for the package, the validators and lintian that check what gets installed,

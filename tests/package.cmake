@@ -52,7 +52,7 @@ endforeach()
 # The runtime libraries the programs link, by package name, each at most once.
 string(REPLACE ", " ";" dependencies "${depends}")
 list(TRANSFORM dependencies REPLACE " .*" "")
-foreach(needed libqt6core6 libqt6gui6 libqt6widgets6 qt6-qpa-plugins libc6 libstdc++6)
+foreach(needed libqt6core6 libqt6gui6 libqt6widgets6 qt6-qpa-plugins libc6 libstdc++6 libstorm9)
   list(FIND dependencies ${needed} found)
   if(found LESS 0)
     message(FATAL_ERROR "Depends lacks ${needed}: ${depends}")

@@ -16,6 +16,7 @@ public:
     std::optional<QString> inputBox(const QString&, const QString&, const QString&, int, QWidget*) override {
         return std::nullopt;
     }
+    std::optional<QString> chooseMember(const MemberChoiceRequest&, QWidget*) override { return std::nullopt; }
     QString file;
     QString failure;
 };

@@ -16,7 +16,8 @@ std::vector<OpenStep> planOpening(const QStringList& paths) {
     std::optional<QString> firstList;
     for (const QString& path : paths) {
         OpenStep step{path, OpenTarget::Refused, {}};
-        if (hasExtension(path, QLatin1String(".got"))) {
+        // An archive shows its game types to pick one for the editor.
+        if (hasExtension(path, QLatin1String(".got")) || hasExtension(path, QLatin1String(".mpq"))) {
             if (!firstGot) {
                 firstGot = path;
                 step.target = OpenTarget::Editor;
@@ -35,8 +36,8 @@ std::vector<OpenStep> planOpening(const QStringList& paths) {
                                    .arg(path, *firstList);
             }
         } else {
-            step.refusal = QStringLiteral("Cannot open \"%1\": only game-type files (.got) and template lists (.lst) "
-                                          "can be opened.")
+            step.refusal = QStringLiteral("Cannot open \"%1\": only game-type files (.got), template lists (.lst) "
+                                          "and MPQ archives (.mpq) can be opened.")
                                .arg(path);
         }
         steps.push_back(std::move(step));

@@ -1,7 +1,6 @@
 #include "got/gotfile.h"
 
-#include "framework/files/atomicwriter.h"
-#include "framework/files/inputfile.h"
+#include "framework/files/fileaccess.h"
 
 #include <algorithm>
 #include <array>
@@ -10,16 +9,15 @@ namespace pellax {
 
 GameTypeRecord readGotFile(const QString& path) {
     GameTypeRecord scratch;
-    InputFile file(path);
-    file.readExact(scratch.bytes.data(), scratch.bytes.size());
+    openFileReader(path)->readExact(scratch.bytes.data(), scratch.bytes.size());
     return scratch;
 }
 
 GameFileImage readGameFileImage(const QString& path) {
-    InputFile file(path);
+    const std::unique_ptr<FileReader> file = openFileReader(path);
     GameFileImage image;
     std::array<char, 64 * 1024> buffer{};
-    while (const std::size_t n = file.readSome(buffer.data(), buffer.size())) {
+    while (const std::size_t n = file->readSome(buffer.data(), buffer.size())) {
         const auto wanted = static_cast<qsizetype>(kGameFileSize) - image.start.size();
         if (wanted > 0)
             image.start.append(buffer.data(), std::min(wanted, static_cast<qsizetype>(n)));
@@ -29,11 +27,11 @@ GameFileImage readGameFileImage(const QString& path) {
 }
 
 void writeGotFile(const QString& path, const GameTypeRecord& record) {
-    AtomicFileWriter writer(path);
-    writer.write(record.bytes.data(), record.bytes.size());
+    const std::unique_ptr<FileWriter> writer = openFileWriter(path);
+    writer->write(record.bytes.data(), record.bytes.size());
     const char trailer = 0;
-    writer.write(&trailer, 1);
-    writer.commit();
+    writer->write(&trailer, 1);
+    writer->commit();
 }
 
 }  // namespace pellax

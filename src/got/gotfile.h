@@ -9,6 +9,8 @@
 
 namespace pellax {
 
+// `path` is a location (filelocation.h): a loose file or a member of an archive.
+
 // The first 96 bytes of a game-type file. The file is opened for reading only
 // and read into a scratch record, so a short file changes nothing.
 GameTypeRecord readGotFile(const QString& path);
@@ -21,7 +23,7 @@ struct GameFileImage {
 };
 GameFileImage readGameFileImage(const QString& path);
 
-// The 96 record bytes and one zero byte, replacing the file atomically.
+// The 96 record bytes and one zero byte, replacing the file (or member) atomically.
 void writeGotFile(const QString& path, const GameTypeRecord& record);
 
 }  // namespace pellax

@@ -2,8 +2,10 @@
 
 #include "controls/titlebar.h"
 #include "controls/titlebardescription.h"
+#include "framework/files/filelocation.h"
 #include "framework/widgets/updown.h"
 #include "framework/windows/application.h"
+#include "framework/windows/archivechoice.h"
 #include "framework/windows/keyrelease.h"
 #include "framework/windows/timer.h"
 #include "got/gamefieldsform.h"
@@ -23,7 +25,8 @@ namespace pellax {
 
 namespace {
 
-const QString kGotFilter = QStringLiteral("Starcraft GOT files|*.got");
+const QString kGotFilter = QStringLiteral("Starcraft GOT files|*.got|MPQ archives|*.mpq");
+const MemberKind kGameTypes{QStringLiteral("got"), QStringLiteral("Game types")};
 const QString kGotExt = QStringLiteral("*.got");
 
 // Setting an edit's text from the program does nothing when it is unchanged.
@@ -58,7 +61,7 @@ Tmainform::Tmainform(QWidget* parent)
 
     opengotdial.Filter = savegotdial.Filter = kGotFilter;
     opengotdial.DefaultExt = savegotdial.DefaultExt = kGotExt;
-    opentrigs.Filter = QStringLiteral("Starcraft trigger files|*.trg");
+    opentrigs.Filter = QStringLiteral("Starcraft trigger files|*.trg|MPQ archives|*.mpq");
     opentrigs.DefaultExt = QStringLiteral("*.trg");
     Timer1.SetInterval(10);
 
@@ -205,13 +208,15 @@ GameTypeFields Tmainform::controlValues() const {
 
 void Tmainform::LoadGotfile(const QString& fileName) {
     record_ = readGotFile(fileName);
-    SetCaption(QStringLiteral("Pellax - ") + fileName);
+    location_ = fileName;
+    SetCaption(QStringLiteral("Pellax - ") + locationDisplayName(fileName));
     displayinfo();
 }
 
 void Tmainform::SaveGotfile(const QString& fileName) {
     writeGotFile(fileName, record_);
-    SetCaption(QStringLiteral("Pellax - ") + fileName);
+    location_ = fileName;
+    SetCaption(QStringLiteral("Pellax - ") + locationDisplayName(fileName));
     displayinfo();
 }
 
@@ -221,9 +226,12 @@ void Tmainform::NewGOTFile1Click() {
 }
 
 void Tmainform::LoadChosenGotfile(const QString& fileName) {
+    const std::optional<QString> location = openLocationFor(fileName, kGameTypes, this);
+    if (!location)
+        return;
     // The next open dialog starts from this file, whichever way it came.
-    opengotdial.FileName = fileName;
-    LoadGotfile(fileName);
+    opengotdial.FileName = dialogPathOf(*location);
+    LoadGotfile(*location);
 }
 
 void Tmainform::LoadGotfile1Click() {
@@ -244,8 +252,12 @@ void Tmainform::AllGameFields1Click() {
 
 void Tmainform::SaveGOTfile1Click() {
     getsettingsfromGUI();
-    if (savegotdial.Execute(this))
-        SaveGotfile(savegotdial.FileName);
+    if (!savegotdial.Execute(this))
+        return;
+    const std::optional<QString> location = saveLocationFor(
+        savegotdial.FileName, proposedMember(location_, QStringLiteral("templates\\"), kGameTypes.extension), this);
+    if (location)
+        SaveGotfile(*location);
 }
 
 }  // namespace pellax

@@ -36,6 +36,7 @@ public:
     void LoadGotfile(const QString& fileName);
     // What "Load Got file" does with the path its dialog returned; a file named
     // on the command line or dropped on a window is loaded through here as well.
+    // An MPQ archive shows its game types to pick one from.
     void LoadChosenGotfile(const QString& fileName);
     void SaveGotfile(const QString& fileName);
 
@@ -99,6 +100,7 @@ private:
     GameTypeFields controlValues() const;
 
     GameTypeRecord record_;
+    QString location_;  // where the record was last loaded from or saved to
     bool displaying_ = false;
     // The controls as the record last left them (display, or the values last
     // taken into it): Save writes only the fields changed since. Empty until

@@ -4,9 +4,11 @@
 #include "controls/titlebar.h"
 #include "controls/titlebardescription.h"
 #include "framework/files/atomicwriter.h"
+#include "framework/files/filelocation.h"
 #include "framework/widgets/listbox.h"
 #include "framework/widgets/namedmenu.h"
 #include "framework/windows/application.h"
+#include "framework/windows/archivechoice.h"
 #include "templatelist/templateformlayout.h"
 #include "templatelist/templatelistfile.h"
 #include "templatelist/templatelistmodel.h"
@@ -23,7 +25,8 @@ namespace pellax {
 
 namespace {
 
-const QString kTemplateFilter = QStringLiteral("Template files|*.lst");
+const QString kTemplateFilter = QStringLiteral("Template files|*.lst|MPQ archives|*.mpq");
+const MemberKind kTemplateLists{QStringLiteral("lst"), QStringLiteral("Template lists")};
 const QString kTemplateExt = QStringLiteral("*.lst");
 // The longest name the rename box accepts.
 constexpr int kMaxEntryLength = 255;
@@ -132,15 +135,25 @@ void Ttemplateform::Opentemplatefile1Click() {
 }
 
 void Ttemplateform::OpenChosenTemplatefile(const QString& fileName) {
+    const std::optional<QString> location = openLocationFor(fileName, kTemplateLists, this);
+    if (!location)
+        return;
     // The next open dialog starts from this file, whichever way it came.
-    Opentemp.FileName = fileName;
-    entries->assign(readTemplateEntries(fileName));
+    Opentemp.FileName = dialogPathOf(*location);
+    entries->assign(readTemplateEntries(*location));
+    location_ = *location;
 }
 
 void Ttemplateform::Savetemplatefile1Click() {
     if (!Savetemp.Execute(this))
         return;
-    writeFileAtomically(Savetemp.FileName, entries->entries().serialise());
+    const QString proposed = parseLocation(location_).inArchive ? proposedMember(location_, {}, {})
+                                                                : QStringLiteral("templates\\templates.lst");
+    const std::optional<QString> location = saveLocationFor(Savetemp.FileName, proposed, this);
+    if (!location)
+        return;
+    writeFileAtomically(*location, entries->entries().serialise());
+    location_ = *location;
 }
 
 }  // namespace pellax

@@ -34,6 +34,7 @@ public:
     void Opentemplatefile1Click();
     // What "Open template file" does with the path its dialog returned; a list
     // named on the command line or dropped on a window is opened through here as well.
+    // An MPQ archive shows its template lists to pick one from.
     void OpenChosenTemplatefile(const QString& fileName);
     void Savetemplatefile1Click();
 
@@ -61,6 +62,8 @@ private:
     void buildTitleBar();
     void buildMenu();
     void connectHandlers();
+
+    QString location_;  // where the list was last opened from or saved to
 };
 
 }  // namespace pellax

@@ -1,8 +1,7 @@
 #include "templatelist/templatelistfile.h"
 
 #include "framework/files/ansicodec.h"
-#include "framework/files/atomicwriter.h"
-#include "framework/files/inputfile.h"
+#include "framework/files/fileaccess.h"
 
 namespace pellax {
 
@@ -48,12 +47,11 @@ QByteArray serialiseTemplateList(const QStringList& entries) {
 QStringList readTemplateList(const QString& path) { return readTemplateEntries(path).toStringList(); }
 
 TemplateEntries readTemplateEntries(const QString& path) {
-    InputFile file(path);
-    return TemplateEntries::parse(file.readAll());
+    return TemplateEntries::parse(readWholeFile(path));
 }
 
 void writeTemplateList(const QString& path, const QStringList& entries) {
-    writeFileAtomically(path, serialiseTemplateList(entries));
+    writeWholeFile(path, serialiseTemplateList(entries));
 }
 
 }  // namespace pellax

@@ -27,6 +27,7 @@ QString quotedEntry(QString text);
 // Every entry followed by CR LF.
 QByteArray serialiseTemplateList(const QStringList& entries);
 
+// Paths are locations (filelocation.h): loose files or members of archives.
 // Reads the whole file before returning, so a failure leaves the caller's list alone.
 QStringList readTemplateList(const QString& path);
 TemplateEntries readTemplateEntries(const QString& path);

@@ -1,5 +1,8 @@
 #include "tool/arguments.h"
 
+#include "framework/files/archivemembers.h"
+#include "framework/files/filelocation.h"
+#include "framework/files/mpqarchive.h"
 #include "framework/files/nativebytes.h"
 
 #include <algorithm>
@@ -96,11 +99,45 @@ std::optional<QStringList> listFolder(const QString& folder, const QString& suff
 
 }  // namespace
 
+namespace {
+
+// The members of the command's kind in an archive's folder, sorted by name;
+// nothing when the archive cannot be listed.
+std::optional<QStringList> listArchiveFolder(const FileLocation& folder, const QString& extension) {
+    QList<QByteArray> members;
+    try {
+        members = archiveMembersOfKind(folder.path, extension);
+    } catch (const Exception&) {
+        return std::nullopt;
+    }
+    QStringList locations;
+    for (const QByteArray& member : members)
+        if (member.size() > folder.member.size() && mpq::sameMemberName(member.left(folder.member.size()), folder.member))
+            locations.append(memberLocation(folder.path, member));
+    return locations;
+}
+
+}  // namespace
+
 FileOperands expandFolders(const QStringList& operands, const QString& extension) {
     FileOperands result;
     result.extension = extension;
     const QString suffix = QLatin1Char('.') + extension;
     for (const QString& operand : operands) {
+        const FileLocation location = parseLocation(operand);
+        if (location.isMemberFolder()) {
+            result.anyFolder = true;
+            // An archive that cannot be listed stays in as it is: opening it
+            // then tells why.
+            const std::optional<QStringList> members = listArchiveFolder(location, extension);
+            if (!members)
+                result.files.append(operand);
+            else if (members->isEmpty())
+                result.emptyFolders.append(operand);
+            else
+                result.files.append(*members);
+            continue;
+        }
         const bool folder = isFolder(operand);
         result.anyFolder = result.anyFolder || folder;
         // A folder that cannot be listed stays in as it is: opening it then

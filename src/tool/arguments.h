@@ -46,7 +46,9 @@ CommandArgs parseCommandArgs(const QString& command, const QStringList& args, st
 
 // What the operands name: a file as it is, a folder as its files whose names
 // end in ".EXTENSION" (in any case), sorted by name, without subfolders or
-// hidden files. Names are taken as the system has them, UTF-8 or not.
+// hidden files. Names are taken as the system has them, UTF-8 or not. A
+// folder of an archive (mpq:ARCHIVE:: or mpq:ARCHIVE::FOLDER\, filelocation.h)
+// is its members of that kind, as locations.
 struct FileOperands {
     QStringList files;
     QStringList emptyFolders;  // folders without a file of the extension

@@ -1,6 +1,7 @@
 #include "tool/fileloop.h"
 
 #include "framework/files/exception.h"
+#include "framework/files/filelocation.h"
 #include "tool/arguments.h"
 #include "tool/console.h"
 
@@ -10,7 +11,9 @@ int forEachFile(const FileOperands& operands, Console& console, const std::funct
     int status = 0;
     // Nothing to do is no success: the folder may be the wrong one.
     for (const QString& folder : operands.emptyFolders) {
-        const Exception none(QStringLiteral("No .%1 file in this folder").arg(operands.extension));
+        const Exception none(parseLocation(folder).inArchive
+                                 ? QStringLiteral("No .%1 member in this archive folder").arg(operands.extension)
+                                 : QStringLiteral("No .%1 file in this folder").arg(operands.extension));
         console.fileError(folder, std::make_exception_ptr(none));
         status = 1;
     }

@@ -2,7 +2,7 @@
 
 #include "framework/files/atomicwriter.h"
 #include "framework/files/exception.h"
-#include "framework/files/inputfile.h"
+#include "framework/files/fileaccess.h"
 #include "templatelist/templatelistfile.h"
 #include "tool/arguments.h"
 #include "tool/console.h"
@@ -107,7 +107,7 @@ int normalize(const QStringList& operands, Console& console) {
     if (operands.isEmpty())
         throw UsageError(kCommand, QStringLiteral("no FILE given"));
     return forEachFile(listFiles(operands), console, [](const QString& file) {
-        const QByteArray bytes = InputFile(file).readAll();
+        const QByteArray bytes = readWholeFile(file);
         const QByteArray normal = serialiseTemplateList(parseTemplateList(bytes));
         // A list already in shape is left alone, its time stamp too.
         if (normal != bytes)

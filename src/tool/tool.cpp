@@ -5,6 +5,7 @@
 #include "tool/console.h"
 #include "tool/gotcommands.h"
 #include "tool/lstcommands.h"
+#include "tool/mpqcommands.h"
 #include "tool/toolhelp.h"
 #include "tool/trgcommands.h"
 
@@ -49,6 +50,8 @@ int dispatch(const QStringList& args, Console& console) {
         return trgCommand(args.mid(1), console);
     if (command == QLatin1String("lst"))
         return lstCommand(args.mid(1), console);
+    if (command == QLatin1String("mpq"))
+        return mpqCommand(args.mid(1), console);
     throw UsageError(QString(), QStringLiteral("unknown command \"%1\"").arg(command));
 }
 

@@ -23,6 +23,7 @@ Commands:
   lst delete FILE ENTRY             delete an entry by its text,
   lst delete --index N FILE         or by its place, 1 being the first
   lst normalize FILE...             rewrite with CR LF line ends
+  mpq list ARCHIVE...               the members of MPQ archives the tool can name
 
 A folder may stand wherever FILE does, for its files with the command's
 extension (.got, .trg or .lst, in any case), sorted by name; its subfolders
@@ -37,7 +38,14 @@ written for a file when anything about it failed, and every write replaces
 its file in one step. When the reader of standard output goes away (a pipe
 into head), the tool stops quietly; that alone is no failure.
 
-"pellax-tool got show --help" (or got set, got check, trg, lst) tells more.
+A member of an MPQ archive may stand wherever FILE does, written
+mpq:ARCHIVE::MEMBER (mpq:mods/mod.mpq::templates\Melee.got), and
+mpq:ARCHIVE:: for every member of the command's kind in the archive, or
+mpq:ARCHIVE::FOLDER\ for those under one of its folders. A loose file whose
+name begins with "mpq:" is written ./mpq:... "pellax-tool mpq --help" tells
+more.
+
+"pellax-tool got show --help" (or got set, got check, trg, lst, mpq) tells more.
 )";
 
 constexpr const char* kGotShow = R"(Usage: pellax-tool got show [--json] FILE...
@@ -192,9 +200,39 @@ normalize  rewrites the list as the list window saves it: CR LF after every
 add and delete save the list with CR LF line ends too.
 )";
 
+constexpr const char* kMpq = R"(Usage: pellax-tool mpq list ARCHIVE...
+
+Lists the members of each MPQ archive that the tool can name, one a line,
+sorted by name: those the archive's listfile names and, with it or without
+it, those the game itself looks for: templates\templates.lst and the game
+types that list names (each entry without its extension, plus ".got", under
+templates\). With several archives, each list comes after a line
+"==> ARCHIVE <==".
+
+Every command that takes a FILE takes a member too:
+  mpq:ARCHIVE::MEMBER    one member, by its name in the archive (any case,
+                         \ or /); a member found neither way above still
+                         opens by its name
+  mpq:ARCHIVE::          every member of the command's kind (.got, .trg or
+                         .lst) that the archive can name
+  mpq:ARCHIVE::FOLDER\   those under FOLDER\
+The archive is everything between "mpq:" and the last "::". Member names are
+the archive's bytes: one that is not UTF-8 is given and shown byte for byte.
+A write into an archive is made on a copy beside it, which replaces the
+archive in one step when complete, keeping its owner and permissions; on
+any failure the archive is as it was. New members are stored like the
+member they replace or like the archive's others, and trg writes MEMBERed
+into the same archive.
+
+A file that is not an MPQ archive is told as "Not an MPQ archive."; a
+damaged one, or a member that cannot be decompressed or decrypted, in words.
+)";
+
 }  // namespace
 
 QString helpText(const QString& command) {
+    if (command == QLatin1String("mpq"))
+        return QString::fromUtf8(kMpq);
     if (command == QLatin1String("got show"))
         return QString::fromUtf8(kGotShow);
     if (command == QLatin1String("got set"))

@@ -1,6 +1,7 @@
 #include "trigger/triggercommands.h"
 
 #include "framework/widgets/filedialog.h"
+#include "framework/windows/archivechoice.h"
 #include "trigger/triggerfile.h"
 
 namespace pellax {
@@ -10,8 +11,12 @@ namespace {
 void convertChosenFile(TOpenDialog& opentrigs, QWidget* parent, bool strip, const QString& title) {
     // The dialog is shared: each command sets its own title and leaves it there.
     opentrigs.Title = title;
-    if (opentrigs.Execute(parent))
-        CopyTriggerFile(strip, opentrigs.FileName);
+    if (!opentrigs.Execute(parent))
+        return;
+    const std::optional<QString> location =
+        openLocationFor(opentrigs.FileName, {QStringLiteral("trg"), QStringLiteral("Trigger files")}, parent);
+    if (location)
+        CopyTriggerFile(strip, *location);
 }
 
 }  // namespace

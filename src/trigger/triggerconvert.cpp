@@ -1,7 +1,6 @@
 #include "trigger/triggerconvert.h"
 
-#include "framework/files/atomicwriter.h"
-#include "framework/files/inputfile.h"
+#include "framework/files/fileaccess.h"
 #include "framework/files/ioerror.h"
 
 #include <array>
@@ -12,7 +11,7 @@ namespace pellax {
 namespace {
 
 // Reads until `size` bytes are in or the file ends; a short regular read is not the end.
-std::size_t fill(InputFile& file, char* buffer, std::size_t size) {
+std::size_t fill(FileReader& file, char* buffer, std::size_t size) {
     std::size_t done = 0;
     while (done < size) {
         const std::size_t n = file.readSome(buffer + done, size - done);
@@ -34,7 +33,8 @@ bool beginsWithHeader(const char* bytes, std::size_t size) {
 }  // namespace
 
 TriggerCopyOutcome convertTriggerFile(bool strip, const QString& source, const QString& target) {
-    InputFile input(source);
+    const std::unique_ptr<FileReader> reader = openFileReader(source);
+    FileReader& input = *reader;
     // Writing the output would then rewrite the source the user asked to keep.
     if (input.isSameFileAs(target))
         throw EInOutError(ioerr::AccessDenied);
@@ -50,7 +50,8 @@ TriggerCopyOutcome convertTriggerFile(bool strip, const QString& source, const Q
 
     // The output can always be made again from the untouched source, so it is not
     // forced to disk: that would cost several times the copy itself.
-    AtomicFileWriter output(target, Durability::Flushed);
+    const std::unique_ptr<FileWriter> writer = openFileWriter(target, Durability::Flushed);
+    FileWriter& output = *writer;
     if (!strip) {
         std::array<char, kAlignedStart> page;
         std::memcpy(page.data(), TriggerHeader.data(), TriggerHeader.size());

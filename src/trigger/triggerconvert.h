@@ -14,11 +14,12 @@ enum class TriggerCopyOutcome {
     AlreadyHasHeader,  // add refused: the source begins with the header; nothing written
 };
 
-// Converts `source` into `target`. Strip drops the first 8 bytes, whatever they
+// Converts `source` into `target`, each a location (filelocation.h): a loose
+// file or a member of an archive. Strip drops the first 8 bytes, whatever they
 // are; add puts the header in front of a source that does not begin with it.
 // The source is only read: a target that is the source itself, by whatever
 // name or link, is refused with "File access denied" before anything is
-// written. The target is written by AtomicFileWriter, replaced whole and only
+// written. The target is written through openFileWriter, replaced whole and only
 // on success: on any error (raised as EInOutError) or refusal it is left
 // exactly as it was, and no temporary file remains.
 TriggerCopyOutcome convertTriggerFile(bool strip, const QString& source, const QString& target);

@@ -19,7 +19,7 @@ TEST(OpenPlan, KindByExtensionInAnyCaseAndOneFileOfEachKind) {
     }
     EXPECT_TRUE(steps[3].refusal.contains(QStringLiteral("\"/m/A.GOT\" was given first")));
     EXPECT_TRUE(steps[4].refusal.contains(QStringLiteral("\"/m/template.lst\" was given first")));
-    EXPECT_TRUE(steps[5].refusal.contains(QStringLiteral("only game-type files (.got) and template lists (.lst)")));
+    EXPECT_TRUE(steps[5].refusal.contains(QStringLiteral("only game-type files (.got), template lists (.lst) and MPQ archives (.mpq)")));
 }
 
 }  // namespace

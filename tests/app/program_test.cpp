@@ -125,7 +125,7 @@ TEST_F(ProgramTest, TriggerCommandsConvertBesideTheSource) {
     EXPECT_EQ(readFile(source + QStringLiteral("ed")), QByteArray("body"));
     ASSERT_EQ(dialogs->fileRequests.size(), 1u);
     EXPECT_EQ(dialogs->fileRequests[0].title, QStringLiteral("Select trigger file to strip header from"));
-    EXPECT_EQ(dialogs->fileRequests[0].filter, QStringLiteral("Starcraft trigger files|*.trg"));
+    EXPECT_EQ(dialogs->fileRequests[0].filter, QStringLiteral("Starcraft trigger files|*.trg|MPQ archives|*.mpq"));
 
     const QString plain = writeFile(QStringLiteral("plain.trg"), QByteArray("body"));
     dialogs->answerFile(plain);

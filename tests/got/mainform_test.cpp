@@ -298,7 +298,7 @@ TEST_F(Editor, CancelledDialogsChangeNothing) {
     EXPECT_EQ(dialogs->fileRequests[0].kind, DialogKind::Open);
     EXPECT_EQ(dialogs->fileRequests[1].kind, DialogKind::Save);
     for (const auto& request : dialogs->fileRequests) {
-        EXPECT_EQ(request.filter, QStringLiteral("Starcraft GOT files|*.got"));
+        EXPECT_EQ(request.filter, QStringLiteral("Starcraft GOT files|*.got|MPQ archives|*.mpq"));
         EXPECT_EQ(request.defaultExt, QStringLiteral("*.got"));
         EXPECT_EQ(request.title, QString());
     }

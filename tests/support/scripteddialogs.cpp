@@ -37,4 +37,13 @@ std::optional<QString> ScriptedDialogs::inputBox(const QString& caption, const Q
     return take(inputAnswers);
 }
 
+std::optional<QString> ScriptedDialogs::chooseMember(const MemberChoiceRequest& request, QWidget*) {
+    memberRequests.push_back(request);
+    if (memberAnswers.empty()) {
+        ++unscripted;
+        return std::nullopt;
+    }
+    return take(memberAnswers);
+}
+
 }  // namespace pellax::test

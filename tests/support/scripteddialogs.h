@@ -28,12 +28,16 @@ class ScriptedDialogs final : public Dialogs {
 public:
     void answerFile(std::optional<QString> path) { fileAnswers.push_back(std::move(path)); }
     void answerInput(std::optional<QString> text) { inputAnswers.push_back(std::move(text)); }
+    void answerMember(std::optional<QString> member) { memberAnswers.push_back(std::move(member)); }
 
     std::optional<QString> chooseFile(const FileDialogRequest& request, QWidget* parent) override;
     void showMessage(const QString& title, const QString& text, MessageIcon icon, QWidget* parent) override;
     std::optional<QString> inputBox(const QString& caption, const QString& prompt, const QString& text,
                                     int maxLength, QWidget* parent) override;
+    std::optional<QString> chooseMember(const MemberChoiceRequest& request, QWidget* parent) override;
 
+    std::deque<std::optional<QString>> memberAnswers;
+    std::vector<MemberChoiceRequest> memberRequests;
     std::deque<std::optional<QString>> fileAnswers;
     std::deque<std::optional<QString>> inputAnswers;
     std::vector<FileDialogRequest> fileRequests;

@@ -156,7 +156,7 @@ TEST_F(TemplateFormTest, MenuAndDialogs) {
     EXPECT_EQ(form.FindComponent(QStringLiteral("Opentemp")), &form.Opentemp);
     EXPECT_EQ(form.FindComponent(QStringLiteral("Savetemp")), &form.Savetemp);
     for (const TFileDialog* d : {static_cast<TFileDialog*>(&form.Opentemp), static_cast<TFileDialog*>(&form.Savetemp)}) {
-        EXPECT_EQ(d->Filter, QStringLiteral("Template files|*.lst"));
+        EXPECT_EQ(d->Filter, QStringLiteral("Template files|*.lst|MPQ archives|*.mpq"));
         EXPECT_EQ(d->DefaultExt, QStringLiteral("*.lst"));
         EXPECT_TRUE(d->Title.isEmpty());
     }

@@ -32,7 +32,7 @@ TEST_F(TemplateFormFiles, OpenReplacesTheList) {
     ASSERT_EQ(dialogs->fileRequests.size(), 1u);
     const FileDialogRequest& request = dialogs->fileRequests[0];
     EXPECT_EQ(request.kind, DialogKind::Open);
-    EXPECT_EQ(request.filter, QStringLiteral("Template files|*.lst"));
+    EXPECT_EQ(request.filter, QStringLiteral("Template files|*.lst|MPQ archives|*.mpq"));
     EXPECT_EQ(request.defaultExt, QStringLiteral("*.lst"));
     EXPECT_TRUE(request.title.isEmpty());
 }
@@ -118,7 +118,7 @@ TEST_F(TemplateFormFiles, SaveWritesCrLfAfterEveryItem) {
     EXPECT_EQ(readFile(p), QByteArray("\"a\"\r\n\r\n\"b\"\r\n"));
     ASSERT_EQ(dialogs->fileRequests.size(), 1u);
     EXPECT_EQ(dialogs->fileRequests[0].kind, DialogKind::Save);
-    EXPECT_EQ(dialogs->fileRequests[0].filter, QStringLiteral("Template files|*.lst"));
+    EXPECT_EQ(dialogs->fileRequests[0].filter, QStringLiteral("Template files|*.lst|MPQ archives|*.mpq"));
     EXPECT_EQ(dialogs->fileRequests[0].defaultExt, QStringLiteral("*.lst"));
 }
 

@@ -223,9 +223,9 @@ void AtomicFileWriter::write(const void* data, std::size_t size) {
     }
 }
 
-void AtomicFileWriter::appendRestOf(InputFile& source) {
+void AtomicFileWriter::appendRestOf(FileReader& source) {
     constexpr std::size_t kChunk = std::size_t{1} << 30;
-    while (!inPlace_) {
+    while (!inPlace_ && source.descriptor() >= 0) {
         const ssize_t n = ::copy_file_range(source.descriptor(), nullptr, fd_, nullptr, kChunk, 0);
         if (n == 0)
             return;
@@ -309,11 +309,7 @@ void AtomicFileWriter::commit() {
     }
 }
 
-void writeFileAtomically(const QString& target, const QByteArray& content) {
-    AtomicFileWriter writer(target);
-    writer.write(content);
-    writer.commit();
-}
+void writeFileAtomically(const QString& target, const QByteArray& content) { writeWholeFile(target, content); }
 
 FsyncCall replaceFsyncForTests(FsyncCall call) noexcept { return std::exchange(fsyncCall, call); }
 

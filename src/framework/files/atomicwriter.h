@@ -1,5 +1,7 @@
 #pragma once
 
+#include "framework/files/fileaccess.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -8,19 +10,6 @@
 #include <sys/types.h>
 
 namespace pellax {
-
-class InputFile;
-
-// How far commit() makes sure the new content has reached the disk before it
-// replaces the target.
-enum class Durability {
-    // Forced to disk first: a crash right after a save cannot leave an empty file.
-    Synced,
-    // Handed to the system only. For large outputs that can always be made again
-    // from a source that is never changed, where a forced write would cost more
-    // than the copy itself.
-    Flushed,
-};
 
 // Writes a file so that it either appears complete or not at all: the bytes go
 // to a temporary file in the target's folder, which is flushed and renamed over
@@ -37,7 +26,7 @@ enum class Durability {
 //
 // QSaveFile does the atomic part, but its errors do not carry errno, and the
 // messages must tell a full disk from a denied access; hence this small class.
-class AtomicFileWriter {
+class AtomicFileWriter final : public FileWriter {
 public:
     // Raises EInOutError when the target may not be written: a folder, a device,
     // a read-only file, a missing folder, no permission. Symbolic links are
@@ -47,17 +36,17 @@ public:
     AtomicFileWriter(const AtomicFileWriter&) = delete;
     AtomicFileWriter& operator=(const AtomicFileWriter&) = delete;
 
-    void write(const void* data, std::size_t size);
-    void write(const QByteArray& data) { write(data.constData(), static_cast<std::size_t>(data.size())); }
+    using FileWriter::write;
+    void write(const void* data, std::size_t size) override;
 
     // Appends everything from the source's current position to its end. The
     // kernel copies the bytes where it can, without passing them through us.
-    void appendRestOf(InputFile& source);
+    void appendRestOf(FileReader& source) override;
 
     // Flushes and replaces the target. After a failure the target is unchanged,
     // except in place, where a failure after the room was taken may leave it
     // partly written.
-    void commit();
+    void commit() override;
 
     // Empty when the target is rewritten in place.
     const QByteArray& temporaryPath() const noexcept { return tempPath_; }
@@ -80,7 +69,8 @@ private:
     bool committed_ = false;
 };
 
-// Convenience: the whole content in one go.
+// Convenience: the whole content in one go. The target may be any location,
+// a member of an archive too (writeWholeFile).
 void writeFileAtomically(const QString& target, const QByteArray& content);
 
 // The call through which the writer forces bytes to disk; ::fsync unless a test

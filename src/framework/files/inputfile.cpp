@@ -1,5 +1,6 @@
 #include "framework/files/inputfile.h"
 
+#include "framework/files/filelocation.h"
 #include "framework/files/ioerror.h"
 #include "framework/files/nativebytes.h"
 
@@ -44,6 +45,8 @@ InputFile::InputFile(const QString& path) {
 }
 
 bool InputFile::isSameFileAs(const QString& path) const {
+    if (parseLocation(path).inArchive)
+        return false;
     struct stat other {};
     struct stat own {};
     return ::stat(nativePath(path).constData(), &other) == 0 && ::fstat(fd_, &own) == 0 && other.st_dev == own.st_dev &&
@@ -65,7 +68,7 @@ std::size_t InputFile::readSome(void* buffer, std::size_t size) {
     }
 }
 
-void InputFile::readExact(void* buffer, std::size_t size) {
+void FileReader::readExact(void* buffer, std::size_t size) {
     auto* out = static_cast<char*>(buffer);
     std::size_t done = 0;
     while (done < size) {

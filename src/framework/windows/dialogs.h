@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
@@ -21,6 +22,14 @@ struct FileDialogRequest {
 
 enum class MessageIcon { None, Information, Warning, Error };
 
+// What the member list of an archive is asked to show: the members of one
+// kind, by name; the user picks one or types another.
+struct MemberChoiceRequest {
+    QString title;
+    QString archive;
+    QStringList members;
+};
+
 // The modal dialogs the program shows. The program uses Qt's dialogs; tests put
 // scripted answers in their place, so no test ever opens a real dialog.
 class Dialogs {
@@ -33,6 +42,8 @@ public:
     // The edited text after OK, nothing after Cancel.
     virtual std::optional<QString> inputBox(const QString& caption, const QString& prompt, const QString& text,
                                             int maxLength, QWidget* parent) = 0;
+    // The member picked or typed, nothing after Cancel.
+    virtual std::optional<QString> chooseMember(const MemberChoiceRequest& request, QWidget* parent) = 0;
 };
 
 // Qt's filter syntax for a description filter: "Text|*.txt;*.asc" gives "Text (*.txt *.asc)".

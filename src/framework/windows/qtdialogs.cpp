@@ -7,6 +7,8 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
 #include <QMessageBox>
 #include <QVBoxLayout>
 
@@ -70,6 +72,48 @@ std::optional<QString> QtDialogs::inputBox(const QString& caption, const QString
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     return edit->text();
+}
+
+std::optional<QString> QtDialogs::chooseMember(const MemberChoiceRequest& request, QWidget* parent) {
+    const ReturnFocus returnFocus(parent ? parent->window() : nullptr);
+    QDialog dialog(parent);
+    dialog.setWindowTitle(request.title);
+    auto* layout = new QVBoxLayout(&dialog);
+    auto* heading = new QLabel(request.archive, &dialog);
+    layout->addWidget(heading);
+    auto* list = new QListWidget(&dialog);
+    list->setAccessibleName(QStringLiteral("Members"));
+    list->addItems(request.members);
+    list->setMinimumSize(360, 240);
+    layout->addWidget(list);
+    auto* typed = new QLabel(QStringLiteral("&Member name:"), &dialog);
+    layout->addWidget(typed);
+    auto* name = new QLineEdit(&dialog);
+    name->setAccessibleName(QStringLiteral("Member name"));
+    typed->setBuddy(name);
+    layout->addWidget(name);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+    layout->addWidget(buttons);
+    QObject::connect(list, &QListWidget::currentTextChanged, name, &QLineEdit::setText);
+    QObject::connect(list, &QListWidget::itemActivated, &dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    // OK waits for a name, picked or typed.
+    const auto updateOk = [buttons, name] { buttons->button(QDialogButtonBox::Ok)->setEnabled(!name->text().isEmpty()); };
+    QObject::connect(name, &QLineEdit::textChanged, &dialog, updateOk);
+    if (!request.members.isEmpty())
+        list->setCurrentRow(0);
+    updateOk();
+    list->setFocus();
+    // Over the window it belongs to, as the user's eye is there.
+    if (parent) {
+        dialog.adjustSize();
+        const QRect owner = parent->window()->frameGeometry();
+        dialog.move(owner.center() - QPoint(dialog.width() / 2, dialog.height() / 2));
+    }
+    if (dialog.exec() != QDialog::Accepted || name->text().isEmpty())
+        return std::nullopt;
+    return name->text();
 }
 
 }  // namespace pellax

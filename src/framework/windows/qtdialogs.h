@@ -11,6 +11,7 @@ public:
     void showMessage(const QString& title, const QString& text, MessageIcon icon, QWidget* parent) override;
     std::optional<QString> inputBox(const QString& caption, const QString& prompt, const QString& text,
                                     int maxLength, QWidget* parent) override;
+    std::optional<QString> chooseMember(const MemberChoiceRequest& request, QWidget* parent) override;
 };
 
 }  // namespace pellax
