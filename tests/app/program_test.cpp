@@ -70,12 +70,40 @@ TEST_F(ProgramTest, MainMenuHasEveryItemInOrder) {
     }
 }
 
+// Counts the paints a widget gets.
+class PaintCounter final : public QObject {
+public:
+    explicit PaintCounter(QWidget& widget) : QObject(&widget) { widget.installEventFilter(this); }
+    int paints = 0;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        paints += event->type() == QEvent::Paint;
+        return false;
+    }
+};
+
 TEST_F(ProgramTest, TheHiddenWindowsAreMadeAfterTheMainWindowsFirstFrame) {
+    PaintCounter* counter = nullptr;
+    int paintsWhenMade = -1;
+    HiddenWindowMakers makers = HiddenWindowMakers::standard();
+    makers.templateform = [&, make = makers.templateform](QWidget* parent) {
+        paintsWhenMade = counter->paints;
+        return make(parent);
+    };
+    program.reset();
+    program = std::make_unique<Program>(std::move(makers));
     QWidget& main = program->mainform();
+    counter = new PaintCounter(main);
+    // However long the event loop runs, nothing is made while the main window has not painted.
+    for (int turn = 0; turn < 5; ++turn)
+        QApplication::processEvents(QEventLoop::AllEvents, 10);
+    EXPECT_EQ(paintsWhenMade, -1);
     EXPECT_EQ(main.findChild<Ttemplateform*>(), nullptr);
     program->Show();
-    for (int turn = 0; turn < 100 && !main.findChild<Ttemplateform*>(); ++turn)
+    for (int turn = 0; turn < 100 && paintsWhenMade < 0; ++turn)
         QApplication::processEvents(QEventLoop::WaitForMoreEvents, 10);
+    EXPECT_GE(paintsWhenMade, 1);
     EXPECT_NE(main.findChild<Ttemplateform*>(), nullptr);
     EXPECT_NE(main.findChild<Taboutform*>(), nullptr);
     EXPECT_FALSE(program->templateform().isVisible());
