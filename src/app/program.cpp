@@ -21,7 +21,12 @@
 
 namespace pellax {
 
-Program::Program() {
+HiddenWindowMakers HiddenWindowMakers::standard() {
+    return {[](QWidget* parent) { return std::make_unique<Ttemplateform>(parent); },
+            [](QWidget* parent) { return std::make_unique<Taboutform>(parent); }};
+}
+
+Program::Program(HiddenWindowMakers makers) : makers_(std::move(makers)) {
     // Set before the first window exists, so that every window carries it.
     QGuiApplication::setWindowIcon(appIcon());
     // Wayland compositors find the menu entry, and with it the icon, by this name.
@@ -34,24 +39,43 @@ Program::Program() {
     mainform_->Timer1.SetOnTimer([this] { Timer1Timer(); });
     onFileDrop(mainform_.get(), [this](const QStringList& paths) { openFiles(paths); });
     // Nothing of the hidden windows shows: they need not hold up the first frame.
-    afterFirstPaint(*mainform_, [this] { buildHiddenWindows(); });
+    afterFirstPaint(*mainform_, [this] { hiddenWindowsReady(); });
 }
 
-void Program::buildHiddenWindows() {
+bool Program::hiddenWindowsReady() {
     if (templateform_)
-        return;
-    templateform_ = new Ttemplateform(mainform_.get());
-    aboutform_ = new Taboutform(mainform_.get());
-    onFileDrop(templateform_, [this](const QStringList& paths) { openFiles(paths); });
+        return true;
+    if (hiddenWindowsFailed_)
+        return false;
+    try {
+        // Kept only once both are made: a window made before the failure goes with it.
+        std::unique_ptr<Ttemplateform> templateform = makers_.templateform(mainform_.get());
+        std::unique_ptr<Taboutform> aboutform = makers_.aboutform(mainform_.get());
+        onFileDrop(templateform.get(), [this](const QStringList& paths) { openFiles(paths); });
+        // Children of the main window from here on, which frees them.
+        templateform_ = templateform.release();
+        aboutform_ = aboutform.release();
+        return true;
+    } catch (...) {
+        hiddenWindowsFailed_ = true;
+        menu_.Edittemplatelist1->setEnabled(false);
+        menu_.Credits1->setEnabled(false);
+        const QString reason = Application::errorBoxText(std::current_exception());
+        Application::instance().HandleException(std::make_exception_ptr(
+            Exception(QStringLiteral("The template list and About windows could not be made: ") + reason)));
+        return false;
+    }
 }
 
 Ttemplateform& Program::templateform() {
-    buildHiddenWindows();
+    if (!hiddenWindowsReady())
+        throw EInvalidOperation(QStringLiteral("The template list window could not be made"));
     return *templateform_;
 }
 
 Taboutform& Program::aboutform() {
-    buildHiddenWindows();
+    if (!hiddenWindowsReady())
+        throw EInvalidOperation(QStringLiteral("The About window could not be made"));
     return *aboutform_;
 }
 
@@ -77,9 +101,15 @@ void Program::wireMenu() {
 
 void Program::Show() { mainform_->Show(); }
 
-void Program::Edittemplatelist1Click() { templateform().Show(); }
+void Program::Edittemplatelist1Click() {
+    if (hiddenWindowsReady())
+        templateform().Show();
+}
 
-void Program::Credits1Click() { aboutform().ShowModal(); }
+void Program::Credits1Click() {
+    if (hiddenWindowsReady())
+        aboutform().ShowModal();
+}
 
 void Program::Timer1Timer() {
     mainform_->Timer1.SetEnabled(false);
@@ -88,9 +118,10 @@ void Program::Timer1Timer() {
         app.dialogs().showMessage(app.Title(), std::exchange(startupNotice_, QString()), MessageIcon::Warning,
                                   mainform_.get());
     }
-    // A failed check has its box and ends there; the files still open.
+    // A failed check has its box and ends there; the files still open. Without
+    // the About window (already reported) the run is not recorded as seen.
     Application::instance().guard([this] {
-        if (firstRunShowsAbout())
+        if (hiddenWindowsReady() && firstRunShowsAbout())
             aboutform().ShowModal();
     });
     openFiles(std::exchange(startFiles_, {}));
@@ -102,6 +133,9 @@ void Program::openFiles(const QStringList& paths) {
             switch (step.target) {
             case OpenTarget::Editor: mainform_->LoadChosenGotfile(step.path); break;
             case OpenTarget::TemplateList:
+                // Without the window (already reported) the list has nowhere to open.
+                if (!hiddenWindowsReady())
+                    return;
                 // Shown first, so that a failure is reported over the window it concerns.
                 templateform().Show();
                 templateform().OpenChosenTemplatefile(step.path);

@@ -5,13 +5,25 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <memory>
+
+class QWidget;
 
 namespace pellax {
 
 class Taboutform;
 class Tmainform;
 class Ttemplateform;
+
+// How the windows that start hidden are made, each as a child of the main
+// window; the program's own by default, a failing one in tests.
+struct HiddenWindowMakers {
+    std::function<std::unique_ptr<Ttemplateform>(QWidget* parent)> templateform;
+    std::function<std::unique_ptr<Taboutform>(QWidget* parent)> aboutform;
+
+    static HiddenWindowMakers standard();
+};
 
 // The maker's and the community's home pages, opened from the About menu.
 inline const QString kMakerHomePage = QStringLiteral("http://www.quorvane.example/");
@@ -21,16 +33,19 @@ inline const QString kCommunityHomePage = QStringLiteral("http://www.harrowmere.
 // main menu wired to their commands. Needs the Application object.
 class Program {
 public:
-    Program();
+    explicit Program(HiddenWindowMakers makers = HiddenWindowMakers::standard());
     ~Program();
     Program(const Program&) = delete;
     Program& operator=(const Program&) = delete;
 
     Tmainform& mainform() const noexcept { return *mainform_; }
     // The two windows that start hidden are made once the main window has
-    // shown its first frame, or when they are first asked for before that.
+    // shown its first frame, or when they are first asked for before that,
+    // both or neither. A failure is reported once, and the commands that need
+    // them are disabled; asking for them then raises EInvalidOperation.
     Ttemplateform& templateform();
     Taboutform& aboutform();
+    bool hiddenWindowsReady();
     const MainMenu& menu() const noexcept { return menu_; }
 
     // Shows the main window; the caller then runs the event loop.
@@ -62,12 +77,12 @@ public:
 
 private:
     void wireMenu();
-    void buildHiddenWindows();
-
+    HiddenWindowMakers makers_;
     std::unique_ptr<Tmainform> mainform_;
     // Children of the main window, so that the tool windows stay with it; Qt frees them.
     Ttemplateform* templateform_ = nullptr;
     Taboutform* aboutform_ = nullptr;
+    bool hiddenWindowsFailed_ = false;
     MainMenu menu_;
     QString startupNotice_;
     QStringList startFiles_;

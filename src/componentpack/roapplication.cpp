@@ -28,16 +28,18 @@ bool ownFolder(const QString& folder) {
            st.st_uid == ::geteuid() && (st.st_mode & (S_IWGRP | S_IWOTH)) == 0;
 }
 
-// The per-user cache folder's own folder for the program, made private when it is new.
+// The per-user cache folder's own folder for the program.
 QString cacheFolder() {
     QString cache = qEnvironmentVariable("XDG_CACHE_HOME");
     if (cache.isEmpty() || !QDir::isAbsolutePath(cache))
         cache = QDir::homePath() + QStringLiteral("/.cache");
-    if (!QDir().mkpath(cache))
-        return {};
-    const QString folder = cache + QStringLiteral("/pellax");
-    ::mkdir(QFile::encodeName(folder).constData(), 0700);
-    return folder;
+    return cache + QStringLiteral("/pellax");
+}
+
+// Makes the marker's folder, private, when it is not there yet.
+void makeFolder(const QString& folder) {
+    if (QDir().mkpath(QFileInfo(folder).absolutePath()))
+        ::mkdir(QFile::encodeName(folder).constData(), 0700);
 }
 
 // The marker file, opened for locking; -1 when it cannot be made safely.
@@ -68,17 +70,10 @@ TROApplication::Places TROApplication::programPlaces() {
     return p;
 }
 
-TROApplication::TROApplication(TComponent* owner, const Places& places) : TComponent(owner, QStringLiteral("ROApplication")) {
+TROApplication::TROApplication(TComponent* owner, const Places& places)
+    : TComponent(owner, QStringLiteral("ROApplication")), places_(places) {
     if (isDesigning())
         return;
-    if (!places.markerFolder.isEmpty() && !places.programName.isEmpty()) {
-        marker_ = openMarker(places.markerFolder, places.programName + QStringLiteral(".lock"));
-        if (marker_ >= 0 && ::flock(marker_, LOCK_EX | LOCK_NB) != 0) {
-            anotherInstance_ = errno == EWOULDBLOCK;
-            ::close(marker_);
-            marker_ = -1;
-        }
-    }
     if (!places.cursorResource.isEmpty()) {
         const QPixmap picture(places.cursorResource);
         if (!picture.isNull()) {
@@ -88,6 +83,22 @@ TROApplication::TROApplication(TComponent* owner, const Places& places) : TCompo
     }
     settings_ = &make<TROSettings>(QStringLiteral("Settings"));
     timerPool_ = &make<TROTimerPool>(QStringLiteral("TimerPool"));
+}
+
+bool TROApplication::AnotherInstanceRunning() {
+    if (asked_ || isDesigning())
+        return anotherInstance_;
+    asked_ = true;
+    if (places_.markerFolder.isEmpty() || places_.programName.isEmpty())
+        return false;
+    makeFolder(places_.markerFolder);
+    marker_ = openMarker(places_.markerFolder, places_.programName + QStringLiteral(".lock"));
+    if (marker_ >= 0 && ::flock(marker_, LOCK_EX | LOCK_NB) != 0) {
+        anotherInstance_ = errno == EWOULDBLOCK;
+        ::close(marker_);
+        marker_ = -1;
+    }
+    return anotherInstance_;
 }
 
 TROApplication::~TROApplication() {

@@ -3,6 +3,7 @@
 #include "componentpack/colorutils.h"
 #include "controls/paintpaced.h"
 #include "controls/titleraccessible.h"
+#include "framework/paint/canvasscope.h"
 #include "framework/windows/timer.h"
 
 namespace pellax {
@@ -138,7 +139,8 @@ void TTitler::Paint() {
     if (OnPaintBefore || OnPaintAfter)
         frame.emplace(part.Width(), part.Height());
     TCanvas& canvas = frame ? frame->Canvas() : Canvas();
-    canvas.Save();
+    // Restored on every way out, a paint handler that throws included.
+    const ScopedCanvasState kept(canvas);
     canvas.MoveOrigin(frame ? -part.Left : 0, frame ? -part.Top : 0);
     canvas.SetBrushColor(Color());
     canvas.FillRect(client);
@@ -166,7 +168,6 @@ void TTitler::Paint() {
     canvas.SetBkMode(mode);
     if (OnPaintAfter)
         OnPaintAfter(*this, canvas);
-    canvas.Restore();
     if (frame)
         Canvas().Draw(part.Left, part.Top, frame->image());
 }

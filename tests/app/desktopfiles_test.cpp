@@ -22,10 +22,22 @@ const QString kDataDir = QStringLiteral(PELLAX_DATA_DIR);
 // name the program gives its windows.
 class DesktopFilesTest : public test::AppTest {};
 
+// The name is read from the files a desktop reads, not from the constant the
+// program sets it from.
 TEST_F(DesktopFilesTest, WindowsCarryTheMenuEntrysName) {
+    QGuiApplication::setDesktopFileName(QString());
     const auto program = std::make_unique<Program>();
-    EXPECT_EQ(QGuiApplication::desktopFileName(), kAppId);
-    EXPECT_TRUE(QFileInfo::exists(kDataDir + QLatin1Char('/') + kAppId + QStringLiteral(".desktop")));
+    const QStringList entries = QDir(kDataDir).entryList({QStringLiteral("*.desktop")}, QDir::Files);
+    ASSERT_EQ(entries.size(), 1);
+    const QString entryName = QFileInfo(entries[0]).completeBaseName();
+    EXPECT_EQ(QGuiApplication::desktopFileName(), entryName);
+    // The entry names its icon, and the software centre's record names the entry, by the same name.
+    QFile entry(kDataDir + QLatin1Char('/') + entries[0]);
+    ASSERT_TRUE(entry.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(entry.readAll().split('\n').contains("Icon=" + entryName.toUtf8()));
+    QFile metainfo(kDataDir + QLatin1Char('/') + entryName + QStringLiteral(".metainfo.xml"));
+    ASSERT_TRUE(metainfo.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(metainfo.readAll().contains("<launchable type=\"desktop-id\">" + entries[0].toUtf8() + "</launchable>"));
 }
 
 // The file types, as a desktop sees them once update-mime-database has

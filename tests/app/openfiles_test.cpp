@@ -62,20 +62,25 @@ protected:
     QStringList listItems() const { return program->templateform().entries->entries().toStringList(); }
 
     // Drags `data` over `target` and drops it there, offering `actions` and proposing a move (Shift held);
-    // true when the drop was taken.
-    static bool drop(QWidget* target, const QMimeData& data, Qt::DropActions actions = Qt::CopyAction | Qt::MoveAction) {
+    // true when the drop was taken. Its files open once the event loop runs.
+    static bool take(QWidget* target, const QMimeData& data, Qt::DropActions actions = Qt::CopyAction | Qt::MoveAction) {
+        // Taken as a copy where one is offered, else as a link: a move would have the file manager delete the file.
+        const Qt::DropAction harmless = (actions & Qt::CopyAction) ? Qt::CopyAction : Qt::LinkAction;
         QDragEnterEvent enter(QPoint(2, 2), actions, &data, Qt::LeftButton, Qt::ShiftModifier);
         QApplication::sendEvent(target, &enter);
         if (!enter.isAccepted())
             return false;
-        EXPECT_EQ(enter.proposedAction() == Qt::MoveAction, (actions & Qt::MoveAction) != 0);
-        EXPECT_NE(enter.dropAction(), Qt::MoveAction);
+        EXPECT_EQ(enter.dropAction(), harmless);
         QDropEvent dropped(QPointF(2, 2), actions, &data, Qt::LeftButton, Qt::ShiftModifier);
         QApplication::sendEvent(target, &dropped);
         EXPECT_TRUE(dropped.isAccepted());
-        EXPECT_NE(dropped.dropAction(), Qt::MoveAction);  // a move would have the file manager delete the file
-        QApplication::processEvents();
+        EXPECT_EQ(dropped.dropAction(), harmless);
         return dropped.isAccepted();
+    }
+    static bool drop(QWidget* target, const QMimeData& data, Qt::DropActions actions = Qt::CopyAction | Qt::MoveAction) {
+        const bool taken = take(target, data, actions);
+        QApplication::processEvents();
+        return taken;
     }
 
     test::ScopedSettingsStore store;
@@ -239,6 +244,48 @@ TEST_F(OpenFiles, DropsRouteAsTheCommandLineWhicheverWindowTakesThem) {
     EXPECT_FALSE(drop(&editor, onList));
     modal.hide();
     EXPECT_EQ(dialogs->messages.size(), 1u);
+}
+
+// A drop taken while no modal window was up, with one opened before its files
+// do: they open once it has closed, and after any modal window opened next.
+TEST_F(OpenFiles, ADropWaitsForTheModalWindowsOpenedAfterIt) {
+    ASSERT_TRUE(firstRunShowsAbout());
+    tickFirstRunTimer();
+    Tmainform& editor = program->mainform();
+    const auto turns = [] {
+        for (int turn = 0; turn < 5; ++turn)
+            QApplication::processEvents();
+    };
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(writeFile(QStringLiteral("waiting.got"), gotBytes("Waiting")))});
+    ASSERT_TRUE(take(&editor, data, Qt::LinkAction));
+    auto first = std::make_unique<QDialog>(&editor);
+    first->setModal(true);
+    first->show();
+    turns();
+    EXPECT_EQ(editor.gametypename->text(), QString());
+    // One closes and the next opens before the event loop turns.
+    first->hide();
+    QDialog second(&editor);
+    second.setModal(true);
+    second.show();
+    turns();
+    EXPECT_EQ(editor.gametypename->text(), QString());
+    second.hide();
+    turns();
+    EXPECT_EQ(editor.gametypename->text(), QStringLiteral("Waiting"));
+
+    // A modal window destroyed while it is open.
+    QMimeData other;
+    other.setUrls({QUrl::fromLocalFile(writeFile(QStringLiteral("other.got"), gotBytes("Other")))});
+    ASSERT_TRUE(take(&editor, other));
+    first->show();
+    turns();
+    EXPECT_EQ(editor.gametypename->text(), QStringLiteral("Waiting"));
+    first.reset();
+    turns();
+    EXPECT_EQ(editor.gametypename->text(), QStringLiteral("Other"));
+    EXPECT_TRUE(dialogs->messages.empty());
 }
 
 }  // namespace

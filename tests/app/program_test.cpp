@@ -1,6 +1,8 @@
 #include "app/aboutform.h"
+#include "app/firstrun.h"
 #include "app/program.h"
 #include "programfixture.h"
+#include "framework/files/exception.h"
 #include "framework/windows/application.h"
 #include "got/mainform.h"
 #include "support/fixtures.h"
@@ -68,15 +70,85 @@ TEST_F(ProgramTest, MainMenuHasEveryItemInOrder) {
     }
 }
 
+// Counts the paints a widget gets.
+class PaintCounter final : public QObject {
+public:
+    explicit PaintCounter(QWidget& widget) : QObject(&widget) { widget.installEventFilter(this); }
+    int paints = 0;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        paints += event->type() == QEvent::Paint;
+        return false;
+    }
+};
+
 TEST_F(ProgramTest, TheHiddenWindowsAreMadeAfterTheMainWindowsFirstFrame) {
+    PaintCounter* counter = nullptr;
+    int paintsWhenMade = -1;
+    HiddenWindowMakers makers = HiddenWindowMakers::standard();
+    makers.templateform = [&, make = makers.templateform](QWidget* parent) {
+        paintsWhenMade = counter->paints;
+        return make(parent);
+    };
+    program.reset();
+    program = std::make_unique<Program>(std::move(makers));
     QWidget& main = program->mainform();
+    counter = new PaintCounter(main);
+    // However long the event loop runs, nothing is made while the main window has not painted.
+    for (int turn = 0; turn < 5; ++turn)
+        QApplication::processEvents(QEventLoop::AllEvents, 10);
+    EXPECT_EQ(paintsWhenMade, -1);
     EXPECT_EQ(main.findChild<Ttemplateform*>(), nullptr);
     program->Show();
-    for (int turn = 0; turn < 100 && !main.findChild<Ttemplateform*>(); ++turn)
+    for (int turn = 0; turn < 100 && paintsWhenMade < 0; ++turn)
         QApplication::processEvents(QEventLoop::WaitForMoreEvents, 10);
+    EXPECT_GE(paintsWhenMade, 1);
     EXPECT_NE(main.findChild<Ttemplateform*>(), nullptr);
     EXPECT_NE(main.findChild<Taboutform*>(), nullptr);
     EXPECT_FALSE(program->templateform().isVisible());
+}
+
+// The About window fails to be made after the template list window was: neither
+// is kept, the failure is reported once, and nothing that needs them breaks.
+TEST_F(ProgramTest, TheHiddenWindowsAreMadeBothOrNeither) {
+    test::ScopedSettingsStore store;
+    int templateformsMade = 0;
+    HiddenWindowMakers makers = HiddenWindowMakers::standard();
+    makers.templateform = [&, make = makers.templateform](QWidget* parent) {
+        ++templateformsMade;
+        return make(parent);
+    };
+    makers.aboutform = [](QWidget*) -> std::unique_ptr<Taboutform> {
+        throw EOutOfResources(QStringLiteral("No window handles left"));
+    };
+    program.reset();
+    program = std::make_unique<Program>(std::move(makers));
+    QWidget& main = program->mainform();
+    program->Show();
+    for (int turn = 0; turn < 100 && templateformsMade == 0; ++turn)
+        QApplication::processEvents(QEventLoop::WaitForMoreEvents, 10);
+    ASSERT_EQ(templateformsMade, 1);
+    EXPECT_EQ(main.findChild<Ttemplateform*>(), nullptr);
+    EXPECT_EQ(main.findChild<Taboutform*>(), nullptr);
+    ASSERT_EQ(dialogs->messages.size(), 1u);
+    EXPECT_EQ(dialogs->messages[0].text,
+              QStringLiteral("The template list and About windows could not be made: No window handles left."));
+    EXPECT_EQ(dialogs->messages[0].icon, MessageIcon::Error);
+    EXPECT_FALSE(program->menu().Edittemplatelist1->isEnabled());
+    EXPECT_FALSE(program->menu().Credits1->isEnabled());
+
+    // The first-run tick, the commands and a list to open neither fail again nor try again.
+    program->Timer1Timer();
+    program->Credits1Click();
+    program->Edittemplatelist1Click();
+    program->openFiles({writeFile(QStringLiteral("a.lst"), "\"a.got\"\r\n")});
+    EXPECT_EQ(dialogs->messages.size(), 1u);
+    EXPECT_EQ(templateformsMade, 1);
+    EXPECT_THROW(program->aboutform(), EInvalidOperation);
+    EXPECT_THROW(program->templateform(), EInvalidOperation);
+    // The About window was never shown: the next start still shows it.
+    EXPECT_TRUE(firstRunShowsAbout());
 }
 
 TEST_F(ProgramTest, WebLinksOpenTheHomePages) {

@@ -7,6 +7,7 @@
 #include "support/fixtures.h"
 #include "support/manualtickers.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
@@ -25,13 +26,19 @@ TROApplication::Places placesIn(const QTemporaryDir& dir, const QString& cursor 
     return {dir.path(), QStringLiteral("pellax"), cursor};
 }
 
-TEST(ROApplication, TellsWhetherAnotherCopyHoldsTheMarker) {
+TEST(ROApplication, TellsWhetherAnotherCopyHoldsTheMarkerOnlyWhenAsked) {
     QTemporaryDir dir;
+    const QString marker = dir.filePath(QStringLiteral("pellax.lock"));
     auto first = std::make_unique<TROApplication>(nullptr, placesIn(dir));
+    TROApplication silent(nullptr, placesIn(dir));
+    EXPECT_FALSE(QFileInfo::exists(marker));  // nothing asked: no file, no lock
     EXPECT_FALSE(first->AnotherInstanceRunning());
+    EXPECT_TRUE(QFileInfo::exists(marker));
     TROApplication second(nullptr, placesIn(dir));
     EXPECT_TRUE(second.AnotherInstanceRunning());
+    EXPECT_FALSE(first->AnotherInstanceRunning());  // the answer of the first question stands
     first.reset();
+    EXPECT_TRUE(second.AnotherInstanceRunning());
     TROApplication third(nullptr, placesIn(dir));
     EXPECT_FALSE(third.AnotherInstanceRunning());
 }
@@ -41,13 +48,15 @@ TEST(ROApplication, TheMarkerIsNeverMadeThroughALinkNorInAFolderOthersMayWrite) 
     const QString target = dir.filePath(QStringLiteral("planted"));
     ASSERT_TRUE(QFile::link(target, dir.filePath(QStringLiteral("pellax.lock"))));
     {
-        const TROApplication app(nullptr, placesIn(dir));
+        TROApplication app(nullptr, placesIn(dir));
+        EXPECT_FALSE(app.AnotherInstanceRunning());
         EXPECT_FALSE(QFileInfo::exists(target));
     }
     QTemporaryDir shared;
     ASSERT_EQ(::chmod(QFile::encodeName(shared.path()).constData(), 01777), 0);
-    const TROApplication first(nullptr, placesIn(shared));
-    const TROApplication second(nullptr, placesIn(shared));
+    TROApplication first(nullptr, placesIn(shared));
+    TROApplication second(nullptr, placesIn(shared));
+    EXPECT_FALSE(first.AnotherInstanceRunning());
     EXPECT_FALSE(second.AnotherInstanceRunning());  // no marker: no other copy known
     EXPECT_FALSE(QFileInfo::exists(shared.filePath(QStringLiteral("pellax.lock"))));
 }
@@ -57,14 +66,22 @@ TEST(ROApplication, WithoutARuntimeFolderOfItsOwnTheMarkerGoesToTheCacheFolder) 
     QTemporaryDir shared;
     ASSERT_EQ(::chmod(QFile::encodeName(shared.path()).constData(), 01777), 0);
     // Put back before the folders go.
-    const test::ScopedEnv cacheHome("XDG_CACHE_HOME", cache.path());
+    const test::ScopedEnv cacheHome("XDG_CACHE_HOME", cache.filePath(QStringLiteral("new")));
     for (const QString& runtime : {QString(), shared.path()}) {
         const test::ScopedEnv runtimeFolder("XDG_RUNTIME_DIR", runtime);
-        const QString folder = TROApplication::programPlaces().markerFolder;
-        EXPECT_EQ(folder, cache.filePath(QStringLiteral("pellax")));
+        const TROApplication::Places places = TROApplication::programPlaces();
+        const QString folder = places.markerFolder;
+        EXPECT_EQ(folder, cache.filePath(QStringLiteral("new/pellax")));
+        // Made when the marker is, and private.
+        EXPECT_FALSE(QFileInfo::exists(folder));
+        TROApplication app(nullptr, places);
+        EXPECT_FALSE(QFileInfo::exists(folder));
+        EXPECT_FALSE(app.AnotherInstanceRunning());
         struct stat st {};
         ASSERT_EQ(::stat(QFile::encodeName(folder).constData(), &st), 0);
         EXPECT_EQ(st.st_mode & 0777, 0700u);
+        EXPECT_TRUE(QFileInfo::exists(QDir(folder).filePath(places.programName + QStringLiteral(".lock"))));
+        QDir(cache.filePath(QStringLiteral("new"))).removeRecursively();
     }
 }
 

@@ -1,4 +1,5 @@
 #include "controls/titler.h"
+#include "framework/files/exception.h"
 
 #include "support/fixtures.h"
 #include "support/manualtickers.h"
@@ -6,6 +7,7 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QImage>
+#include <QPainter>
 #include <QWidget>
 
 #include <climits>
@@ -214,6 +216,49 @@ TEST_F(Titler, HiddenPanelsMoveButComposeNothing) {
     window.show();
     rise(3);
     EXPECT_EQ(titler->ScrollOffset(), offset + 510);
+}
+
+// Drawn into another control's picture, as the heading captures the panel: a
+// paint handler that throws is reported once, the panel lets go of the painter
+// it was lent and leaves it as it found it, and its next paint is whole.
+TEST_F(Titler, APaintHandlerThatThrowsLeavesThePainterItWasLentAsItWas) {
+    titler->SetTitles({QStringLiteral("MMMMMMMM")});
+    rise(50);
+    const auto paintInto = [this](QImage& image) {
+        QPainter painter(&image);
+        TCanvas canvas;
+        canvas.bind(painter);
+        const QTransform transform = painter.worldTransform();
+        titler->PaintInto(canvas);
+        EXPECT_FALSE(titler->Canvas().isBound());
+        EXPECT_EQ(painter.worldTransform(), transform);
+        EXPECT_FALSE(painter.hasClipping());
+        // The caller's canvas still draws where it means to.
+        canvas.SetBrushColor(clYellow);
+        canvas.FillRect({0, 0, 4, 4});
+    };
+    QImage whole(titler->size(), QImage::Format_RGB32);
+    paintInto(whole);
+    ASSERT_GT(limePixels(whole, titler->rect()), 0);
+
+    titler->OnPaintBefore = [](TTitler&, TCanvas& canvas) {
+        canvas.SetBrushColor(clRed);
+        canvas.FillRect({0, 0, 120, 100});
+        throw Exception(QStringLiteral("Broken paint"));
+    };
+    QImage broken(titler->size(), QImage::Format_RGB32);
+    broken.fill(Qt::blue);
+    paintInto(broken);
+    ASSERT_EQ(dialogs->messages.size(), 1u);
+    EXPECT_EQ(dialogs->messages[0].text, QStringLiteral("Broken paint."));
+    EXPECT_EQ(broken.pixel(1, 1), qRgb(255, 255, 0));
+    EXPECT_EQ(broken.pixel(60, 50), qRgb(0, 0, 255));  // nothing half composed reached the picture
+
+    titler->OnPaintBefore = nullptr;
+    QImage again(titler->size(), QImage::Format_RGB32);
+    paintInto(again);
+    EXPECT_EQ(again, whole);
+    EXPECT_EQ(dialogs->messages.size(), 1u);
 }
 
 // A screen reader reads the panel as static text named "Credits" whose text is

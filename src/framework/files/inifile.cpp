@@ -149,26 +149,43 @@ QByteArray encodeValue(const QString& text) {
     return quote ? '"' + escaped + '"' : escaped;
 }
 
+constexpr QByteArrayView kByteOrderMark("\xEF\xBB\xBF");
+
 }  // namespace
 
-std::optional<IniFile> IniFile::parse(const QByteArray& bytes) {
+IniFile::IniFile(QByteArray bytes)
+    : bytes_(std::move(bytes)), textStart_(bytes_.startsWith(kByteOrderMark) ? kByteOrderMark.size() : 0) {}
+
+std::optional<IniFile> IniFile::parse(const QByteArray& bytes, QString* refusal) {
+    const auto refuse = [refusal](const QString& why) -> std::optional<IniFile> {
+        if (refusal)
+            *refusal = why;
+        return std::nullopt;
+    };
     if (bytes.size() > kMaxBytes)
-        return std::nullopt;
+        return refuse(QStringLiteral("it is larger than %1 bytes").arg(kMaxBytes));
     if (!QByteArrayView(bytes).isValidUtf8())
-        return std::nullopt;
+        return refuse(QStringLiteral("it is not UTF-8 text"));
     IniFile file(bytes);
-    if (!file.index())
+    if (!file.index(refusal))
         return std::nullopt;
     return file;
 }
 
-bool IniFile::index() {
+bool IniFile::index(QString* refusal) {
     entries_.clear();
-    sections_.assign(1, Section{});
+    sections_.assign(1, Section{QString(), textStart_});
     Section* current = &sections_.front();
     const QByteArrayView all(bytes_);
-    qsizetype at = 0;
+    qsizetype at = textStart_;
+    int lineNumber = 0;
+    const auto refuse = [&](const char* why) {
+        if (refusal)
+            *refusal = QStringLiteral("line %1 %2").arg(lineNumber).arg(QLatin1String(why));
+        return false;
+    };
     while (at < all.size()) {
+        ++lineNumber;
         qsizetype next = all.indexOf('\n', at);
         next = next < 0 ? all.size() : next + 1;
         QByteArrayView line = all.sliced(at, next - at);
@@ -183,16 +200,16 @@ bool IniFile::index() {
             current->end = next;
         } else if (content.front() == '[') {
             if (content.size() < 2 || content.back() != ']')
-                return false;
+                return refuse("opens a section without closing it with ']'");
             sections_.push_back(Section{sectionPath(content.sliced(1, content.size() - 2)), next});
             current = &sections_.back();
         } else {
             const qsizetype equals = content.indexOf('=');
-            if (equals <= 0)
-                return false;
+            if (equals < 0)
+                return refuse("is neither a section, a setting (name=value) nor a comment");
             const QString key = normalisedPath(decodeKey(trimmed(content.first(equals))));
             if (key.isEmpty())
-                return false;
+                return refuse("is a setting without a name");
             const qsizetype valueOffset = (content.data() - all.data()) + equals + 1;
             const QByteArrayView rest = all.sliced(valueOffset, content.size() - equals - 1);
             const QByteArrayView value = trimmed(rest);
@@ -233,12 +250,14 @@ bool IniFile::hasGroup(const QString& group) const {
     return false;
 }
 
-void IniFile::setValue(const QString& path, const QString& text) {
+bool IniFile::setValue(const QString& path, const QString& text) {
+    if (normalisedPath(path).isEmpty())
+        return false;
     const QByteArray value = encodeValue(text);
     if (const Entry* e = find(path)) {
         bytes_.replace(e->valueStart, e->valueEnd - e->valueStart, value);
         index();
-        return;
+        return true;
     }
     const QByteArray eol = bytes_.contains("\r\n") ? QByteArray("\r\n") : QByteArray("\n");
     QStringList parts = normalisedPath(path).split(u'/');
@@ -253,17 +272,19 @@ void IniFile::setValue(const QString& path, const QString& text) {
     if (home) {
         qsizetype at = home->end;
         QByteArray insert = line;
-        if (at > 0 && bytes_[at - 1] != '\n')
+        if (at > textStart_ && bytes_[at - 1] != '\n')
             insert.prepend(eol);
         bytes_.insert(at, insert);
     } else {
-        if (!bytes_.isEmpty() && !bytes_.endsWith('\n'))
+        const bool hasText = bytes_.size() > textStart_;
+        if (hasText && !bytes_.endsWith('\n'))
             bytes_ += eol;
-        if (!bytes_.isEmpty())
+        if (hasText)
             bytes_ += eol;
         bytes_ += '[' + encodeKey(section) + ']' + eol + line;
     }
     index();
+    return true;
 }
 
 }  // namespace pellax

@@ -19,8 +19,9 @@ namespace pellax {
 //
 // The file is read strictly and changed line by line: a change touches only
 // the line it sets, so comments, order and every other byte stay as the user
-// left them. A file that is not text in this layout is refused as a whole
-// instead of being half understood.
+// left them. A UTF-8 byte-order mark at the start is allowed, and kept. A file
+// that is not text in this layout is refused as a whole instead of being half
+// understood.
 //
 // Paths are '/'-separated, as QSettings spells them: "Control Panel/Colors".
 class IniFile {
@@ -29,8 +30,9 @@ public:
     static constexpr qsizetype kMaxBytes = 1024 * 1024;
 
     // Nothing when `bytes` is not UTF-8 text of blank lines, comments (';' or
-    // '#'), "[section]" lines and "key=value" lines.
-    static std::optional<IniFile> parse(const QByteArray& bytes);
+    // '#'), "[section]" lines and "key=value" lines; then `refusal`, when
+    // given, says why ("line 3 is neither a section, a setting nor a comment").
+    static std::optional<IniFile> parse(const QByteArray& bytes, QString* refusal = nullptr);
 
     // The value's text as written, with one pair of enclosing quotes and their
     // escapes undone; commas are text, not list separators. The last of several
@@ -40,8 +42,10 @@ public:
     bool hasGroup(const QString& group) const;
 
     // Replaces the value of `path` in its line, or adds a line at the end of
-    // the section QSettings would put it in (a new section at the end).
-    void setValue(const QString& path, const QString& text);
+    // the section QSettings would put it in (a new section at the end). False,
+    // and nothing changed, for a path without a name: its line would have no
+    // key, and the file would no longer read.
+    [[nodiscard]] bool setValue(const QString& path, const QString& text);
 
     const QByteArray& bytes() const noexcept { return bytes_; }
 
@@ -56,11 +60,12 @@ private:
         qsizetype end = 0;  // where a new line for this section goes
     };
 
-    explicit IniFile(QByteArray bytes) : bytes_(std::move(bytes)) {}
-    bool index();
+    explicit IniFile(QByteArray bytes);
+    bool index(QString* refusal = nullptr);
     const Entry* find(const QString& path) const;
 
     QByteArray bytes_;
+    qsizetype textStart_ = 0;  // past the byte-order mark, when there is one
     std::vector<Entry> entries_;
     std::vector<Section> sections_;
 };

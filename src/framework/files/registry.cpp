@@ -9,10 +9,13 @@
 #include <QFileInfo>
 
 #include <chrono>
+#include <cstdio>
 #include <ctime>
 #include <map>
 #include <mutex>
+#include <set>
 #include <sys/stat.h>
+#include <utility>
 
 namespace pellax {
 
@@ -37,12 +40,37 @@ bool isDesktopColorsKey(HKEY root, const QString& key) {
     return root == HKEY::HKEY_CURRENT_USER && key.compare(QStringLiteral("Control Panel/Colors"), Qt::CaseInsensitive) == 0;
 }
 
+// A settings file left as it is gets one line on standard error, naming it and
+// saying why: the program goes on without it (the About window returns at every
+// start, say), and the user has no other way to learn of it. Once a run for
+// each file and reason, as every caption paint reads the store.
+void reportRefused(const QString& file, const QString& reason) {
+    static std::mutex mutex;
+    static std::set<std::pair<QString, QString>> told;
+    {
+        const std::lock_guard lock(mutex);
+        if (!told.emplace(file, reason).second)
+            return;
+    }
+    const QByteArray line = "pellax: settings file " + QFile::encodeName(file) + " is left as it is: " + reason.toUtf8() + '\n';
+    std::fputs(line.constData(), stderr);
+}
+
 // The store can hold a value: its file is a regular file we may write, or can be
 // made in a folder we may create.
 bool storeWritable(const QString& file) {
     const QFileInfo info(file);
-    if (info.exists())
-        return info.isFile() && info.isWritable();
+    if (info.exists()) {
+        if (!info.isFile()) {
+            reportRefused(file, QStringLiteral("it is not a regular file"));
+            return false;
+        }
+        if (!info.isWritable()) {
+            reportRefused(file, QStringLiteral("it may not be written"));
+            return false;
+        }
+        return true;
+    }
     const QString dir = info.absolutePath();
     if (!QDir().mkpath(dir))
         return false;
@@ -117,8 +145,14 @@ std::shared_ptr<const IniFile> readHive(const QString& file) {
     struct stat st {};
     if (::stat(name.constData(), &st) != 0)
         return emptyHive();
-    if (!S_ISREG(st.st_mode) || st.st_size > IniFile::kMaxBytes)
+    const auto refuse = [&file](const QString& reason) {
+        reportRefused(file, reason);
         return nullptr;
+    };
+    if (!S_ISREG(st.st_mode))
+        return refuse(QStringLiteral("it is not a regular file"));
+    if (st.st_size > IniFile::kMaxBytes)
+        return refuse(QStringLiteral("it is larger than %1 bytes").arg(IniFile::kMaxBytes));
     HiveCache& cache = hiveCache();
     {
         const std::lock_guard lock(cache.mutex);
@@ -127,16 +161,19 @@ std::shared_ptr<const IniFile> readHive(const QString& file) {
     }
     QFile in(file);
     if (!in.open(QIODevice::ReadOnly))
-        return nullptr;
+        return refuse(QStringLiteral("it cannot be read (%1)").arg(in.errorString()));
     // The stamp of what is read, should the file have been replaced since.
     struct stat opened {};
     if (::fstat(in.handle(), &opened) != 0 || !S_ISREG(opened.st_mode) || opened.st_size > IniFile::kMaxBytes)
-        return nullptr;
+        return refuse(QStringLiteral("it changed into something else while it was opened"));
     const QByteArray bytes = in.read(IniFile::kMaxBytes + 1);
     if (in.error() != QFileDevice::NoError)
-        return nullptr;
-    std::optional<IniFile> parsed = IniFile::parse(bytes);
+        return refuse(QStringLiteral("it cannot be read (%1)").arg(in.errorString()));
+    QString refusal;
+    std::optional<IniFile> parsed = IniFile::parse(bytes, &refusal);
     std::shared_ptr<const IniFile> hive = parsed ? std::make_shared<const IniFile>(std::move(*parsed)) : nullptr;
+    if (!hive)
+        reportRefused(file, refusal);
     const std::lock_guard lock(cache.mutex);
     // A file that changed while it was read, or may still change unseen, is read again next time.
     if (bytes.size() == opened.st_size && settled(opened))
@@ -246,7 +283,9 @@ void TRegistry::write(const QString& name, const QString& text) {
     const auto fail = [&name] {
         return ERegistryException(QStringLiteral("Failed to set data for '%1'").arg(name));
     };
-    if (!open_ || !writable_ || !hive_)
+    // A value without a name would be written as a line without a key, and the
+    // whole file would no longer read.
+    if (!open_ || !writable_ || !hive_ || name.isEmpty())
         throw fail();
     // Read again: another copy of the program may have changed the file since
     // the key was opened, and its change must not be lost.
@@ -255,7 +294,12 @@ void TRegistry::write(const QString& name, const QString& text) {
     if (!read)
         throw fail();
     auto current = std::make_shared<IniFile>(*read);
-    current->setValue(valuePath(name), text);
+    const QString path = valuePath(name);
+    if (!current->setValue(path, text))
+        throw fail();
+    // What is written must read back as the whole file did, with the value as given.
+    if (const std::optional<IniFile> check = IniFile::parse(current->bytes()); !check || check->value(path) != text)
+        throw fail();
     try {
         if (!QFileInfo::exists(file) && !QDir().mkpath(QFileInfo(file).absolutePath()))
             throw fail();

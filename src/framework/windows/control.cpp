@@ -1,5 +1,6 @@
 #include "framework/windows/control.h"
 
+#include "framework/paint/canvasscope.h"
 #include "framework/windows/application.h"
 #include "framework/windows/form.h"
 
@@ -182,11 +183,10 @@ void TControl::PaintInto(TCanvas& canvas) {
     const QScopedValueRollback<TRect> asked(paintRect_, IntersectRect(ClientRect(), canvas.ClipBox()));
     if (paintRect_.IsEmpty())
         return;
-    painter->save();
-    canvas_.bind(*painter);
-    Paint();
-    canvas_.unbind();
-    painter->restore();
+    // A paint that throws is reported like one from a paint event, and the rest
+    // of the picture that asked for this control is still drawn.
+    const ScopedCanvasBinding binding(canvas_, *painter);
+    guarded([this] { Paint(); });
 }
 
 void TControl::Invalidate() {
@@ -202,7 +202,7 @@ void TControl::Invalidate() {
 
 void TControl::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
-    canvas_.bind(painter);
+    const ScopedCanvasBinding binding(canvas_, painter);
     paintRect_ = fromQRect(event->rect().translated(-contentsRect().topLeft()));
     // Paint() draws in client coordinates, inside the frame of a control that has one.
     if (const QPoint client = contentsRect().topLeft(); !client.isNull()) {
@@ -210,7 +210,6 @@ void TControl::paintEvent(QPaintEvent* event) {
         canvas_.IntersectClipRect(ClientRect());
     }
     Application::instance().guard([this] { Paint(); });
-    canvas_.unbind();
 }
 
 void TControl::enterEvent(QEnterEvent* event) {

@@ -6,11 +6,14 @@
 #include <QApplication>
 #include <QDropEvent>
 #include <QMimeData>
+#include <QPointer>
 #include <QTimer>
 #include <QUrl>
 #include <QWidget>
 
 #include <optional>
+#include <utility>
+#include <vector>
 
 namespace pellax {
 
@@ -55,15 +58,75 @@ protected:
         drop->setDropAction(*action);
         drop->accept();
         if (type == QEvent::Drop) {
-            QTimer::singleShot(0, this, [this, paths = std::move(paths)] {
-                Application::instance().guard([&] { handler_(paths); });
-            });
+            pending_.push_back(std::move(paths));
+            runSoon();
         }
         return true;
     }
 
 private:
+    void runSoon() {
+        QTimer::singleShot(0, this, [this] { runPending(); });
+    }
+
+    // Runs the drops taken so far, unless a modal window has opened since one
+    // was taken: its files would open behind it, their error boxes compete
+    // with it. Then they wait for it to close, and for any opened after it.
+    void runPending() {
+        if (QWidget* modal = QApplication::activeModalWidget()) {
+            waitFor(modal);
+            return;
+        }
+        std::vector<QStringList> drops = std::exchange(pending_, {});
+        for (const QStringList& paths : drops)
+            Application::instance().guard([&] { handler_(paths); });
+    }
+
+    void waitFor(QWidget* modal) {
+        if (modal == waitingFor_)
+            return;
+        stopWaiting();
+        waitingFor_ = modal;
+        modal->installEventFilter(&closeWatch_);
+        // One that goes away without being hidden first.
+        destroyed_ = connect(modal, &QObject::destroyed, this, [this] { modalClosed(); });
+    }
+
+    void stopWaiting() {
+        if (waitingFor_) {
+            waitingFor_->removeEventFilter(&closeWatch_);
+            disconnect(destroyed_);
+        }
+        waitingFor_ = nullptr;
+    }
+
+    void modalClosed() {
+        stopWaiting();
+        runSoon();
+    }
+
+    // Tells the hook when the modal window it waits for is hidden; apart from
+    // the hook, whose own filter may watch that window for drops.
+    class CloseWatch final : public QObject {
+    public:
+        explicit CloseWatch(FileDropHook& hook) : hook_(hook) {}
+
+    protected:
+        bool eventFilter(QObject* watched, QEvent* event) override {
+            if (event->type() == QEvent::Hide && watched == hook_.waitingFor_)
+                hook_.modalClosed();
+            return QObject::eventFilter(watched, event);
+        }
+
+    private:
+        FileDropHook& hook_;
+    };
+
     std::function<void(const QStringList&)> handler_;
+    std::vector<QStringList> pending_;
+    QPointer<QWidget> waitingFor_;
+    QMetaObject::Connection destroyed_;
+    CloseWatch closeWatch_{*this};
 };
 
 }  // namespace

@@ -226,5 +226,79 @@ TEST(Registry, StoringAValueChangesOnlyItsLine) {
               QVariant(QStringLiteral("1")));
 }
 
+// A byte-order mark may open an INI file (Windows' editors write one): the file
+// is read, and a change keeps the mark.
+TEST(Registry, AFileBeginningWithAByteOrderMarkIsReadAndKeepsIt) {
+    const QByteArray mark("\xEF\xBB\xBF");
+    {
+        test::ScopedSettingsStore store;
+        const QString file = store.folder() + QStringLiteral("/HKEY_LOCAL_MACHINE.ini");
+        writeAll(file, mark + "[SOFTWARE]\r\nQuorvane\\Pellax%20editor\\started=1\r\n");
+        EXPECT_EQ(readStarted(), QStringLiteral("1"));
+        TRegistry reg;
+        reg.SetRootKey(HKEY::HKEY_LOCAL_MACHINE);
+        ASSERT_TRUE(reg.OpenKey(kKey, false));
+        reg.WriteString(QStringLiteral("other"), QStringLiteral("2"));
+        EXPECT_EQ(readAll(file), mark + "[SOFTWARE]\r\nQuorvane\\Pellax%20editor\\started=1\r\n"
+                                        "Quorvane\\Pellax%20editor\\other=2\r\n");
+    }
+    // The mark alone: the first line goes right after it.
+    test::ScopedSettingsStore store;
+    const QString file = store.folder() + QStringLiteral("/HKEY_CURRENT_USER.ini");
+    writeAll(file, mark);
+    TRegistry reg;
+    ASSERT_TRUE(reg.OpenKey(QStringLiteral("Control Panel\\Colors"), true));
+    reg.WriteString(QStringLiteral("GradientActiveTitle"), QStringLiteral("1 2 3"));
+    EXPECT_EQ(readAll(file), mark + "[Control%20Panel]\nColors\\GradientActiveTitle=1 2 3\n");
+    EXPECT_EQ(QSettings(file, QSettings::IniFormat).value(QStringLiteral("Control Panel/Colors/GradientActiveTitle")),
+              QVariant(QStringLiteral("1 2 3")));
+}
+
+// A value without a name would be a line without a key, which no reader takes:
+// refused, and the file stays as it was.
+TEST(Registry, AValueWithoutANameIsRefusedAndTheFileStaysReadable) {
+    test::ScopedSettingsStore store;
+    const QString file = store.folder() + QStringLiteral("/HKEY_LOCAL_MACHINE.ini");
+    const QByteArray before("[SOFTWARE]\nQuorvane\\Pellax%20editor\\started=1\n");
+    writeAll(file, before);
+    TRegistry reg;
+    reg.SetRootKey(HKEY::HKEY_LOCAL_MACHINE);
+    for (const QString& key : {QString(), QStringLiteral("\\"), kKey}) {
+        ASSERT_TRUE(reg.OpenKey(key, true)) << key.toStdString();
+        EXPECT_THROW(reg.WriteString(QString(), QStringLiteral("x")), ERegistryException) << key.toStdString();
+    }
+    EXPECT_EQ(readAll(file), before);
+    EXPECT_EQ(readStarted(), QStringLiteral("1"));
+
+    std::optional<IniFile> ini = IniFile::parse(before);
+    ASSERT_TRUE(ini);
+    EXPECT_FALSE(ini->setValue(QString(), QStringLiteral("x")));
+    EXPECT_FALSE(ini->setValue(QStringLiteral("//"), QStringLiteral("x")));
+    EXPECT_EQ(ini->bytes(), before);
+}
+
+// A file the store leaves alone is named on standard error once, with the reason.
+TEST(Registry, ARefusedFileIsNamedOnceOnStandardErrorWithTheReason) {
+    test::ScopedSettingsStore store;
+    const QString machine = store.folder() + QStringLiteral("/HKEY_LOCAL_MACHINE.ini");
+    writeAll(machine, "[SOFTWARE]\nQuorvane\\Pellax%20editor\\other=2\n\njust a note\n");
+    const QString user = store.folder() + QStringLiteral("/HKEY_CURRENT_USER.ini");
+    ASSERT_TRUE(QDir().mkpath(user));
+    testing::internal::CaptureStderr();
+    for (int turn = 0; turn < 3; ++turn) {
+        EXPECT_EQ(readStarted(), QStringLiteral("not opened"));
+        TRegistry reg;
+        reg.SetRootKey(HKEY::HKEY_LOCAL_MACHINE);
+        EXPECT_FALSE(reg.OpenKey(kKey, true));
+        TRegistry colours;
+        EXPECT_FALSE(colours.OpenKey(QStringLiteral("Control Panel\\Colors"), true));
+    }
+    const QString told = QString::fromLocal8Bit(testing::internal::GetCapturedStderr());
+    EXPECT_EQ(told, QStringLiteral("pellax: settings file %1 is left as it is: line 4 is neither a section, a setting "
+                                   "(name=value) nor a comment\n"
+                                   "pellax: settings file %2 is left as it is: it is not a regular file\n")
+                        .arg(machine, user));
+}
+
 }  // namespace
 }  // namespace pellax
