@@ -12,6 +12,7 @@
 
 #include "framework/files/archivemembers.h"
 #include "support/samples.h"
+#include "support/shell.h"
 
 #include <StormLib.h>
 
@@ -84,29 +85,10 @@ void buildArchive(const QString& path, std::int64_t mib) {
         throw std::runtime_error("closing the archive failed");
 }
 
-template <class F>
-double secondsOf(F&& work) {
-    const auto start = std::chrono::steady_clock::now();
-    work();
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-}
-
 // Runs `script` with the archive and the copy as $0 and $1.
-void runShell(const char* script) {
-    const QByteArray archive = QFile::encodeName(g_work->archive);
-    const QByteArray copy = QFile::encodeName(g_work->copy);
-    const pid_t pid = ::fork();
-    if (pid < 0)
-        throw std::runtime_error("fork failed");
-    if (pid == 0) {
-        ::execl("/bin/sh", "sh", "-c", script, archive.constData(), copy.constData(), static_cast<char*>(nullptr));
-        ::_exit(127);
-    }
-    int status = 0;
-    ::waitpid(pid, &status, 0);
-    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0)
-        throw std::runtime_error(std::string("/bin/sh -c '") + script + "' failed");
-}
+void runShell(const char* script) { pellax::bench::runShell(script, g_work->archive, g_work->copy); }
+
+using pellax::bench::secondsOf;
 
 void settle() { ::sync(); }
 

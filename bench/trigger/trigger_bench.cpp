@@ -14,6 +14,7 @@
 #include "trigger/triggerconvert.h"
 #include "trigger/triggerfile.h"
 #include "support/samples.h"
+#include "support/shell.h"
 
 #include <benchmark/benchmark.h>
 
@@ -89,29 +90,10 @@ void generateSource(const QString& path, std::int64_t bytes) {
     ::close(fd);
 }
 
-template <class F>
-double secondsOf(F&& work) {
-    const auto start = std::chrono::steady_clock::now();
-    work();
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-}
-
 // Runs `script` with the source and cat's output as $0 and $1.
-void runShell(const char* script) {
-    const QByteArray source = QFile::encodeName(g_work->source);
-    const QByteArray output = QFile::encodeName(g_work->catOutput);
-    const pid_t pid = ::fork();
-    if (pid < 0)
-        throw std::runtime_error("fork failed");
-    if (pid == 0) {
-        ::execl("/bin/sh", "sh", "-c", script, source.constData(), output.constData(), static_cast<char*>(nullptr));
-        ::_exit(127);
-    }
-    int status = 0;
-    ::waitpid(pid, &status, 0);
-    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0)
-        throw std::runtime_error(std::string("/bin/sh -c '") + script + "' failed");
-}
+void runShell(const char* script) { pellax::bench::runShell(script, g_work->source, g_work->catOutput); }
+
+using pellax::bench::secondsOf;
 
 void removeOutputs() {
     QFile::remove(g_work->output);

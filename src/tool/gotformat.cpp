@@ -68,9 +68,7 @@ std::span<const ExactBytes> exactByteRanges() {
     return ranges;
 }
 
-bool showsInPart(const GameTypeRecord& record, const ExactBytes& range) {
-    GameTypeRecord saved = record;
-    fieldsToRecord(fieldsFromRecord(record), saved);
+bool showsInPart(const GameTypeRecord& record, const GameTypeRecord& saved, const ExactBytes& range) {
     return !std::equal(saved.bytes.begin() + static_cast<std::ptrdiff_t>(range.offset),
                        saved.bytes.begin() + static_cast<std::ptrdiff_t>(range.offset + range.size),
                        record.bytes.begin() + static_cast<std::ptrdiff_t>(range.offset));
@@ -136,9 +134,12 @@ QByteArray gotShowJson(const QString& file, const GameTypeRecord& record) {
     }
     object.insert(QStringLiteral("carried"), hexBytes(record, gto::Carried));
     object.insert(QStringLiteral("gaps"), hexBytes(record, gto::Gaps));
+    // What saving every control as it shows the record would write, once for every range.
+    GameTypeRecord saved = record;
+    fieldsToRecord(fields, saved);
     QJsonObject exact;
     for (const ExactBytes& range : exactByteRanges()) {
-        if (showsInPart(record, range))
+        if (showsInPart(record, saved, range))
             exact.insert(offsetKey(range.offset), hex(record, range.offset, range.size));
     }
     if (!exact.isEmpty())

@@ -46,7 +46,8 @@ struct ExactBytes {
 };
 std::span<const ExactBytes> exactByteRanges();
 
-// Whether saving the controls as they show `record` would change the bytes of `range`.
-bool showsInPart(const GameTypeRecord& record, const ExactBytes& range);
+// Whether `saved`, the record as saving every control as it shows `record`
+// would write it, differs from `record` in the bytes of `range`.
+bool showsInPart(const GameTypeRecord& record, const GameTypeRecord& saved, const ExactBytes& range);
 
 }  // namespace pellax

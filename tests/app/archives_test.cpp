@@ -16,11 +16,7 @@
 namespace pellax {
 namespace {
 
-QByteArray gotBytes(const char* name) {
-    QByteArray bytes(97, '\0');
-    bytes.replace(1, qsizetype(qstrlen(name)), name);
-    return bytes;
-}
+using test::gotBytes;
 
 // The windows' commands on MPQ archives, with the member list and the
 // member-name box answered by script.

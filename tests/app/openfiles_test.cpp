@@ -28,12 +28,7 @@
 namespace pellax {
 namespace {
 
-// A game-type file whose name field holds `name`.
-QByteArray gotBytes(const char* name) {
-    QByteArray bytes(97, '\0');
-    bytes.replace(1, qsizetype(qstrlen(name)), name);
-    return bytes;
-}
+using test::gotBytes;
 
 // Files named on the command line or dropped on a window, with the settings
 // store of the test (no earlier run unless a test records one).

@@ -3,6 +3,8 @@
 #include "app/program.h"
 #include "support/fixtures.h"
 
+#include <QByteArray>
+
 #include <memory>
 
 namespace pellax::test {
@@ -22,5 +24,12 @@ protected:
 
     std::unique_ptr<Program> program;
 };
+
+// A game-type file whose name field holds `name`.
+inline QByteArray gotBytes(const char* name) {
+    QByteArray bytes(97, '\0');
+    bytes.replace(1, qsizetype(qstrlen(name)), name);
+    return bytes;
+}
 
 }  // namespace pellax::test
