@@ -1,19 +1,16 @@
 #include "trigger/triggerjson.h"
 
 #include "framework/files/exception.h"
+#include "trigger/jsoncursor.h"
 #include "trigger/triggernames.h"
 #include "trigger/triggertextform.h"
 #include "trigger/triggertypes.h"
 
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
-#include <QJsonParseError>
-#include <QJsonValue>
 #include <QStringList>
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 namespace pellax {
 
@@ -124,138 +121,212 @@ void appendTrigger(QByteArray& out, const Trigger& trigger) {
     out.append("]}");
 }
 
-// What a message shows of a value that is not what the place takes.
-QString shown(const QJsonValue& value) {
-    switch (value.type()) {
-    case QJsonValue::String: return QStringLiteral("the text \"%1\"").arg(value.toString());
-    case QJsonValue::Double: return QString::number(value.toDouble(), 'g', 17);
-    case QJsonValue::Bool: return value.toBool() ? QStringLiteral("true") : QStringLiteral("false");
-    case QJsonValue::Array: return QStringLiteral("a list");
-    case QJsonValue::Object: return QStringLiteral("an object");
-    default: return QStringLiteral("null");
+// Whether a key is `name`: for every key of a large object, without measuring the name first.
+bool isKey(QByteArrayView key, const char* name) {
+    for (qsizetype i = 0; i < key.size(); ++i) {
+        if (name[i] == '\0' || name[i] != key[i])
+            return false;
     }
+    return name[key.size()] == '\0';
 }
 
+// Where in the object a value is, put into words only for a message:
+// "triggers[2].actions[0].player".
+struct Place {
+    qsizetype trigger = -1;
+    const char* part = nullptr;  // of a trigger: "players", "conditions"...
+    qsizetype slot = -1;
+    const char* field = nullptr;
+    QString key;  // a player's name
+
+    Place in(const char* p) const { Place d = *this; d.part = p; return d; }
+    Place at(qsizetype s) const { Place d = *this; d.slot = s; return d; }
+    Place of(const char* f) const { Place d = *this; d.field = f; return d; }
+
+    QString words() const {
+        QString w;
+        if (trigger >= 0)
+            w = QStringLiteral("triggers[%1]").arg(trigger);
+        const auto add = [&w](const QString& name) {
+            if (!w.isEmpty())
+                w += QLatin1Char('.');
+            w += name;
+        };
+        if (part)
+            add(QLatin1StringView(part).toString());
+        if (slot >= 0)
+            w += QStringLiteral("[%1]").arg(slot);
+        if (field)
+            add(QLatin1StringView(field).toString());
+        if (!key.isEmpty())
+            add(key);
+        return w;
+    }
+};
+
+// Walks the object as trg show --json writes it, saying where it is at fault.
 class Reader {
 public:
-    [[noreturn]] static void fail(const QString& where, const QString& message) {
-        throw Exception(where.isEmpty() ? message : where + QStringLiteral(": ") + message);
+    explicit Reader(QByteArrayView json) : raw_(json), json_(json) {}
+
+    TriggerList triggers() {
+        if (raw_.trimmed().isEmpty())
+            fail({}, QStringLiteral("empty; expected one object as trg show --json writes it"));
+        if (json_.peek() != JsonCursor::Kind::Object)
+            fail({}, QStringLiteral("expected one object as trg show --json writes it"));
+        TriggerList triggers;
+        bool listed = false;
+        json_.beginObject();
+        QByteArrayView key;
+        while (json_.nextKey(key)) {
+            if (isKey(key, "file")) {
+                if (json_.peek() != JsonCursor::Kind::Text)
+                    fail(Place{}.in("file"), QStringLiteral("expected a text, not %1").arg(json_.skip()));
+                json_.skip();
+            } else if (isKey(key, "triggers")) {
+                if (json_.peek() != JsonCursor::Kind::List)
+                    fail(Place{}.in("triggers"), QStringLiteral("expected the list of triggers, not %1").arg(json_.skip()));
+                listed = true;
+                json_.beginList();
+                while (json_.nextItem())
+                    {
+                    Place place;
+                    place.trigger = static_cast<qsizetype>(triggers.size());
+                    triggers.push_back(trigger(place));
+                }
+            } else {
+                unknownKey({}, key, {kFile, kTriggers});
+            }
+        }
+        json_.finish();
+        if (!listed)
+            fail(Place{}.in("triggers"), QStringLiteral("expected the list of triggers, not null"));
+        return triggers;
     }
 
-    static std::uint32_t number(const QJsonValue& value, const QString& where, std::uint32_t maximum) {
-        const double n = value.toDouble(-1);
-        if (!value.isDouble() || n < 0 || n > maximum || std::floor(n) != n)
-            fail(where, QStringLiteral("expected a whole number from 0 to %1, not %2").arg(maximum).arg(shown(value)));
+private:
+    [[noreturn]] static void fail(const Place& place, const QString& message) {
+        const QString where = place.words();
+        throw Exception(where.isEmpty() ? message : where + QStringLiteral(": ") + message);
+    }
+    [[noreturn]] static void unknownKey(const Place& place, QByteArrayView key, const QStringList& known) {
+        fail(place, QStringLiteral("unknown key \"%1\"; the keys are %2").arg(QString::fromUtf8(key), known.join(QStringLiteral(", "))));
+    }
+
+    std::uint32_t number(const Place& place, std::uint32_t maximum) {
+        const auto refuse = [&](const QString& shown) {
+            fail(place, QStringLiteral("expected a whole number from 0 to %1, not %2").arg(maximum).arg(shown));
+        };
+        if (json_.peek() != JsonCursor::Kind::Number)
+            refuse(json_.skip());
+        const double n = json_.number();
+        if (n < 0 || n > maximum || std::floor(n) != n)
+            refuse(QString::number(n, 'g', 17));
         return static_cast<std::uint32_t>(n);
     }
 
-    static void knownKeys(const QJsonObject& object, const QStringList& known, const QString& where) {
-        for (auto it = object.begin(); it != object.end(); ++it) {
-            if (!known.contains(it.key()))
-                fail(where, QStringLiteral("unknown key \"%1\"; the keys are %2").arg(it.key(), known.join(QStringLiteral(", "))));
-        }
-    }
-
-    static QJsonArray array(const QJsonObject& object, const QString& key, const QString& where) {
-        const QJsonValue value = object.value(key);
-        if (value.isUndefined())
-            return {};
-        if (!value.isArray())
-            fail(where + QLatin1Char('.') + key, QStringLiteral("expected a list, not %1").arg(shown(value)));
-        return value.toArray();
+    const SlotType* typeNamed(const Place& place, const SlotType* (*byName)(QStringView)) {
+        if (json_.peek() != JsonCursor::Kind::Text)
+            fail(place, QStringLiteral("expected a text, not %1").arg(json_.skip()));
+        const QString name = json_.text();
+        const SlotType* type = byName(name);
+        if (!type)
+            fail(place, QStringLiteral("no type is called \"%1\"").arg(name));
+        return type;
     }
 
     template <class Slot>
-    static Slot slot(const QJsonValue& value, const QString& where, const SlotField& typeField,
-                     const SlotType* (*byNumber)(std::uint8_t), const SlotType* (*byName)(QStringView)) {
-        if (!value.isObject())
-            fail(where, QStringLiteral("expected an object, not %1").arg(shown(value)));
-        const QJsonObject object = value.toObject();
+    Slot slot(const Place& place, const SlotField& typeField, const SlotType* (*byName)(QStringView)) {
+        if (json_.peek() != JsonCursor::Kind::Object)
+            fail(place, QStringLiteral("expected an object, not %1").arg(json_.skip()));
         const std::span<const SlotField> fields = fieldsOf<Slot>();
         Slot slot;
-        int type = -1;
-        for (auto it = object.begin(); it != object.end(); ++it) {
-            const QString& key = it.key();
-            const QString place = where + QLatin1Char('.') + key;
-            if (key == kName) {
-                if (!it.value().isString())
-                    fail(place, QStringLiteral("expected a text, not %1").arg(shown(it.value())));
-                const SlotType* named = byName(it.value().toString());
-                if (!named)
-                    fail(place, QStringLiteral("no type is called \"%1\"").arg(it.value().toString()));
-                if (type >= 0 && type != named->number)
-                    fail(where, QStringLiteral("\"type\" %1 and \"name\" \"%2\" differ").arg(type).arg(it.value().toString()));
-                type = named->number;
+        const SlotType* named = nullptr;  // by "name"
+        std::optional<std::uint32_t> type;
+        json_.beginObject();
+        QByteArrayView key;
+        while (json_.nextKey(key)) {
+            if (isKey(key, "name")) {
+                named = typeNamed(place.of("name"), byName);
                 continue;
             }
-            const auto field = std::find_if(fields.begin(), fields.end(), [&](const SlotField& f) { return key == QLatin1StringView(f.name); });
+            const auto field = std::find_if(fields.begin(), fields.end(), [&](const SlotField& f) { return isKey(key, f.name); });
             if (field == fields.end()) {
                 QStringList known{kType, kName};
                 for (const SlotField& f : fields) {
                     if (f != typeField)
                         known.append(QLatin1StringView(f.name));
                 }
-                fail(where, QStringLiteral("unknown key \"%1\"; the keys are %2").arg(key, known.join(QStringLiteral(", "))));
+                unknownKey(place, key, known);
             }
-            if (*field == typeField) {
-                int number = -1;
-                if (it.value().isString()) {
-                    const SlotType* named = byName(it.value().toString());
-                    if (!named)
-                        fail(place, QStringLiteral("no type is called \"%1\"").arg(it.value().toString()));
-                    number = named->number;
-                } else {
-                    number = static_cast<int>(Reader::number(it.value(), place, typeField.maximum()));
-                }
-                if (type >= 0 && type != number)
-                    fail(where, QStringLiteral("\"type\" %1 and \"name\" %2 differ").arg(number).arg(QLatin1StringView(byNumber(static_cast<std::uint8_t>(type))->name)));
-                type = number;
-                continue;
-            }
-            slot.setValue(*field, Reader::number(it.value(), place, field->maximum()));
+            if (*field == typeField && json_.peek() == JsonCursor::Kind::Text)
+                type = typeNamed(place.of(field->name), byName)->number;
+            else if (*field == typeField)
+                type = number(place.of(field->name), typeField.maximum());
+            else
+                slot.setValue(*field, number(place.of(field->name), field->maximum()));
         }
-        if (type > 0)
-            slot.setValue(typeField, static_cast<std::uint32_t>(type));
+        if (named && type && *type != named->number)
+            fail(place, QStringLiteral("\"type\" %1 and \"name\" %2 differ").arg(*type).arg(QLatin1StringView(named->name)));
+        slot.setValue(typeField, type ? *type : named ? named->number : 0);
         return slot;
     }
 
-    static Trigger trigger(const QJsonValue& value, const QString& where) {
-        if (!value.isObject())
-            fail(where, QStringLiteral("expected an object, not %1").arg(shown(value)));
-        const QJsonObject object = value.toObject();
-        knownKeys(object, {kPlayers, kFlags, kCurrentAction, kConditions, kActions}, where);
-        Trigger trigger;
-        const QJsonValue players = object.value(kPlayers);
-        if (!players.isUndefined()) {
-            if (!players.isObject())
-                fail(where + QLatin1Char('.') + kPlayers, QStringLiteral("expected an object, not %1").arg(shown(players)));
-            const QJsonObject owners = players.toObject();
-            for (auto it = owners.begin(); it != owners.end(); ++it) {
-                const QString place = where + QLatin1Char('.') + kPlayers + QLatin1Char('.') + it.key();
-                const std::optional<std::uint32_t> player = namedValue(ArgKind::Player, it.key());
-                if (!player || *player > kLastPlayerOrGroup)
-                    fail(place, QStringLiteral("not a player or group (\"Player 1\" to \"Player 12\", \"Current Player\"... \"Non Allied Victory Players\")"));
-                trigger.owners[*player] = static_cast<std::uint8_t>(number(it.value(), place, 255));
-            }
+    template <class Slot, std::size_t N>
+    void slots(std::array<Slot, N>& into, const Place& place, const SlotField& typeField,
+               const SlotType* (*byName)(QStringView)) {
+        if (json_.peek() != JsonCursor::Kind::List)
+            fail(place, QStringLiteral("expected a list, not %1").arg(json_.skip()));
+        json_.beginList();
+        std::size_t count = 0;
+        while (json_.nextItem()) {
+            if (count == N)
+                fail(place, QStringLiteral("a trigger holds at most %1 %2").arg(N).arg(QLatin1StringView(place.part)));
+            into[count] = slot<Slot>(place.at(static_cast<qsizetype>(count)), typeField, byName);
+            ++count;
         }
-        if (object.contains(kFlags))
-            trigger.flags = number(object.value(kFlags), where + QLatin1Char('.') + kFlags, 0xFFFFFFFFu);
-        if (object.contains(kCurrentAction))
-            trigger.currentAction = static_cast<std::uint8_t>(number(object.value(kCurrentAction), where + QLatin1Char('.') + kCurrentAction, 255));
-        const QJsonArray conditions = array(object, kConditions, where);
-        if (conditions.size() > static_cast<qsizetype>(Trigger::ConditionCount))
-            fail(where + QLatin1Char('.') + kConditions, QStringLiteral("a trigger holds at most %1 conditions, not %2").arg(Trigger::ConditionCount).arg(conditions.size()));
-        for (qsizetype i = 0; i < conditions.size(); ++i)
-            trigger.conditions[static_cast<std::size_t>(i)] = slot<TriggerCondition>(
-                conditions[i], QStringLiteral("%1.conditions[%2]").arg(where).arg(i), cf::Type, conditionType, findConditionType);
-        const QJsonArray actions = array(object, kActions, where);
-        if (actions.size() > static_cast<qsizetype>(Trigger::ActionCount))
-            fail(where + QLatin1Char('.') + kActions, QStringLiteral("a trigger holds at most %1 actions, not %2").arg(Trigger::ActionCount).arg(actions.size()));
-        for (qsizetype i = 0; i < actions.size(); ++i)
-            trigger.actions[static_cast<std::size_t>(i)] = slot<TriggerAction>(
-                actions[i], QStringLiteral("%1.actions[%2]").arg(where).arg(i), af::Type, actionType, findActionType);
+    }
+
+    void players(Trigger& trigger, const Place& place) {
+        if (json_.peek() != JsonCursor::Kind::Object)
+            fail(place, QStringLiteral("expected an object, not %1").arg(json_.skip()));
+        json_.beginObject();
+        QByteArrayView key;
+        while (json_.nextKey(key)) {
+            Place player = place;
+            player.key = QString::fromUtf8(key);
+            const std::optional<std::uint32_t> value = namedValue(ArgKind::Player, player.key);
+            if (!value || *value > kLastPlayerOrGroup)
+                fail(player, QStringLiteral("not a player or group (\"Player 1\" to \"Player 12\", \"Current Player\"... \"Non Allied Victory Players\")"));
+            trigger.owners[*value] = static_cast<std::uint8_t>(number(player, 255));
+        }
+    }
+
+    Trigger trigger(const Place& place) {
+        if (json_.peek() != JsonCursor::Kind::Object)
+            fail(place, QStringLiteral("expected an object, not %1").arg(json_.skip()));
+        Trigger trigger;
+        json_.beginObject();
+        QByteArrayView key;
+        while (json_.nextKey(key)) {
+            if (isKey(key, "players"))
+                players(trigger, place.in("players"));
+            else if (isKey(key, "flags"))
+                trigger.flags = number(place.in("flags"), 0xFFFFFFFFu);
+            else if (isKey(key, "currentAction"))
+                trigger.currentAction = static_cast<std::uint8_t>(number(place.in("currentAction"), 255));
+            else if (isKey(key, "conditions"))
+                slots(trigger.conditions, place.in("conditions"), cf::Type, findConditionType);
+            else if (isKey(key, "actions"))
+                slots(trigger.actions, place.in("actions"), af::Type, findActionType);
+            else
+                unknownKey(place, key, {kPlayers, kFlags, kCurrentAction, kConditions, kActions});
+        }
         return trigger;
     }
+
+    QByteArrayView raw_;
+    JsonCursor json_;
 };
 
 }  // namespace
@@ -280,25 +351,6 @@ QByteArray triggersToJson(const TriggerList& triggers, const QString& file) {
     return out;
 }
 
-TriggerList triggersFromJson(QByteArrayView json) {
-    if (json.trimmed().isEmpty())
-        Reader::fail(QString(), QStringLiteral("empty; expected one object as trg show --json writes it"));
-    QJsonParseError error{};
-    const QJsonDocument document = QJsonDocument::fromJson(json.toByteArray(), &error);
-    if (error.error != QJsonParseError::NoError)
-        Reader::fail(QString(), QStringLiteral("not JSON: %1 at byte %2").arg(error.errorString()).arg(error.offset));
-    if (!document.isObject())
-        Reader::fail(QString(), QStringLiteral("expected one object as trg show --json writes it"));
-    const QJsonObject object = document.object();
-    Reader::knownKeys(object, {kFile, kTriggers}, QString());
-    if (!object.value(kTriggers).isArray())
-        Reader::fail(kTriggers, QStringLiteral("expected the list of triggers, not %1").arg(shown(object.value(kTriggers))));
-    const QJsonArray list = object.value(kTriggers).toArray();
-    TriggerList triggers;
-    triggers.reserve(static_cast<std::size_t>(list.size()));
-    for (qsizetype i = 0; i < list.size(); ++i)
-        triggers.push_back(Reader::trigger(list[i], QStringLiteral("triggers[%1]").arg(i)));
-    return triggers;
-}
+TriggerList triggersFromJson(QByteArrayView json) { return Reader(json).triggers(); }
 
 }  // namespace pellax

@@ -85,12 +85,17 @@ const QHash<QString, std::uint32_t>& lookup(ArgKind kind) {
 }  // namespace
 
 QString nameKey(QStringView name) {
-    QString key;
-    key.reserve(name.size());
+    // Called for every name a text holds: ASCII, which names are, is lowered here.
+    QString key(name.size(), Qt::Uninitialized);
+    QChar* out = key.data();
+    qsizetype n = 0;
     for (const QChar c : name) {
-        if (c != u' ' && c != u'\t')
-            key.append(c.toLower());
+        const char16_t u = c.unicode();
+        if (u == u' ' || u == u'\t')
+            continue;
+        out[n++] = u >= 0x80 ? c.toLower() : QChar(u >= u'A' && u <= u'Z' ? u + (u'a' - u'A') : u);
     }
+    key.truncate(n);
     return key;
 }
 

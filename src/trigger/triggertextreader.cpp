@@ -44,14 +44,14 @@ std::optional<std::uint32_t> parseNumber(QStringView text, std::uint32_t maximum
 // "Location 3" and the like: the number after the prefix, which the key
 // holds without spaces.
 std::optional<std::uint64_t> numberAfter(const QString& key, QLatin1StringView prefix) {
-    const QString keyPrefix = nameKey(prefix);
-    if (!key.startsWith(keyPrefix) || key.size() == keyPrefix.size())
+    const QLatin1StringView word = prefix.trimmed();
+    if (!key.startsWith(word, Qt::CaseInsensitive) || key.size() == word.size())
         return std::nullopt;
-    for (qsizetype i = keyPrefix.size(); i < key.size(); ++i) {
+    for (qsizetype i = word.size(); i < key.size(); ++i) {
         if (!key[i].isDigit())
             return std::nullopt;
     }
-    return parseNumber(QStringView(key).mid(keyPrefix.size()));
+    return parseNumber(QStringView(key).mid(word.size()));
 }
 
 // The value an argument's text gives a kind, within `maximum`; nothing when it gives none.
@@ -180,8 +180,9 @@ private:
         ++pos_;
         return true;
     }
+    // A single word, such as "Trigger", in any case.
     bool isWord(const Token& token, QLatin1StringView word) const {
-        return token.kind == TokenKind::Word && nameKey(textOf(token)) == nameKey(word);
+        return token.kind == TokenKind::Word && textOf(token).compare(word, Qt::CaseInsensitive) == 0;
     }
 
     QString describe(const Token& token) const {
