@@ -17,6 +17,9 @@ MainMenu buildMainMenu(QMenuBar* bar) {
     m.Triggerfiles1 = addNamedMenu(bar, "Triggerfiles1", "Trigger files");
     m.Stripheader1 = addNamedItem(m.Triggerfiles1, "Stripheader1", "Strip header");
     m.Addheader1 = addNamedItem(m.Triggerfiles1, "Addheader1", "Add header");
+    m.Edittriggers1 = addNamedItem(m.Triggerfiles1, "Edittriggers1", "Edit triggers...");
+    m.Newtriggerfile1 = addNamedItem(m.Triggerfiles1, "Newtriggerfile1", "New trigger file");
+    m.Importtriggers1 = addNamedItem(m.Triggerfiles1, "Importtriggers1", "Import triggers from map...");
     m.TemplateList1 = addNamedMenu(bar, "TemplateList1", "Template List");
     m.Edittemplatelist1 = addNamedItem(m.TemplateList1, "Edittemplatelist1", "Edit template list");
     m.About1 = addNamedMenu(bar, "About1", "About");

@@ -19,6 +19,9 @@ struct MainMenu {
     QMenu* Triggerfiles1 = nullptr;
     QAction* Stripheader1 = nullptr;
     QAction* Addheader1 = nullptr;
+    QAction* Edittriggers1 = nullptr;
+    QAction* Newtriggerfile1 = nullptr;
+    QAction* Importtriggers1 = nullptr;
     QMenu* TemplateList1 = nullptr;
     QAction* Edittemplatelist1 = nullptr;
     QMenu* About1 = nullptr;

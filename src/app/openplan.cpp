@@ -14,6 +14,7 @@ std::vector<OpenStep> planOpening(const QStringList& paths) {
     std::vector<OpenStep> steps;
     std::optional<QString> firstGot;
     std::optional<QString> firstList;
+    std::optional<QString> firstTriggers;
     for (const QString& path : paths) {
         OpenStep step{path, OpenTarget::Refused, {}};
         // An archive shows its game types to pick one for the editor.
@@ -35,9 +36,18 @@ std::vector<OpenStep> planOpening(const QStringList& paths) {
                                               "and \"%2\" was given first.")
                                    .arg(path, *firstList);
             }
+        } else if (hasExtension(path, QLatin1String(".trg"))) {
+            if (!firstTriggers) {
+                firstTriggers = path;
+                step.target = OpenTarget::Triggers;
+            } else {
+                step.refusal = QStringLiteral("Cannot open \"%1\": the trigger window holds one trigger file at a time, "
+                                              "and \"%2\" was given first.")
+                                   .arg(path, *firstTriggers);
+            }
         } else {
-            step.refusal = QStringLiteral("Cannot open \"%1\": only game-type files (.got), template lists (.lst) "
-                                          "and MPQ archives (.mpq) can be opened.")
+            step.refusal = QStringLiteral("Cannot open \"%1\": only game-type files (.got), template lists (.lst), "
+                                          "trigger files (.trg) and MPQ archives (.mpq) can be opened.")
                                .arg(path);
         }
         steps.push_back(std::move(step));

@@ -12,6 +12,7 @@
 #include "got/mainform.h"
 #include "templatelist/templateform.h"
 #include "trigger/triggercommands.h"
+#include "trigger/triggerform.h"
 
 #include <QAction>
 #include <QGuiApplication>
@@ -93,6 +94,10 @@ void Program::wireMenu() {
     onSignal(menu_.Quit1, &QAction::triggered, main, [this] { Quit1Click(); });
     onSignal(menu_.Stripheader1, &QAction::triggered, main, [main] { Stripheader1Click(main->opentrigs, main); });
     onSignal(menu_.Addheader1, &QAction::triggered, main, [main] { Addheader1Click(main->opentrigs, main); });
+    onSignal(menu_.Edittriggers1, &QAction::triggered, main, [this] { Edittriggers1Click(); });
+    onSignal(menu_.Newtriggerfile1, &QAction::triggered, main, [this] { Newtriggerfile1Click(); });
+    onSignal(menu_.Importtriggers1, &QAction::triggered, main, [this] { Importtriggers1Click(); });
+    main->editTriggerFile = &Program::editTriggerFileOver;
     onSignal(menu_.Edittemplatelist1, &QAction::triggered, main, [this] { Edittemplatelist1Click(); });
     onSignal(menu_.Credits1, &QAction::triggered, main, [this] { Credits1Click(); });
     onSignal(menu_.Quorvane1, &QAction::triggered, main, [this] { Quorvane1Click(); });
@@ -104,6 +109,40 @@ void Program::Show() { mainform_->Show(); }
 void Program::Edittemplatelist1Click() {
     if (hiddenWindowsReady())
         templateform().Show();
+}
+
+Ttriggerform& Program::triggerform() {
+    if (!triggerform_) {
+        auto window = std::make_unique<Ttriggerform>(mainform_.get());
+        onFileDrop(window.get(), [this](const QStringList& paths) { openFiles(paths); });
+        // A child of the main window from here on, which frees it.
+        triggerform_ = window.release();
+    }
+    return *triggerform_;
+}
+
+void Program::Edittriggers1Click() {
+    Ttriggerform& window = triggerform();
+    if (window.Openfile1Click(mainform_.get()))
+        window.Show();
+}
+
+void Program::Newtriggerfile1Click() {
+    Ttriggerform& window = triggerform();
+    window.Newfile1Click();
+    window.Show();
+}
+
+void Program::Importtriggers1Click() {
+    Ttriggerform& window = triggerform();
+    if (window.Importfrommap1Click(mainform_.get()))
+        window.Show();
+}
+
+void Program::editTriggerFileOver(const QString& location, QWidget* over) {
+    Ttriggerform window(over);
+    window.openTriggerFile(location);
+    window.ShowModal();
 }
 
 void Program::Credits1Click() {
@@ -139,6 +178,10 @@ void Program::openFiles(const QStringList& paths) {
                 // Shown first, so that a failure is reported over the window it concerns.
                 templateform().Show();
                 templateform().OpenChosenTemplatefile(step.path);
+                break;
+            case OpenTarget::Triggers:
+                triggerform().Show();
+                triggerform().OpenChosenTriggerfile(step.path);
                 break;
             case OpenTarget::Refused: throw Exception(step.refusal);
             }

@@ -15,6 +15,7 @@ namespace pellax {
 class Taboutform;
 class Tmainform;
 class Ttemplateform;
+class Ttriggerform;
 
 // How the windows that start hidden are made, each as a child of the main
 // window; the program's own by default, a failing one in tests.
@@ -46,6 +47,8 @@ public:
     Ttemplateform& templateform();
     Taboutform& aboutform();
     bool hiddenWindowsReady();
+    // The trigger window, made when first asked for.
+    Ttriggerform& triggerform();
     const MainMenu& menu() const noexcept { return menu_; }
 
     // Shows the main window; the caller then runs the event loop.
@@ -66,6 +69,16 @@ public:
     void openFiles(const QStringList& paths);
 
     void Edittemplatelist1Click();
+    // The Trigger files commands that show the trigger window: a file chosen,
+    // a new file, a map's triggers. Each shows the window once it holds what
+    // was asked for; a cancel or a failure leaves it as it was.
+    void Edittriggers1Click();
+    void Newtriggerfile1Click();
+    void Importtriggers1Click();
+    // A trigger file opened from a window that is shown modally ("All game
+    // fields"): a trigger window of its own, modal over `over`, for as long as
+    // the user keeps it open.
+    static void editTriggerFileOver(const QString& location, QWidget* over);
     void Credits1Click();
     // The main window's first-run timer: once; the start-up notice if there is
     // one, then the About window when the settings store has no record of an
@@ -82,6 +95,7 @@ private:
     // Children of the main window, so that the tool windows stay with it; Qt frees them.
     Ttemplateform* templateform_ = nullptr;
     Taboutform* aboutform_ = nullptr;
+    Ttriggerform* triggerform_ = nullptr;
     bool hiddenWindowsFailed_ = false;
     MainMenu menu_;
     QString startupNotice_;

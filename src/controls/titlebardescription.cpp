@@ -19,4 +19,11 @@ void describeTitleBar(TROTitleBar& bar, const TitleBarDescription& d) {
     bar.SetInActiveEndColor(d.inactiveEnd);
 }
 
+const TitleBarDescription& programTitleBar() {
+    static const TitleBarDescription kTitleBar{128, TFont{QStringLiteral("MS Sans Serif"), -13, fsBold, clNavy},
+                                               2, 2, clSilver, clNavy, TROThreeDStyle::tdNone,
+                                               clRed, clBlue, clGray, clSilver};
+    return kTitleBar;
+}
+
 }  // namespace pellax

@@ -25,4 +25,8 @@ struct TitleBarDescription {
 // Sets the title bar up as described.
 void describeTitleBar(TROTitleBar& bar, const TitleBarDescription& d);
 
+// The program's title bar: the editor's, red to blue, which the windows it
+// opens share.
+const TitleBarDescription& programTitleBar();
+
 }  // namespace pellax

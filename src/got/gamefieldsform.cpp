@@ -6,6 +6,7 @@
 #include "got/gamecheck.h"
 #include "got/gamefieldvalues.h"
 #include "got/mainformlayout.h"
+#include "got/triggerfilerow.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -86,16 +87,17 @@ void TGameFieldsForm::buildControls() {
         grid->addWidget(control, row, column + 1);
     }
     grid->setColumnMinimumWidth(2, 140);
+    TriggerFile = new TriggerFileRow(client(), grid, kRowsPerColumn, 4);
 
     auto* findingsLabel = new QLabel(QStringLiteral("What the game makes of it"), client());
-    grid->addWidget(findingsLabel, kRowsPerColumn, 0, 1, 4);
+    grid->addWidget(findingsLabel, kRowsPerColumn + 1, 0, 1, 4);
     Findings = new QListWidget(client());
     Findings->setObjectName(QStringLiteral("Findings"));
     Findings->setAccessibleName(QStringLiteral("What the game makes of it"));
     Findings->setWordWrap(true);
     Findings->setFixedHeight(5 * Findings->fontMetrics().height() + 8);
     findingsLabel->setBuddy(Findings);
-    grid->addWidget(Findings, kRowsPerColumn + 1, 0, 1, 4);
+    grid->addWidget(Findings, kRowsPerColumn + 2, 0, 1, 4);
 
     auto buttons = std::make_unique<QHBoxLayout>();
     buttons->addStretch(1);
@@ -110,7 +112,7 @@ void TGameFieldsForm::buildControls() {
         button->setMinimumWidth(75);
         buttons->addWidget(button);
     }
-    grid->addLayout(buttons.release(), kRowsPerColumn + 2, 0, 1, 4);
+    grid->addLayout(buttons.release(), kRowsPerColumn + 3, 0, 1, 4);
 
     const QSize size = grid->sizeHint();
     SetClientSize(size.width(), size.height());
@@ -157,6 +159,7 @@ void TGameFieldsForm::takeValues() {
     }
     // A number out of its width would be stored as another: OK waits until it fits.
     OK->setEnabled(problems.isEmpty());
+    TriggerFile->show(record_);
     if (problems.isEmpty())
         problems = gameRecordFindings(record_);
     if (problems.isEmpty())

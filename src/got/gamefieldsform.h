@@ -15,6 +15,7 @@ namespace pellax {
 
 class TBitBtn;
 class TROTitleBar;
+class TriggerFileRow;
 
 // "All game fields": every field the game reads, by the game's own name, for
 // the fields the editor's controls do not show exactly. A choice list where
@@ -36,6 +37,9 @@ public:
     // The control that shows the field: a QComboBox or a QLineEdit.
     QWidget* control(GameFieldId id) const;
 
+    // The trigger file the game plays the values with; its button opens it
+    // from the game type's archive (setSource) through the row's opener.
+    TriggerFileRow* TriggerFile = nullptr;
     QListWidget* Findings = nullptr;
     TBitBtn* OK = nullptr;
     QPushButton* Cancel = nullptr;

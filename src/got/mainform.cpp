@@ -243,6 +243,8 @@ void Tmainform::AllGameFields1Click() {
     GameTypeRecord working = record_;
     fieldsToRecord(controlValues(), working, shown_ ? &*shown_ : nullptr);
     TGameFieldsForm fields(this);
+    fields.TriggerFile->setSource(location_);
+    fields.TriggerFile->setOpener(editTriggerFile);
     fields.setRecord(working);
     if (fields.ShowModal() != mrOk)
         return;

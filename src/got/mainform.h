@@ -4,6 +4,7 @@
 #include "framework/windows/form.h"
 #include "got/gametypefields.h"
 #include "got/gametyperecord.h"
+#include "got/triggerfilerow.h"
 
 #include <optional>
 
@@ -47,6 +48,10 @@ public:
     // "All game fields...": every field of the game by its name, on the
     // controls' current values; OK puts them into the record and shows it.
     void AllGameFields1Click();
+
+    // How "All game fields" opens the trigger file of a game type from an
+    // archive; without it, its button stays disabled.
+    TriggerFileOpener editTriggerFile;
 
     // Reactions of the controls.
     void mineralsChange();

@@ -62,12 +62,7 @@ std::span<const ControlDescription> mainformControls() { return kControls; }
 
 std::span<const LabelFor> mainformLabelFields() { return kLabelFields; }
 
-const TitleBarDescription& mainformTitleBar() {
-    static const TitleBarDescription kTitleBar{128, TFont{QStringLiteral("MS Sans Serif"), -13, fsBold, clNavy},
-                                               2, 2, clSilver, clNavy, TROThreeDStyle::tdNone,
-                                               clRed, clBlue, clGray, clSilver};
-    return kTitleBar;
-}
+const TitleBarDescription& mainformTitleBar() { return programTitleBar(); }
 
 std::span<const char* const> mainformComboItems(std::string_view name) {
     for (const GameTypeField& field : gameTypeFields()) {

@@ -2,7 +2,10 @@
 
 #include "framework/files/inputfile.h"
 #include "framework/files/ioerror.h"
+#include "framework/files/archivemembers.h"
+#include "framework/files/filelocation.h"
 #include "got/gamecheck.h"
+#include "got/gametriggerfile.h"
 #include "got/gametypefields.h"
 #include "got/gotfile.h"
 #include "tool/arguments.h"
@@ -13,8 +16,11 @@
 #include "tool/gotjson.h"
 #include "tool/toolhelp.h"
 
+#include <QHash>
+
 #include <cerrno>
 #include <cstdio>
+#include <optional>
 #include <memory>
 #include <vector>
 
@@ -73,6 +79,28 @@ int gotSetJson(const CommandArgs& parsed, Console& console) {
     return forEachFile(files, console, [&](const QString& file) { writeGotFile(file, record); });
 }
 
+// The line got show ends a game type's block with: the trigger file the game
+// plays it with, and for a member of an archive whether that file is there.
+// Archives are listed once for all their members.
+class TriggerFileLines {
+public:
+    QString line(const QString& file, const GameTypeRecord& record) {
+        const GameTriggerFile trigger = gameTriggerFile(record);
+        const FileLocation location = parseLocation(file);
+        std::optional<bool> inArchive;
+        if (location.inArchive && trigger.use == GameTriggerFile::Use::File) {
+            auto members = members_.find(location.path);
+            if (members == members_.end())
+                members = members_.insert(location.path, archiveMemberNames(location.path));
+            inArchive = triggerFileInArchive(trigger, *members);
+        }
+        return QStringLiteral("trigger file: ") + gameTriggerFileText(trigger, inArchive) + QLatin1Char('\n');
+    }
+
+private:
+    QHash<QString, QList<QByteArray>> members_;
+};
+
 }  // namespace
 
 int gotShow(const QStringList& args, Console& console) {
@@ -86,13 +114,15 @@ int gotShow(const QStringList& args, Console& console) {
         throw UsageError(command, QStringLiteral("no FILE given"));
     const bool json = parsed.has("--json");
     bool first = true;
+    TriggerFileLines triggerFiles;
     return forEachFile(expandFolders(parsed.operands, kExtension), console, [&](const QString& file) {
         const GameTypeRecord record = readGotFile(file);
         if (json) {
             console.print(gotShowJson(file, record));
         } else {
             // Blocks of several files are kept apart by an empty line.
-            console.print((first ? QString() : QStringLiteral("\n")) + gotShowText(file, record));
+            console.print((first ? QString() : QStringLiteral("\n")) + gotShowText(file, record) +
+                          triggerFiles.line(file, record));
             first = false;
         }
     });

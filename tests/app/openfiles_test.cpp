@@ -98,7 +98,8 @@ TEST_F(OpenFiles, CommandLineFilesOpenAfterTheFirstRunNoticeEachFailureInItsOwnB
     EXPECT_EQ(listItems(), (QStringList{QStringLiteral("\"a.got\""), QStringLiteral("\"b.got\"")}));
     ASSERT_EQ(dialogs->messages.size(), 2u);
     EXPECT_EQ(dialogs->messages[0].text, QStringLiteral("Cannot open \"%1\": only game-type files (.got), template "
-                                                        "lists (.lst) and MPQ archives (.mpq) can be opened.")
+                                                        "lists (.lst), trigger files (.trg) and MPQ archives (.mpq) can "
+                                                        "be opened.")
                                              .arg(other));
     EXPECT_EQ(dialogs->messages[1].text, QStringLiteral("Cannot open \"%1\": the editor holds one game-type file at a "
                                                         "time, and \"%2\" was given first.")

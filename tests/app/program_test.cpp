@@ -56,7 +56,10 @@ TEST_F(ProgramTest, MainMenuHasEveryItemInOrder) {
                            QStringLiteral("LoadGotfile1=Load Got file"), QStringLiteral("SaveGOTfile1=Save GOT file"),
                            QStringLiteral("AllGameFields1=All game fields..."), QStringLiteral("N2=-"), QStringLiteral("Quit1=Quit")}));
     EXPECT_EQ(describe(m.Triggerfiles1->actions()),
-              (QStringList{QStringLiteral("Stripheader1=Strip header"), QStringLiteral("Addheader1=Add header")}));
+              (QStringList{QStringLiteral("Stripheader1=Strip header"), QStringLiteral("Addheader1=Add header"),
+                           QStringLiteral("Edittriggers1=Edit triggers..."),
+                           QStringLiteral("Newtriggerfile1=New trigger file"),
+                           QStringLiteral("Importtriggers1=Import triggers from map...")}));
     EXPECT_EQ(describe(m.TemplateList1->actions()), QStringList{QStringLiteral("Edittemplatelist1=Edit template list")});
     EXPECT_EQ(describe(m.About1->actions()),
               (QStringList{QStringLiteral("Credits1=About Pellax"), QStringLiteral("Quorvane1=Quorvane"),

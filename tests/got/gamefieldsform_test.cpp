@@ -1,6 +1,9 @@
+#include "framework/files/filelocation.h"
 #include "framework/widgets/bitbtn.h"
 #include "got/gamefieldsform.h"
 #include "got/mainformfixture.h"
+#include "got/triggerfilerow.h"
+#include "support/mpqbuilder.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -107,6 +110,52 @@ TEST_F(AllGameFields, KeepsUnnamedValuesAndTellsWhatTheGameMakesOfThem) {
         w.OK->click();
     });
     EXPECT_EQ(form->record().at(0x4C), 9);
+}
+
+TEST_F(AllGameFields, TellsWhichTriggerFileTheGamePlaysAsTheValuesChange) {
+    form->NewGOTFile1Click();
+    open([](TGameFieldsForm& w) {
+        const QLineEdit* file = w.TriggerFile->TriggerFile;
+        EXPECT_EQ(file->text(), QStringLiteral("none: the game plays it without a trigger file"));
+        QComboBox* victory = choice(w, GameFieldId::VictoryConditions);
+        victory->setCurrentIndex(victory->findData(QVariant::fromValue(std::uint32_t{3})));
+        QLineEdit* variation = number(w, GameFieldId::VariationValue);
+        variation->setText(QStringLiteral("5000"));
+        EXPECT_EQ(file->text(), QStringLiteral("triggers\\Greed5000.trg"));
+        variation->setText(QStringLiteral("500"));
+        EXPECT_TRUE(file->text().startsWith(QStringLiteral("none for variation value 500: the game will not start a game of it")));
+        // A loose game type: no archive to open the file from.
+        EXPECT_FALSE(w.TriggerFile->EditTriggers->isEnabled());
+        EXPECT_EQ(file->accessibleName(), QStringLiteral("Trigger file"));
+        EXPECT_EQ(w.TriggerFile->EditTriggers->accessibleName(), QStringLiteral("Edit triggers"));
+        w.Cancel->click();
+    });
+}
+
+TEST_F(AllGameFields, FromAnArchiveItTellsWhetherTheFileIsThereAndOpensIt) {
+    QByteArray melee = sampleRecord() + QByteArray(1, 0);
+    melee[0x49] = 1;
+    const QString archive = path(QStringLiteral("mod.mpq"));
+    test::buildArchive(archive, {{"templates\\Melee.got", melee}, {"Triggers\\MELEE.trg", "bytes"}});
+    dialogs->answerFile(archive);
+    dialogs->answerMember(QStringLiteral("templates\\Melee.got"));
+    command([&] { form->LoadGotfile1Click(); });
+    std::vector<std::pair<QString, QWidget*>> opened;
+    form->editTriggerFile = [&](const QString& location, QWidget* over) { opened.emplace_back(location, over); };
+    open([&](TGameFieldsForm& w) {
+        EXPECT_EQ(w.TriggerFile->TriggerFile->text(), QStringLiteral("triggers\\Melee.trg, in this archive"));
+        ASSERT_TRUE(w.TriggerFile->EditTriggers->isEnabled());
+        w.TriggerFile->EditTriggers->click();
+        // The archive's own name for it, over this window.
+        ASSERT_EQ(opened.size(), 1u);
+        EXPECT_EQ(opened[0].first, memberLocation(archive, "Triggers\\MELEE.trg"));
+        EXPECT_EQ(opened[0].second, &w);
+        QComboBox* victory = choice(w, GameFieldId::VictoryConditions);
+        victory->setCurrentIndex(victory->findData(QVariant::fromValue(std::uint32_t{5})));
+        EXPECT_EQ(w.TriggerFile->TriggerFile->text(), QStringLiteral("triggers\\SuddenDeath.trg, not in this archive"));
+        EXPECT_FALSE(w.TriggerFile->EditTriggers->isEnabled());
+        w.Cancel->click();
+    });
 }
 
 // Load and Save with no edit give the record back, whatever its bytes; a

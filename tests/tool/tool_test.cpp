@@ -63,7 +63,8 @@ TEST_F(Tool, GotShowPrintsEveryFieldAsTheEditorShowsIt) {
         "startpositions: 174\n"
         "cheats: 162\n"
         "tournament: 163\n"
-        "victoryvalue: 2812716452\n");
+        "victoryvalue: 2812716452\n"
+        "trigger file: unknown: the game does not know victory conditions 200\n");
     QString b = a;
     b.replace(QStringLiteral("file: a.got"), QStringLiteral("file: b.got"));
     b.replace(QStringLiteral("Gametype: Workers only"), QStringLiteral("Gametype: "));
