@@ -148,11 +148,7 @@ enum class Section { None, Conditions, Actions, Flags, CurrentAction };
 
 class Reader {
 public:
-    explicit Reader(QStringView text) : text_(text) {
-        tokens_ = lexTriggerText(text, result_.errors);
-        for (const TriggerTextError& error : result_.errors)
-            lexedLines_.push_back(error.line);
-    }
+    explicit Reader(QStringView text) : text_(text), lexer_(text, result_.errors, lexedLines_) {}
 
     CompiledTriggers run() {
         while (peek().kind != TokenKind::End) {
@@ -172,8 +168,21 @@ public:
     }
 
 private:
-    const Token& peek(std::size_t ahead = 0) const { return tokens_[std::min(pos_ + ahead, tokens_.size() - 1)]; }
-    QStringView textOf(const Token& token) const { return text_.mid(token.start, token.length); }
+    // The token at `index` of those kept, lexing lines as far as needed; End past the end.
+    Token at(std::size_t index) {
+        while (index >= tokens_.size() && lexer_.next(tokens_)) {
+        }
+        return tokens_[std::min(index, tokens_.size() - 1)];
+    }
+    Token peek(std::size_t ahead = 0) { return at(pos_ + ahead); }
+    // Tokens before the last one read are no longer needed between statements.
+    void forgetRead() {
+        if (pos_ < 4096)
+            return;
+        tokens_.erase(tokens_.begin(), tokens_.begin() + static_cast<std::ptrdiff_t>(pos_ - 1));
+        pos_ = 1;
+    }
+    QStringView textOf(const Token token) const { return text_.mid(token.start, token.length); }
     bool accept(TokenKind kind) {
         if (peek().kind != kind)
             return false;
@@ -181,11 +190,11 @@ private:
         return true;
     }
     // A single word, such as "Trigger", in any case.
-    bool isWord(const Token& token, QLatin1StringView word) const {
+    bool isWord(const Token token, QLatin1StringView word) const {
         return token.kind == TokenKind::Word && textOf(token).compare(word, Qt::CaseInsensitive) == 0;
     }
 
-    QString describe(const Token& token) const {
+    QString describe(const Token token) const {
         return token.kind == TokenKind::End ? QStringLiteral("the end of the text") : quotedForMessage(textOf(token));
     }
 
@@ -204,16 +213,16 @@ private:
     }
     // `what` should have begun here.
     void expectedHere(const QString& what) {
-        const Token& token = peek();
+        const Token token = peek();
         syntaxError(token.line, token.column, QStringLiteral("expected %1, found %2").arg(what, describe(token)));
         skipLine(token.line);
     }
     // `what` should have followed the last token: when the line ended there,
     // it is missing at that end and what follows is read on.
     void expectedAfter(const QString& what) {
-        const Token& token = peek();
+        const Token token = peek();
         if (pos_ > 0 && token.line > tokens_[pos_ - 1].line) {
-            const Token& last = tokens_[pos_ - 1];
+            const Token last = tokens_[pos_ - 1];
             const int end = last.column + last.length + (last.kind == TokenKind::Quoted ? 2 : 0);
             syntaxError(last.line, end, QStringLiteral("expected %1").arg(what));
             return;
@@ -223,19 +232,20 @@ private:
 
     // Words of one line: "Command the Most At". Returns the span of the text.
     QStringView phrase() {
-        const Token& first = peek();
+        const Token first = peek();
         std::size_t last = pos_;
-        while (tokens_[last + 1].kind == TokenKind::Word && tokens_[last + 1].line == first.line)
+        while (at(last + 1).kind == TokenKind::Word && at(last + 1).line == first.line)
             ++last;
-        const Token& end = tokens_[last];
+        const Token end = tokens_[last];
         pos_ = last + 1;
         return text_.mid(first.start, end.start + end.length - first.start);
     }
-    bool headerFollows() const {
+    bool headerFollows() {
         std::size_t ahead = pos_;
-        while (tokens_[ahead].kind == TokenKind::Word && tokens_[ahead].line == peek().line)
+        const int line = peek().line;
+        while (at(ahead).kind == TokenKind::Word && at(ahead).line == line)
             ++ahead;
-        return ahead > pos_ && tokens_[ahead].kind == TokenKind::Colon;
+        return ahead > pos_ && at(ahead).kind == TokenKind::Colon;
     }
 
     void readTrigger() {
@@ -251,7 +261,8 @@ private:
         std::size_t conditions = 0;
         std::size_t actions = 0;
         for (;;) {
-            const Token& token = peek();
+            forgetRead();
+            const Token token = peek();
             if (accept(TokenKind::BraceClose))
                 break;
             if (token.kind == TokenKind::End || (isWord(token, TriggerWord) && peek(1).kind == TokenKind::Open)) {
@@ -277,7 +288,7 @@ private:
             return;
         std::array<bool, Trigger::OwnerCount> given{};
         for (;;) {
-            const Token& first = peek();
+            const Token first = peek();
             QStringView name;
             if (first.kind == TokenKind::Quoted) {
                 name = textOf(first);
@@ -291,7 +302,7 @@ private:
             const std::optional<std::uint32_t> player = argumentValue(ArgKind::Player, name, false, kLastPlayerOrGroup);
             std::uint32_t owner = 1;
             if (accept(TokenKind::Colon)) {
-                const Token& number = peek();
+                const Token number = peek();
                 const std::optional<std::uint32_t> value =
                     number.kind == TokenKind::Word ? parseNumber(textOf(number), 255) : std::nullopt;
                 if (!value) {
@@ -319,7 +330,7 @@ private:
     }
 
     Section readHeader(Section current, Trigger& trigger) {
-        const Token& first = peek();
+        const Token first = peek();
         const QStringView name = phrase();
         ++pos_;  // ":"
         const QString key = nameKey(name);
@@ -355,7 +366,7 @@ private:
     }
 
     void readFlags(Trigger& trigger) {
-        const Token& bits = peek();
+        const Token bits = peek();
         const QStringView text = bits.kind == TokenKind::Word ? textOf(bits) : QStringView();
         const bool binary = !text.isEmpty() && text.size() <= FlagBits &&
                             std::all_of(text.begin(), text.end(), [](QChar c) { return c == u'0' || c == u'1'; });
@@ -373,7 +384,7 @@ private:
     }
 
     void readCurrentAction(Trigger& trigger) {
-        const Token& number = peek();
+        const Token number = peek();
         const std::optional<std::uint32_t> value = number.kind == TokenKind::Word ? parseNumber(textOf(number), 255) : std::nullopt;
         if (!value) {
             expectedHere(QStringLiteral("the index of the current action, 0 to 255"));
@@ -387,15 +398,15 @@ private:
 
     void readStatement(Section section, Trigger& trigger, std::size_t& count) {
         const bool condition = section == Section::Conditions;
-        const Token& start = peek();
+        const Token start = peek();
         const bool disabled = accept(TokenKind::Semicolon);
-        const Token& nameToken = peek();
+        const Token nameToken = peek();
         if (nameToken.kind != TokenKind::Word) {
             expectedHere(condition ? QStringLiteral("a condition") : QStringLiteral("an action"));
             return;
         }
         const QStringView name = phrase();
-        const Token& open = peek();
+        const Token open = peek();
         if (!accept(TokenKind::Open)) {
             expectedAfter(QStringLiteral("\"(\" after %1").arg(quotedForMessage(name)));
             return;
@@ -421,7 +432,7 @@ private:
                 return;
             }
         }
-        const Token& close = tokens_[pos_ - 1];
+        const Token close = tokens_[pos_ - 1];
         if (!accept(TokenKind::Semicolon))
             expectedAfter(QStringLiteral("\";\""));
 
@@ -442,27 +453,27 @@ private:
 
     // The text an argument gives, and whether it was in quotes.
     std::pair<QStringView, bool> argumentText(const Argument& argument) const {
-        const Token& first = tokens_[argument.first];
+        const Token first = tokens_[argument.first];
         if (argument.first == argument.last && first.kind == TokenKind::Quoted)
             return {textOf(first), true};
-        const Token& last = tokens_[argument.last];
+        const Token last = tokens_[argument.last];
         return {text_.mid(first.start, last.start + last.length - first.start), false};
     }
     // Field=value: the field's name and the value's token; nothing for a plain argument.
-    std::optional<std::pair<QStringView, const Token*>> extraOf(const Argument& argument) const {
+    std::optional<std::pair<QStringView, Token>> extraOf(const Argument& argument) const {
         if (argument.last != argument.first + 2 || tokens_[argument.first].kind != TokenKind::Word ||
             tokens_[argument.first + 1].kind != TokenKind::Equals || tokens_[argument.last].kind != TokenKind::Word)
             return std::nullopt;
-        return std::make_pair(textOf(tokens_[argument.first]), &tokens_[argument.last]);
+        return std::make_pair(textOf(tokens_[argument.first]), tokens_[argument.last]);
     }
     void argumentError(const Argument& argument, const QString& message) {
-        const Token& first = tokens_[argument.first];
+        const Token first = tokens_[argument.first];
         report(first.line, first.column, message);
     }
     QString found(const Argument& argument) const { return quotedForMessage(argumentText(argument).first); }
 
     template <class Slot>
-    void build(Slot& slot, QStringView name, const Token& nameToken, const Token& open, const Token& close,
+    void build(Slot& slot, QStringView name, const Token nameToken, const Token open, const Token close,
                const std::vector<Argument>& arguments, bool disabled, std::span<const SlotType> types,
                const SlotType* type, const SlotField& typeField, const SlotField& flagsField, const char* kind) {
         const std::span<const SlotField> fields = fieldsOf<Slot>();
@@ -573,13 +584,13 @@ private:
                 continue;
             }
             given.push_back(&*field);
-            const std::optional<std::uint32_t> value = parseNumber(textOf(*extra->second), field->maximum());
+            const std::optional<std::uint32_t> value = parseNumber(textOf(extra->second), field->maximum());
             if (!value) {
-                report(extra->second->line, extra->second->column,
+                report(extra->second.line, extra->second.column,
                        QStringLiteral("%1: expected a number from 0 to %2, found %3")
                            .arg(extraName(*field))
                            .arg(field->maximum())
-                           .arg(quotedForMessage(textOf(*extra->second))));
+                           .arg(quotedForMessage(textOf(extra->second))));
                 continue;
             }
             if (*field == flagsField) {
@@ -601,11 +612,12 @@ private:
     }
 
     QStringView text_;
-    std::vector<Token> tokens_;
-    std::size_t pos_ = 0;
     int lastSyntaxLine_ = 0;
     std::vector<int> lexedLines_;  // lines whose text in quotes does not end
     CompiledTriggers result_;
+    TriggerLexer lexer_;
+    std::vector<Token> tokens_;
+    std::size_t pos_ = 0;
 };
 
 }  // namespace
