@@ -2,6 +2,7 @@
 #include "trigger/triggertext.h"
 #include "trigger/triggertextform.h"
 #include "trigger/triggertypes.h"
+#include "trigger/triggervalues.h"
 
 #include <QStringList>
 
@@ -13,93 +14,6 @@ namespace pellax {
 namespace {
 
 using namespace textform;
-
-// A number as the text writes it: decimal digits, or hexadecimal after 0x.
-std::optional<std::uint64_t> parseNumber(QStringView text) {
-    text = text.trimmed();
-    int base = 10;
-    if (text.size() > 2 && text[0] == u'0' && (text[1] == u'x' || text[1] == u'X')) {
-        base = 16;
-        text = text.mid(2);
-    }
-    if (text.isEmpty() || text.size() > 20)
-        return std::nullopt;
-    std::uint64_t value = 0;
-    for (const QChar c : text) {
-        const int digit = c.isDigit() ? c.digitValue() : base == 16 && c.toLower() >= u'a' && c.toLower() <= u'f' ? c.toLower().unicode() - u'a' + 10 : -1;
-        if (digit < 0 || digit >= base || value > (0xFFFFFFFFFFFFull - static_cast<std::uint64_t>(digit)) / static_cast<std::uint64_t>(base))
-            return std::nullopt;
-        value = value * static_cast<std::uint64_t>(base) + static_cast<std::uint64_t>(digit);
-    }
-    return value;
-}
-
-std::optional<std::uint32_t> parseNumber(QStringView text, std::uint32_t maximum) {
-    const std::optional<std::uint64_t> value = parseNumber(text);
-    if (!value || *value > maximum)
-        return std::nullopt;
-    return static_cast<std::uint32_t>(*value);
-}
-
-// "Location 3" and the like: the number after the prefix, which the key
-// holds without spaces.
-std::optional<std::uint64_t> numberAfter(const QString& key, QLatin1StringView prefix) {
-    const QLatin1StringView word = prefix.trimmed();
-    if (!key.startsWith(word, Qt::CaseInsensitive) || key.size() == word.size())
-        return std::nullopt;
-    for (qsizetype i = word.size(); i < key.size(); ++i) {
-        if (!key[i].isDigit())
-            return std::nullopt;
-    }
-    return parseNumber(QStringView(key).mid(word.size()));
-}
-
-// The value an argument's text gives a kind, within `maximum`; nothing when it gives none.
-std::optional<std::uint32_t> argumentValue(ArgKind kind, QStringView text, bool quoted, std::uint32_t maximum) {
-    switch (kind) {
-    case ArgKind::Number: return parseNumber(text, maximum);
-    case ArgKind::Location: {
-        const QString key = nameKey(text);
-        if (key == nameKey(NoLocation))
-            return 0;
-        if (key == nameKey(Anywhere))
-            return kAnywhere;
-        if (const std::optional<std::uint64_t> n = numberAfter(key, LocationPrefix))
-            return *n <= maximum ? std::optional<std::uint32_t>(static_cast<std::uint32_t>(*n)) : std::nullopt;
-        return parseNumber(text, maximum);
-    }
-    case ArgKind::Switch: {
-        if (const std::optional<std::uint64_t> n = numberAfter(nameKey(text), SwitchPrefix))
-            return *n >= 1 && *n <= SwitchCount ? std::optional<std::uint32_t>(static_cast<std::uint32_t>(*n - 1)) : std::nullopt;
-        return parseNumber(text, maximum);
-    }
-    case ArgKind::String: {
-        if (const std::optional<std::uint64_t> n = numberAfter(nameKey(text), StringPrefix))
-            return *n <= maximum ? std::optional<std::uint32_t>(static_cast<std::uint32_t>(*n)) : std::nullopt;
-        return parseNumber(text, maximum);
-    }
-    case ArgKind::Script: {
-        const std::optional<std::uint32_t> number = parseNumber(text, maximum);
-        if (number && !quoted)
-            return number;
-        const QStringView code = quoted ? text : text.trimmed();
-        if (code.size() != 4)
-            return number;
-        std::uint32_t value = 0;
-        for (qsizetype i = 3; i >= 0; --i) {
-            if (code[i].unicode() > 0x7E || code[i].unicode() < 0x20)
-                return std::nullopt;
-            value = value << 8 | code[i].unicode();
-        }
-        return value;
-    }
-    default: {
-        if (const std::optional<std::uint32_t> named = namedValue(kind, text))
-            return named;
-        return parseNumber(text, maximum);
-    }
-    }
-}
 
 QString quotedForMessage(QStringView text) { return QLatin1Char('"') + text.toString() + QLatin1Char('"'); }
 
@@ -304,7 +218,7 @@ private:
             if (accept(TokenKind::Colon)) {
                 const Token number = peek();
                 const std::optional<std::uint32_t> value =
-                    number.kind == TokenKind::Word ? parseNumber(textOf(number), 255) : std::nullopt;
+                    number.kind == TokenKind::Word ? parseTriggerNumber(textOf(number), 255) : std::nullopt;
                 if (!value) {
                     expectedHere(QStringLiteral("a number from 0 to 255 after \":\""));
                     return;
@@ -385,7 +299,7 @@ private:
 
     void readCurrentAction(Trigger& trigger) {
         const Token number = peek();
-        const std::optional<std::uint32_t> value = number.kind == TokenKind::Word ? parseNumber(textOf(number), 255) : std::nullopt;
+        const std::optional<std::uint32_t> value = number.kind == TokenKind::Word ? parseTriggerNumber(textOf(number), 255) : std::nullopt;
         if (!value) {
             expectedHere(QStringLiteral("the index of the current action, 0 to 255"));
             return;
@@ -487,7 +401,7 @@ private:
                 return;
             }
             for (std::size_t i = 0; i < fields.size(); ++i) {
-                const std::optional<std::uint32_t> value = parseNumber(argumentText(arguments[i]).first, fields[i].maximum());
+                const std::optional<std::uint32_t> value = parseTriggerNumber(argumentText(arguments[i]).first, fields[i].maximum());
                 if (!value)
                     argumentError(arguments[i], QStringLiteral("%1: expected a number from 0 to %2, found %3")
                                                     .arg(QLatin1StringView(fields[i].name))
@@ -584,7 +498,7 @@ private:
                 continue;
             }
             given.push_back(&*field);
-            const std::optional<std::uint32_t> value = parseNumber(textOf(extra->second), field->maximum());
+            const std::optional<std::uint32_t> value = parseTriggerNumber(textOf(extra->second), field->maximum());
             if (!value) {
                 report(extra->second.line, extra->second.column,
                        QStringLiteral("%1: expected a number from 0 to %2, found %3")
