@@ -116,7 +116,7 @@ private:
 
     // A mistake in the text's shape: told once for its line, whose rest is skipped.
     void syntaxError(int line, int column, const QString& message) {
-        if (line == lastSyntaxLine_ || std::find(lexedLines_.begin(), lexedLines_.end(), line) != lexedLines_.end())
+        if (line == lastSyntaxLine_ || std::binary_search(lexedLines_.begin(), lexedLines_.end(), line))
             return;
         lastSyntaxLine_ = line;
         report(line, column, message);
@@ -527,7 +527,7 @@ private:
 
     QStringView text_;
     int lastSyntaxLine_ = 0;
-    std::vector<int> lexedLines_;  // lines whose text in quotes does not end
+    std::vector<int> lexedLines_;  // lines whose text in quotes does not end, in order
     CompiledTriggers result_;
     TriggerLexer lexer_;
     std::vector<Token> tokens_;
