@@ -11,6 +11,7 @@
 // removed at the end; one unmeasured round first puts them in the page cache.
 
 #include "support/samples.h"
+#include "support/toolrun.h"
 #include "trigger/triggerrecord.h"
 #include "trigger/triggertypes.h"
 
@@ -21,21 +22,13 @@
 #include <QString>
 #include <QTemporaryDir>
 
-#include <chrono>
 #include <cstdio>
-#include <cstring>
 #include <map>
 #include <random>
 #include <stdexcept>
 #include <string>
 #include <vector>
-#include <fcntl.h>
-#include <spawn.h>
-#include <sys/resource.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
-extern char** environ;
 
 namespace {
 
@@ -71,44 +64,6 @@ QByteArray triggerFile() {
     return pellax::triggerFileBytes(triggers);
 }
 
-struct RunResult {
-    double seconds = 0;
-    double cpuSeconds = 0;
-};
-
-// Starts the tool with `args`, its output into `output` (or /dev/null), and waits for it.
-RunResult runTool(const std::vector<std::string>& args, const std::string& output) {
-    std::vector<char*> argv;
-    argv.push_back(const_cast<char*>(PELLAX_TOOL));
-    for (const std::string& arg : args)
-        argv.push_back(const_cast<char*>(arg.c_str()));
-    argv.push_back(nullptr);
-
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, output.empty() ? "/dev/null" : output.c_str(),
-                                     O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    const auto start = std::chrono::steady_clock::now();
-    pid_t pid = 0;
-    const int spawned = ::posix_spawn(&pid, PELLAX_TOOL, &actions, nullptr, argv.data(), environ);
-    posix_spawn_file_actions_destroy(&actions);
-    if (spawned != 0)
-        throw std::runtime_error(std::string("cannot start pellax-tool: ") + std::strerror(spawned));
-    int status = 0;
-    rusage usage{};
-    while (::wait4(pid, &status, 0, &usage) < 0) {
-        if (errno != EINTR)
-            throw std::runtime_error("waiting for pellax-tool failed");
-    }
-    RunResult result;
-    result.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-    result.cpuSeconds = static_cast<double>(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
-                        static_cast<double>(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
-    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0)
-        throw std::runtime_error("pellax-tool " + args.front() + " " + args.at(1) + " failed");
-    return result;
-}
-
 struct Step {
     const char* name;
     std::vector<std::string> args;
@@ -132,14 +87,14 @@ void BM_TriggerTextAndJson(benchmark::State& state) {
     std::map<std::string, std::vector<double>> wall, cpu;
     try {
         for (const Step& step : steps)  // unmeasured: page cache, dynamic loader, the inputs of set
-            runTool(step.args, step.output);
+            pellax::bench::runTool(PELLAX_TOOL, step.args, step.output);
         const QByteArray original = readAll(source);
         if (readAll(inDir("from-text.trg")) != original || readAll(inDir("from-json.trg")) != original)
             throw std::runtime_error("the file did not come back byte for byte");
         for (auto _ : state) {
             double round = 0;
             for (const Step& step : steps) {
-                const RunResult run = runTool(step.args, step.output);
+                const pellax::bench::ToolRun run = pellax::bench::runTool(PELLAX_TOOL, step.args, step.output);
                 wall[step.name].push_back(run.seconds);
                 cpu[step.name].push_back(run.cpuSeconds);
                 round += run.seconds;

@@ -2,8 +2,6 @@
 
 #include "framework/files/exception.h"
 #include "framework/files/fileaccess.h"
-#include "framework/files/inputfile.h"
-#include "framework/files/ioerror.h"
 #include "tool/arguments.h"
 #include "tool/console.h"
 #include "tool/fileloop.h"
@@ -14,9 +12,6 @@
 #include "trigger/triggerrecord.h"
 #include "trigger/triggertext.h"
 
-#include <cerrno>
-#include <cstdio>
-#include <memory>
 
 namespace pellax {
 
@@ -32,19 +27,9 @@ QString sourceName(const QString& source) {
     return source == QLatin1String("-") ? QStringLiteral("standard input") : source;
 }
 
-// The text from a file, or from standard input for "-". A file may be a pipe,
-// such as the shell's <(pellax-tool trg show a.trg).
-QByteArray readSource(const QString& command, const QString& source, Console& console) {
-    QByteArray bytes;
-    if (source == QLatin1String("-")) {
-        bytes = console.readInput(kSourceLimit);
-    } else {
-        const std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(nativePath(source).constData(), "rbe"),
-                                                                   &std::fclose);
-        if (!file)
-            EInOutError::raiseErrno(errno);
-        bytes = readAtMost(file.get(), kSourceLimit);
-    }
+// The text or JSON from a file, or from standard input for "-".
+QByteArray readText(const QString& command, const QString& source, Console& console) {
+    const QByteArray bytes = readSource(source, console, kSourceLimit);
     if (bytes.size() > kSourceLimit)
         throw UsageError(command, QStringLiteral("%1: more than 512 MiB, not the triggers of one file").arg(sourceName(source)));
     return bytes;
@@ -105,7 +90,7 @@ int trgSet(const QStringList& args, Console& console) {
     const QString source = parsed.operands[1];
     TriggerList triggers;
     try {
-        const QByteArray bytes = readSource(command, source, console);
+        const QByteArray bytes = readText(command, source, console);
         if (json) {
             triggers = triggersFromJson(bytes);
         } else {
