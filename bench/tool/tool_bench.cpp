@@ -7,6 +7,7 @@
 // /dev/null, so the time is the tool's own: reading, formatting, writing.
 
 #include "support/samples.h"
+#include "support/toolrun.h"
 
 #include <benchmark/benchmark.h>
 
@@ -16,20 +17,12 @@
 #include <QTemporaryDir>
 
 #include <algorithm>
-#include <chrono>
 #include <cstdio>
-#include <cstring>
 #include <random>
 #include <stdexcept>
 #include <string>
 #include <vector>
-#include <fcntl.h>
-#include <spawn.h>
-#include <sys/resource.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
-extern char** environ;
 
 namespace {
 
@@ -60,43 +53,6 @@ void generateFiles(const QString& folder) {
     }
 }
 
-struct RunResult {
-    double seconds = 0;
-    double cpuSeconds = 0;
-};
-
-// Starts the tool with `args`, its output to /dev/null, and waits for it.
-RunResult runTool(const std::vector<std::string>& args) {
-    std::vector<char*> argv;
-    argv.push_back(const_cast<char*>(PELLAX_TOOL));
-    for (const std::string& arg : args)
-        argv.push_back(const_cast<char*>(arg.c_str()));
-    argv.push_back(nullptr);
-
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
-    const auto start = std::chrono::steady_clock::now();
-    pid_t pid = 0;
-    const int spawned = ::posix_spawn(&pid, PELLAX_TOOL, &actions, nullptr, argv.data(), environ);
-    posix_spawn_file_actions_destroy(&actions);
-    if (spawned != 0)
-        throw std::runtime_error(std::string("cannot start pellax-tool: ") + std::strerror(spawned));
-    int status = 0;
-    rusage usage{};
-    while (::wait4(pid, &status, 0, &usage) < 0) {
-        if (errno != EINTR)
-            throw std::runtime_error("waiting for pellax-tool failed");
-    }
-    RunResult result;
-    result.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-    result.cpuSeconds = static_cast<double>(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
-                        static_cast<double>(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
-    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0)
-        throw std::runtime_error("pellax-tool got show failed");
-    return result;
-}
-
 void BM_GotShowFolder(benchmark::State& state, bool json) {
     std::vector<std::string> args = {"got", "show"};
     if (json)
@@ -104,9 +60,9 @@ void BM_GotShowFolder(benchmark::State& state, bool json) {
     args.push_back(QFile::encodeName(g_dir->path()).toStdString());
     std::vector<double> wall, cpu;
     try {
-        runTool(args);  // unmeasured: page cache, dynamic loader
+        pellax::bench::runTool(PELLAX_TOOL, args);  // unmeasured: page cache, dynamic loader
         for (auto _ : state) {
-            const RunResult run = runTool(args);
+            const pellax::bench::ToolRun run = pellax::bench::runTool(PELLAX_TOOL, args);
             wall.push_back(run.seconds);
             cpu.push_back(run.cpuSeconds);
             state.SetIterationTime(run.seconds);

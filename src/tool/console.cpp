@@ -1,10 +1,12 @@
 #include "tool/console.h"
 
 #include "framework/files/exception.h"
+#include "framework/files/inputfile.h"
 #include "framework/files/ioerror.h"
 #include "framework/files/nativebytes.h"
 
 #include <cerrno>
+#include <memory>
 
 namespace pellax {
 
@@ -60,6 +62,15 @@ QByteArray readAtMost(std::FILE* in, qsizetype limit) {
 }
 
 QByteArray Console::readInput(qsizetype limit) { return readAtMost(in_, limit); }
+
+QByteArray readSource(const QString& source, Console& console, qsizetype limit) {
+    if (source == QLatin1String("-"))
+        return console.readInput(limit);
+    const std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(nativePath(source).constData(), "rbe"), &std::fclose);
+    if (!file)
+        EInOutError::raiseErrno(errno);
+    return readAtMost(file.get(), limit);
+}
 
 bool Console::finish() {
     errno = 0;

@@ -16,6 +16,12 @@ struct OutputClosed {};
 // than `limit` bytes (limit + 1) when there are more.
 QByteArray readAtMost(std::FILE* in, qsizetype limit);
 
+class Console;
+
+// The bytes of `source`, as readAtMost reads them: standard input for "-",
+// else the file of that name, which may be a pipe (the shell's <(...)).
+QByteArray readSource(const QString& source, Console& console, qsizetype limit);
+
 // The tool's streams. Results go to standard output as UTF-8; failures and
 // notices go to standard error, each line naming the program and the file it
 // is about. A file name that is not UTF-8 is written as its own bytes.

@@ -1,7 +1,5 @@
 #include "tool/gotcommands.h"
 
-#include "framework/files/inputfile.h"
-#include "framework/files/ioerror.h"
 #include "framework/files/archivemembers.h"
 #include "framework/files/filelocation.h"
 #include "got/gamecheck.h"
@@ -18,10 +16,7 @@
 
 #include <QHash>
 
-#include <cerrno>
-#include <cstdio>
 #include <optional>
-#include <memory>
 #include <vector>
 
 namespace pellax {
@@ -35,19 +30,9 @@ const QString kSet = QStringLiteral("got set");
 // not one, and is not read into memory whole.
 constexpr qsizetype kJsonLimit = 1024 * 1024;
 
-// The JSON text from a file, or from standard input for "-". A file the user
-// names may be a pipe as well, such as the shell's <(pellax-tool got show --json a.got).
+// The JSON text from a file, or from standard input for "-".
 QByteArray readJson(const QString& source, Console& console) {
-    QByteArray json;
-    if (source == QLatin1String("-")) {
-        json = console.readInput(kJsonLimit);
-    } else {
-        const std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(nativePath(source).constData(), "rbe"),
-                                                                   &std::fclose);
-        if (!file)
-            EInOutError::raiseErrno(errno);
-        json = readAtMost(file.get(), kJsonLimit);
-    }
+    const QByteArray json = readSource(source, console, kJsonLimit);
     if (json.size() > kJsonLimit)
         throw UsageError(kSet, QStringLiteral("%1: more than 1 MiB, not one object of got show --json")
                                    .arg(source == QLatin1String("-") ? QStringLiteral("standard input") : source));

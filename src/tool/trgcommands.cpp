@@ -4,19 +4,32 @@
 #include "tool/console.h"
 #include "tool/fileloop.h"
 #include "tool/toolhelp.h"
+#include "tool/trgtextcommands.h"
 #include "trigger/triggerconvert.h"
 
 namespace pellax {
 
 int trgCommand(const QStringList& args, Console& console) {
     const QString command = QStringLiteral("trg");
+    // The commands that read triggers take options of their own.
+    if (!args.isEmpty()) {
+        const QString& sub = args.first();
+        if (sub == QLatin1String("show"))
+            return trgShow(args.mid(1), console);
+        if (sub == QLatin1String("set"))
+            return trgSet(args.mid(1), console);
+        if (sub == QLatin1String("import"))
+            return trgImport(args.mid(1), console);
+        if (sub == QLatin1String("check"))
+            return trgCheck(args.mid(1), console);
+    }
     const CommandArgs parsed = parseCommandArgs(command, args, {});
     if (parsed.help) {
         console.print(helpText(command));
         return 0;
     }
     if (parsed.operands.isEmpty())
-        throw UsageError(command, QStringLiteral("strip or add?"));
+        throw UsageError(command, QStringLiteral("show, set, import, check, strip or add?"));
     const QString mode = parsed.operands.first();
     if (mode != QLatin1String("strip") && mode != QLatin1String("add"))
         throw UsageError(command, QStringLiteral("unknown command \"%1\"").arg(mode));

@@ -6,7 +6,8 @@ namespace pellax {
 
 class Console;
 
-// `trg strip` and `trg add`, given the arguments after "trg"; the exit status.
+// `trg strip` and `trg add`, given the arguments after "trg", and the commands of
+// trgtextcommands.h; the exit status.
 int trgCommand(const QStringList& args, Console& console);
 
 }  // namespace pellax

@@ -173,7 +173,9 @@ QByteArrayView JsonCursor::rawText() {
             appendUtf8(unescaped_, code);
             break;
         }
-        default: malformed("an unknown escape in a text");
+        default:
+            at_ -= 2;
+            malformed("an unknown escape in a text");
         }
     }
     if (at_ >= json_.size())
@@ -217,12 +219,23 @@ double JsonCursor::number() {
     }
     double value = 0;
     const std::from_chars_result parsed = std::from_chars(json_.data() + start, json_.data() + at_, value);
-    if (parsed.ec != std::errc())
+    if (parsed.ec != std::errc()) {
+        at_ = start;
         malformed("a number out of range");
+    }
     return value;
 }
 
 QString JsonCursor::skip() {
+    // Lists in lists without end would take the stack with them.
+    constexpr int kDeepest = 512;
+    struct Depth {
+        int& depth;
+        explicit Depth(int& d) : depth(d) { ++depth; }
+        ~Depth() { --depth; }
+    } depth(depth_);
+    if (depth_ > kDeepest)
+        malformed("lists and objects nested too deep");
     switch (peek()) {
     case Kind::Object: {
         beginObject();

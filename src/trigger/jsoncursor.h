@@ -52,6 +52,7 @@ private:
     QByteArrayView json_;
     qsizetype at_ = 0;
     bool first_ = false;  // no item or key yet in the object or list just begun
+    int depth_ = 0;       // of the values skip() is inside
     QByteArray unescaped_;
 };
 

@@ -29,23 +29,23 @@ TokenKind signKind(char16_t c) {
 
 }  // namespace
 
-std::vector<Token> lexTriggerText(QStringView text, std::vector<TriggerTextError>& errors) {
-    std::vector<Token> tokens;
-    // Roughly one token for every five characters of a typical text.
-    tokens.reserve(static_cast<std::size_t>(text.size() / 5 + 1));
-    const char16_t* s = text.utf16();
-    const int n = static_cast<int>(text.size());
-    int line = 1;
-    int lineStart = 0;
-    int i = 0;
+bool TriggerLexer::next(std::vector<Token>& tokens) {
+    if (done_)
+        return false;
+    const char16_t* s = text_.utf16();
+    const int n = static_cast<int>(text_.size());
+    const std::size_t before = tokens.size();
+    int& i = at_;
     const auto push = [&](TokenKind kind, int start, int length, int column) {
-        tokens.push_back(Token{kind, line, column, start, length});
+        tokens.push_back(Token{kind, line_, column, start, length});
     };
     while (i < n) {
         const char16_t c = s[i];
         if (c == u'\n') {
-            ++line;
-            lineStart = ++i;
+            ++line_;
+            lineStart_ = ++i;
+            if (tokens.size() > before)
+                return true;
             continue;
         }
         if (isSpace(c)) {
@@ -57,7 +57,7 @@ std::vector<Token> lexTriggerText(QStringView text, std::vector<TriggerTextError
                 ++i;
             continue;
         }
-        const int column = i - lineStart + 1;
+        const int column = i - lineStart_ + 1;
         if (c == u'"') {
             int end = i + 1;
             while (end < n && s[end] != u'"' && s[end] != u'\n')
@@ -66,7 +66,8 @@ std::vector<Token> lexTriggerText(QStringView text, std::vector<TriggerTextError
             if (end < n && s[end] == u'"') {
                 i = end + 1;
             } else {
-                errors.push_back({line, end - lineStart + 1, QStringLiteral("expected \" to end the text begun in column %1").arg(column)});
+                errors_.push_back({line_, end - lineStart_ + 1, QStringLiteral("expected \" to end the text begun in column %1").arg(column)});
+                badLines_.push_back(line_);
                 i = end;
             }
             continue;
@@ -96,8 +97,11 @@ std::vector<Token> lexTriggerText(QStringView text, std::vector<TriggerTextError
         push(TokenKind::Word, i, end - i, column);
         i = end;
     }
-    push(TokenKind::End, n, 0, n - lineStart + 1);
-    return tokens;
+    if (tokens.size() > before)
+        return true;
+    push(TokenKind::End, n, 0, n - lineStart_ + 1);
+    done_ = true;
+    return true;
 }
 
 }  // namespace pellax

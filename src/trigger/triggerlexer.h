@@ -24,8 +24,26 @@ struct Token {
     int length;  // of a quoted text, without its quotes
 };
 
-// Every token of the text, ending in End; a quoted text that runs past the end
-// of its line is reported and taken to the end of the line.
-std::vector<Token> lexTriggerText(QStringView text, std::vector<TriggerTextError>& errors);
+// Reads the tokens of a text a line at a time, so that a large text is not
+// held as tokens all at once. A quoted text that runs past the end of its line
+// is reported (its line noted in `badLines`) and taken to the end of the line.
+class TriggerLexer {
+public:
+    TriggerLexer(QStringView text, std::vector<TriggerTextError>& errors, std::vector<int>& badLines)
+        : text_(text), errors_(errors), badLines_(badLines) {}
+
+    // Appends the tokens of the next line that has any, or the End token when
+    // the text has no more; false once End has been appended.
+    bool next(std::vector<Token>& tokens);
+
+private:
+    QStringView text_;
+    std::vector<TriggerTextError>& errors_;
+    std::vector<int>& badLines_;
+    int at_ = 0;
+    int line_ = 1;
+    int lineStart_ = 0;
+    bool done_ = false;
+};
 
 }  // namespace pellax

@@ -2,6 +2,7 @@
 #include "trigger/triggertext.h"
 #include "trigger/triggertextform.h"
 #include "trigger/triggertypes.h"
+#include "trigger/triggervalues.h"
 
 #include <QStringList>
 
@@ -13,93 +14,6 @@ namespace pellax {
 namespace {
 
 using namespace textform;
-
-// A number as the text writes it: decimal digits, or hexadecimal after 0x.
-std::optional<std::uint64_t> parseNumber(QStringView text) {
-    text = text.trimmed();
-    int base = 10;
-    if (text.size() > 2 && text[0] == u'0' && (text[1] == u'x' || text[1] == u'X')) {
-        base = 16;
-        text = text.mid(2);
-    }
-    if (text.isEmpty() || text.size() > 20)
-        return std::nullopt;
-    std::uint64_t value = 0;
-    for (const QChar c : text) {
-        const int digit = c.isDigit() ? c.digitValue() : base == 16 && c.toLower() >= u'a' && c.toLower() <= u'f' ? c.toLower().unicode() - u'a' + 10 : -1;
-        if (digit < 0 || digit >= base || value > (0xFFFFFFFFFFFFull - static_cast<std::uint64_t>(digit)) / static_cast<std::uint64_t>(base))
-            return std::nullopt;
-        value = value * static_cast<std::uint64_t>(base) + static_cast<std::uint64_t>(digit);
-    }
-    return value;
-}
-
-std::optional<std::uint32_t> parseNumber(QStringView text, std::uint32_t maximum) {
-    const std::optional<std::uint64_t> value = parseNumber(text);
-    if (!value || *value > maximum)
-        return std::nullopt;
-    return static_cast<std::uint32_t>(*value);
-}
-
-// "Location 3" and the like: the number after the prefix, which the key
-// holds without spaces.
-std::optional<std::uint64_t> numberAfter(const QString& key, QLatin1StringView prefix) {
-    const QLatin1StringView word = prefix.trimmed();
-    if (!key.startsWith(word, Qt::CaseInsensitive) || key.size() == word.size())
-        return std::nullopt;
-    for (qsizetype i = word.size(); i < key.size(); ++i) {
-        if (!key[i].isDigit())
-            return std::nullopt;
-    }
-    return parseNumber(QStringView(key).mid(word.size()));
-}
-
-// The value an argument's text gives a kind, within `maximum`; nothing when it gives none.
-std::optional<std::uint32_t> argumentValue(ArgKind kind, QStringView text, bool quoted, std::uint32_t maximum) {
-    switch (kind) {
-    case ArgKind::Number: return parseNumber(text, maximum);
-    case ArgKind::Location: {
-        const QString key = nameKey(text);
-        if (key == nameKey(NoLocation))
-            return 0;
-        if (key == nameKey(Anywhere))
-            return kAnywhere;
-        if (const std::optional<std::uint64_t> n = numberAfter(key, LocationPrefix))
-            return *n <= maximum ? std::optional<std::uint32_t>(static_cast<std::uint32_t>(*n)) : std::nullopt;
-        return parseNumber(text, maximum);
-    }
-    case ArgKind::Switch: {
-        if (const std::optional<std::uint64_t> n = numberAfter(nameKey(text), SwitchPrefix))
-            return *n >= 1 && *n <= SwitchCount ? std::optional<std::uint32_t>(static_cast<std::uint32_t>(*n - 1)) : std::nullopt;
-        return parseNumber(text, maximum);
-    }
-    case ArgKind::String: {
-        if (const std::optional<std::uint64_t> n = numberAfter(nameKey(text), StringPrefix))
-            return *n <= maximum ? std::optional<std::uint32_t>(static_cast<std::uint32_t>(*n)) : std::nullopt;
-        return parseNumber(text, maximum);
-    }
-    case ArgKind::Script: {
-        const std::optional<std::uint32_t> number = parseNumber(text, maximum);
-        if (number && !quoted)
-            return number;
-        const QStringView code = quoted ? text : text.trimmed();
-        if (code.size() != 4)
-            return number;
-        std::uint32_t value = 0;
-        for (qsizetype i = 3; i >= 0; --i) {
-            if (code[i].unicode() > 0x7E || code[i].unicode() < 0x20)
-                return std::nullopt;
-            value = value << 8 | code[i].unicode();
-        }
-        return value;
-    }
-    default: {
-        if (const std::optional<std::uint32_t> named = namedValue(kind, text))
-            return named;
-        return parseNumber(text, maximum);
-    }
-    }
-}
 
 QString quotedForMessage(QStringView text) { return QLatin1Char('"') + text.toString() + QLatin1Char('"'); }
 
@@ -148,11 +62,7 @@ enum class Section { None, Conditions, Actions, Flags, CurrentAction };
 
 class Reader {
 public:
-    explicit Reader(QStringView text) : text_(text) {
-        tokens_ = lexTriggerText(text, result_.errors);
-        for (const TriggerTextError& error : result_.errors)
-            lexedLines_.push_back(error.line);
-    }
+    explicit Reader(QStringView text) : text_(text), lexer_(text, result_.errors, lexedLines_) {}
 
     CompiledTriggers run() {
         while (peek().kind != TokenKind::End) {
@@ -172,8 +82,21 @@ public:
     }
 
 private:
-    const Token& peek(std::size_t ahead = 0) const { return tokens_[std::min(pos_ + ahead, tokens_.size() - 1)]; }
-    QStringView textOf(const Token& token) const { return text_.mid(token.start, token.length); }
+    // The token at `index` of those kept, lexing lines as far as needed; End past the end.
+    Token at(std::size_t index) {
+        while (index >= tokens_.size() && lexer_.next(tokens_)) {
+        }
+        return tokens_[std::min(index, tokens_.size() - 1)];
+    }
+    Token peek(std::size_t ahead = 0) { return at(pos_ + ahead); }
+    // Tokens before the last one read are no longer needed between statements.
+    void forgetRead() {
+        if (pos_ < 4096)
+            return;
+        tokens_.erase(tokens_.begin(), tokens_.begin() + static_cast<std::ptrdiff_t>(pos_ - 1));
+        pos_ = 1;
+    }
+    QStringView textOf(const Token token) const { return text_.mid(token.start, token.length); }
     bool accept(TokenKind kind) {
         if (peek().kind != kind)
             return false;
@@ -181,11 +104,11 @@ private:
         return true;
     }
     // A single word, such as "Trigger", in any case.
-    bool isWord(const Token& token, QLatin1StringView word) const {
+    bool isWord(const Token token, QLatin1StringView word) const {
         return token.kind == TokenKind::Word && textOf(token).compare(word, Qt::CaseInsensitive) == 0;
     }
 
-    QString describe(const Token& token) const {
+    QString describe(const Token token) const {
         return token.kind == TokenKind::End ? QStringLiteral("the end of the text") : quotedForMessage(textOf(token));
     }
 
@@ -193,7 +116,7 @@ private:
 
     // A mistake in the text's shape: told once for its line, whose rest is skipped.
     void syntaxError(int line, int column, const QString& message) {
-        if (line == lastSyntaxLine_ || std::find(lexedLines_.begin(), lexedLines_.end(), line) != lexedLines_.end())
+        if (line == lastSyntaxLine_ || std::binary_search(lexedLines_.begin(), lexedLines_.end(), line))
             return;
         lastSyntaxLine_ = line;
         report(line, column, message);
@@ -204,16 +127,16 @@ private:
     }
     // `what` should have begun here.
     void expectedHere(const QString& what) {
-        const Token& token = peek();
+        const Token token = peek();
         syntaxError(token.line, token.column, QStringLiteral("expected %1, found %2").arg(what, describe(token)));
         skipLine(token.line);
     }
     // `what` should have followed the last token: when the line ended there,
     // it is missing at that end and what follows is read on.
     void expectedAfter(const QString& what) {
-        const Token& token = peek();
+        const Token token = peek();
         if (pos_ > 0 && token.line > tokens_[pos_ - 1].line) {
-            const Token& last = tokens_[pos_ - 1];
+            const Token last = tokens_[pos_ - 1];
             const int end = last.column + last.length + (last.kind == TokenKind::Quoted ? 2 : 0);
             syntaxError(last.line, end, QStringLiteral("expected %1").arg(what));
             return;
@@ -223,19 +146,20 @@ private:
 
     // Words of one line: "Command the Most At". Returns the span of the text.
     QStringView phrase() {
-        const Token& first = peek();
+        const Token first = peek();
         std::size_t last = pos_;
-        while (tokens_[last + 1].kind == TokenKind::Word && tokens_[last + 1].line == first.line)
+        while (at(last + 1).kind == TokenKind::Word && at(last + 1).line == first.line)
             ++last;
-        const Token& end = tokens_[last];
+        const Token end = tokens_[last];
         pos_ = last + 1;
         return text_.mid(first.start, end.start + end.length - first.start);
     }
-    bool headerFollows() const {
+    bool headerFollows() {
         std::size_t ahead = pos_;
-        while (tokens_[ahead].kind == TokenKind::Word && tokens_[ahead].line == peek().line)
+        const int line = peek().line;
+        while (at(ahead).kind == TokenKind::Word && at(ahead).line == line)
             ++ahead;
-        return ahead > pos_ && tokens_[ahead].kind == TokenKind::Colon;
+        return ahead > pos_ && at(ahead).kind == TokenKind::Colon;
     }
 
     void readTrigger() {
@@ -251,7 +175,8 @@ private:
         std::size_t conditions = 0;
         std::size_t actions = 0;
         for (;;) {
-            const Token& token = peek();
+            forgetRead();
+            const Token token = peek();
             if (accept(TokenKind::BraceClose))
                 break;
             if (token.kind == TokenKind::End || (isWord(token, TriggerWord) && peek(1).kind == TokenKind::Open)) {
@@ -277,7 +202,7 @@ private:
             return;
         std::array<bool, Trigger::OwnerCount> given{};
         for (;;) {
-            const Token& first = peek();
+            const Token first = peek();
             QStringView name;
             if (first.kind == TokenKind::Quoted) {
                 name = textOf(first);
@@ -291,9 +216,9 @@ private:
             const std::optional<std::uint32_t> player = argumentValue(ArgKind::Player, name, false, kLastPlayerOrGroup);
             std::uint32_t owner = 1;
             if (accept(TokenKind::Colon)) {
-                const Token& number = peek();
+                const Token number = peek();
                 const std::optional<std::uint32_t> value =
-                    number.kind == TokenKind::Word ? parseNumber(textOf(number), 255) : std::nullopt;
+                    number.kind == TokenKind::Word ? parseTriggerNumber(textOf(number), 255) : std::nullopt;
                 if (!value) {
                     expectedHere(QStringLiteral("a number from 0 to 255 after \":\""));
                     return;
@@ -319,7 +244,7 @@ private:
     }
 
     Section readHeader(Section current, Trigger& trigger) {
-        const Token& first = peek();
+        const Token first = peek();
         const QStringView name = phrase();
         ++pos_;  // ":"
         const QString key = nameKey(name);
@@ -355,7 +280,7 @@ private:
     }
 
     void readFlags(Trigger& trigger) {
-        const Token& bits = peek();
+        const Token bits = peek();
         const QStringView text = bits.kind == TokenKind::Word ? textOf(bits) : QStringView();
         const bool binary = !text.isEmpty() && text.size() <= FlagBits &&
                             std::all_of(text.begin(), text.end(), [](QChar c) { return c == u'0' || c == u'1'; });
@@ -373,8 +298,8 @@ private:
     }
 
     void readCurrentAction(Trigger& trigger) {
-        const Token& number = peek();
-        const std::optional<std::uint32_t> value = number.kind == TokenKind::Word ? parseNumber(textOf(number), 255) : std::nullopt;
+        const Token number = peek();
+        const std::optional<std::uint32_t> value = number.kind == TokenKind::Word ? parseTriggerNumber(textOf(number), 255) : std::nullopt;
         if (!value) {
             expectedHere(QStringLiteral("the index of the current action, 0 to 255"));
             return;
@@ -387,15 +312,15 @@ private:
 
     void readStatement(Section section, Trigger& trigger, std::size_t& count) {
         const bool condition = section == Section::Conditions;
-        const Token& start = peek();
+        const Token start = peek();
         const bool disabled = accept(TokenKind::Semicolon);
-        const Token& nameToken = peek();
+        const Token nameToken = peek();
         if (nameToken.kind != TokenKind::Word) {
             expectedHere(condition ? QStringLiteral("a condition") : QStringLiteral("an action"));
             return;
         }
         const QStringView name = phrase();
-        const Token& open = peek();
+        const Token open = peek();
         if (!accept(TokenKind::Open)) {
             expectedAfter(QStringLiteral("\"(\" after %1").arg(quotedForMessage(name)));
             return;
@@ -421,7 +346,7 @@ private:
                 return;
             }
         }
-        const Token& close = tokens_[pos_ - 1];
+        const Token close = tokens_[pos_ - 1];
         if (!accept(TokenKind::Semicolon))
             expectedAfter(QStringLiteral("\";\""));
 
@@ -442,27 +367,27 @@ private:
 
     // The text an argument gives, and whether it was in quotes.
     std::pair<QStringView, bool> argumentText(const Argument& argument) const {
-        const Token& first = tokens_[argument.first];
+        const Token first = tokens_[argument.first];
         if (argument.first == argument.last && first.kind == TokenKind::Quoted)
             return {textOf(first), true};
-        const Token& last = tokens_[argument.last];
+        const Token last = tokens_[argument.last];
         return {text_.mid(first.start, last.start + last.length - first.start), false};
     }
     // Field=value: the field's name and the value's token; nothing for a plain argument.
-    std::optional<std::pair<QStringView, const Token*>> extraOf(const Argument& argument) const {
+    std::optional<std::pair<QStringView, Token>> extraOf(const Argument& argument) const {
         if (argument.last != argument.first + 2 || tokens_[argument.first].kind != TokenKind::Word ||
             tokens_[argument.first + 1].kind != TokenKind::Equals || tokens_[argument.last].kind != TokenKind::Word)
             return std::nullopt;
-        return std::make_pair(textOf(tokens_[argument.first]), &tokens_[argument.last]);
+        return std::make_pair(textOf(tokens_[argument.first]), tokens_[argument.last]);
     }
     void argumentError(const Argument& argument, const QString& message) {
-        const Token& first = tokens_[argument.first];
+        const Token first = tokens_[argument.first];
         report(first.line, first.column, message);
     }
     QString found(const Argument& argument) const { return quotedForMessage(argumentText(argument).first); }
 
     template <class Slot>
-    void build(Slot& slot, QStringView name, const Token& nameToken, const Token& open, const Token& close,
+    void build(Slot& slot, QStringView name, const Token nameToken, const Token open, const Token close,
                const std::vector<Argument>& arguments, bool disabled, std::span<const SlotType> types,
                const SlotType* type, const SlotField& typeField, const SlotField& flagsField, const char* kind) {
         const std::span<const SlotField> fields = fieldsOf<Slot>();
@@ -476,7 +401,7 @@ private:
                 return;
             }
             for (std::size_t i = 0; i < fields.size(); ++i) {
-                const std::optional<std::uint32_t> value = parseNumber(argumentText(arguments[i]).first, fields[i].maximum());
+                const std::optional<std::uint32_t> value = parseTriggerNumber(argumentText(arguments[i]).first, fields[i].maximum());
                 if (!value)
                     argumentError(arguments[i], QStringLiteral("%1: expected a number from 0 to %2, found %3")
                                                     .arg(QLatin1StringView(fields[i].name))
@@ -573,13 +498,13 @@ private:
                 continue;
             }
             given.push_back(&*field);
-            const std::optional<std::uint32_t> value = parseNumber(textOf(*extra->second), field->maximum());
+            const std::optional<std::uint32_t> value = parseTriggerNumber(textOf(extra->second), field->maximum());
             if (!value) {
-                report(extra->second->line, extra->second->column,
+                report(extra->second.line, extra->second.column,
                        QStringLiteral("%1: expected a number from 0 to %2, found %3")
                            .arg(extraName(*field))
                            .arg(field->maximum())
-                           .arg(quotedForMessage(textOf(*extra->second))));
+                           .arg(quotedForMessage(textOf(extra->second))));
                 continue;
             }
             if (*field == flagsField) {
@@ -601,11 +526,12 @@ private:
     }
 
     QStringView text_;
+    int lastSyntaxLine_ = 0;
+    std::vector<int> lexedLines_;  // lines whose text in quotes does not end, in order
+    CompiledTriggers result_;
+    TriggerLexer lexer_;
     std::vector<Token> tokens_;
     std::size_t pos_ = 0;
-    int lastSyntaxLine_ = 0;
-    std::vector<int> lexedLines_;  // lines whose text in quotes does not end
-    CompiledTriggers result_;
 };
 
 }  // namespace

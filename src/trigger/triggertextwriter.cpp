@@ -1,6 +1,7 @@
 #include "trigger/triggertext.h"
 #include "trigger/triggertextform.h"
 #include "trigger/triggertypes.h"
+#include "trigger/triggervalues.h"
 
 namespace pellax {
 
@@ -8,86 +9,11 @@ namespace {
 
 using namespace textform;
 
-void appendNumber(QString& out, std::uint64_t value) {
-    char16_t digits[20];
-    int n = 0;
-    do {
-        digits[n++] = static_cast<char16_t>(u'0' + value % 10);
-        value /= 10;
-    } while (value != 0);
-    while (n > 0)
-        out.append(QChar(digits[--n]));
-}
-
 void appendHexByte(QString& out, std::uint32_t value) {
     static constexpr char16_t kHex[] = u"0123456789ABCDEF";
     out.append(u"0x");
     out.append(QChar(kHex[(value >> 4) & 0xF]));
     out.append(QChar(kHex[value & 0xF]));
-}
-
-void appendQuoted(QString& out, QLatin1StringView text) {
-    out.append(u'"');
-    out.append(text);
-    out.append(u'"');
-}
-
-void appendPrefixed(QString& out, QLatin1StringView prefix, std::uint64_t number) {
-    out.append(u'"');
-    out.append(prefix);
-    appendNumber(out, number);
-    out.append(u'"');
-}
-
-// A script's code where its four bytes are letters, digits and signs that a
-// quoted text can hold; nothing otherwise.
-bool appendScript(QString& out, std::uint32_t value) {
-    char16_t code[4];
-    for (int i = 0; i < 4; ++i) {
-        const auto c = static_cast<char16_t>((value >> (8 * i)) & 0xFF);
-        if (c < 0x21 || c > 0x7E || c == u'"')
-            return false;
-        code[i] = c;
-    }
-    out.append(u'"');
-    out.append(QStringView(code, 4));
-    out.append(u'"');
-    return true;
-}
-
-void appendValue(QString& out, ArgKind kind, std::uint32_t value) {
-    switch (kind) {
-    case ArgKind::Player:
-    case ArgKind::Unit: {
-        const QLatin1StringView name = valueName(kind, value);
-        if (!name.isEmpty())
-            return appendQuoted(out, name);
-        break;
-    }
-    case ArgKind::Location:
-        if (value == 0)
-            return appendQuoted(out, NoLocation);
-        if (value == kAnywhere)
-            return appendQuoted(out, Anywhere);
-        return appendPrefixed(out, LocationPrefix, value);
-    case ArgKind::Switch:
-        if (value < SwitchCount)
-            return appendPrefixed(out, SwitchPrefix, std::uint64_t{value} + 1);
-        break;
-    case ArgKind::String: return appendPrefixed(out, StringPrefix, value);
-    case ArgKind::Script:
-        if (appendScript(out, value))
-            return;
-        break;
-    case ArgKind::Number: break;
-    default: {
-        const QLatin1StringView name = valueName(kind, value);
-        if (!name.isEmpty())
-            return void(out.append(name));
-        break;
-    }
-    }
-    appendNumber(out, value);
 }
 
 template <class Slot>
@@ -110,7 +36,7 @@ void appendSlot(QString& out, const Slot& slot, const SlotType* type, const Slot
             if (field == flagsField)
                 appendHexByte(out, slot.value(field));
             else
-                appendNumber(out, slot.value(field));
+                appendDecimal(out, slot.value(field));
         }
         out.append(u");\n");
         return;
@@ -123,7 +49,7 @@ void appendSlot(QString& out, const Slot& slot, const SlotType* type, const Slot
         if (argument.kind == ArgKind::Display)
             out.append(valueName(ArgKind::Display, (flags & slotflag::AlwaysDisplay) ? 1 : 0));
         else
-            appendValue(out, argument.kind, slot.value(argument.field));
+            appendArgumentValue(out, argument.kind, slot.value(argument.field));
     }
     // What the arguments do not show, by name, so that it is not lost.
     for (const SlotField& field : fieldsOf<Slot>()) {
@@ -135,7 +61,7 @@ void appendSlot(QString& out, const Slot& slot, const SlotType* type, const Slot
         separate();
         out.append(extraName(field));
         out.append(u'=');
-        appendNumber(out, value);
+        appendDecimal(out, value);
     }
     const std::uint32_t hidden = ~static_cast<std::uint32_t>(type->shownFlags());
     if ((flags & hidden) != (type->flags & hidden)) {
@@ -161,7 +87,7 @@ void appendTrigger(QString& out, const Trigger& trigger) {
         appendQuoted(out, valueName(ArgKind::Player, static_cast<std::uint32_t>(i)));
         if (owner != 1) {
             out.append(u':');
-            appendNumber(out, owner);
+            appendDecimal(out, owner);
         }
     }
     out.append(u"){\n");
@@ -190,7 +116,7 @@ void appendTrigger(QString& out, const Trigger& trigger) {
         out.append(u'\n');
         out.append(CurrentAction);
         out.append(u":\n");
-        appendNumber(out, trigger.currentAction);
+        appendDecimal(out, trigger.currentAction);
         out.append(u";\n");
     }
     out.append(u"}\n\n");

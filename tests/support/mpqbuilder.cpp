@@ -6,6 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <unistd.h>
+
 namespace pellax::test {
 
 namespace {
@@ -19,9 +22,30 @@ DWORD flagsOf(Storage storage) {
     return 0;
 }
 
+// The archive library closes descriptor 0 when it closes an archive it has
+// created. Without it, the next process a test starts would get a standard
+// input that cannot be read: it is put back.
+class KeepStandardInput {
+public:
+    KeepStandardInput() : saved_(::fcntl(0, F_DUPFD_CLOEXEC, 3)) {}
+    ~KeepStandardInput() {
+        if (saved_ < 0)
+            return;
+        if (::fcntl(0, F_GETFD) < 0)
+            ::dup2(saved_, 0);
+        ::close(saved_);
+    }
+    KeepStandardInput(const KeepStandardInput&) = delete;
+    KeepStandardInput& operator=(const KeepStandardInput&) = delete;
+
+private:
+    int saved_;
+};
+
 }  // namespace
 
 void buildArchive(const QString& path, const std::vector<TestMember>& members, bool withListFile) {
+    const KeepStandardInput keep;
     QFile::remove(path);
     HANDLE archive = nullptr;
     SFILE_CREATE_MPQ create{};

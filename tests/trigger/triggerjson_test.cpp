@@ -33,6 +33,28 @@ TEST(TriggerJson, EveryRandomFileComesBackByteForByte) {
     }
 }
 
+TEST(TriggerJson, DamagedJsonIsReadOrRefusedNeverMisread) {
+    test::RandomTriggers random(2901);
+    const char signs[] = "{}[],:\"\\ 0-e.tnu";
+    for (int n = 0; n < 1500; ++n) {
+        QByteArray json = triggersToJson(random.file(2));
+        for (int cuts = 1 + static_cast<int>(random.below(4)); cuts > 0 && !json.isEmpty(); --cuts) {
+            const auto at = static_cast<qsizetype>(random.below(static_cast<std::uint32_t>(json.size())));
+            switch (random.below(3)) {
+            case 0: json.remove(at, 1 + random.below(8)); break;
+            case 1: json.insert(at, signs[random.below(sizeof signs - 1)]); break;
+            default: json[at] = signs[random.below(sizeof signs - 1)]; break;
+            }
+        }
+        try {
+            const TriggerList triggers = triggersFromJson(json);
+            ASSERT_EQ(triggersFromJson(triggersToJson(triggers)), triggers);
+        } catch (const Exception& e) {
+            ASSERT_FALSE(e.message().isEmpty());
+        }
+    }
+}
+
 TEST(TriggerJson, EachTriggerConditionAndActionIsAnObjectWithItsFieldsByName) {
     Trigger trigger;
     trigger.owners[17] = 1;
@@ -115,10 +137,16 @@ TEST(TriggerJson, AnObjectAtFaultIsRefusedSayingWhere) {
     EXPECT_EQ(refusal("{\"triggers\": [{\"actions\": [{\"text\": 1, \"sound\": 2, \"colour\": 3}]}]}"),
               QStringLiteral("triggers[0].actions[0]: unknown key \"colour\"; the keys are type, name, location, text, sound, "
                              "time, player, number, unit, modifier, flags, unused"));
+    EXPECT_EQ(refusal("{\"triggers\": [{\"flags\": 1e999}]}"), QStringLiteral("not JSON: a number out of range at byte 24"));
+    EXPECT_EQ(refusal("{\"triggers\": [], \"file\": \"a\\q\"}"), QStringLiteral("not JSON: an unknown escape in a text at byte 27"));
+    EXPECT_EQ(refusal("{\"triggers\": []} {}"), QStringLiteral("not JSON: more after the end of the object at byte 17"));
+    // Nesting without end is refused, not followed down the stack.
+    EXPECT_EQ(refusal("{\"triggers\": [{\"flags\": " + QByteArray(100000, '[') + "}]}"),
+              QStringLiteral("not JSON: lists and objects nested too deep at byte 536"));
     QByteArray seventeen = "{\"triggers\": [{\"conditions\": [{}";
     for (int i = 1; i < 17; ++i)
         seventeen += ", {}";
-    EXPECT_EQ(refusal(seventeen + "]}]}"), QStringLiteral("triggers[0].conditions: a trigger holds at most 16 conditions, not 17"));
+    EXPECT_EQ(refusal(seventeen + "]}]}"), QStringLiteral("triggers[0].conditions: a trigger holds at most 16 conditions"));
 }
 
 }  // namespace

@@ -172,6 +172,32 @@ TEST(TriggerText, ReadingForgivesCaseSpacesAndOtherToolsSpellings) {
     EXPECT_EQ(compiled(wrapped(QStringLiteral("Switch(\"Switch 1\", set);"), QString()))[0].conditions[0].value(cf::Resource), 0u);
 }
 
+TEST(TriggerText, DamagedTextIsReadOrRefusedNeverMisread) {
+    test::RandomTriggers random(2900);
+    const char16_t signs[] = u"(){},;:\"=/ \n\tx0A";
+    for (int n = 0; n < 1500; ++n) {
+        QString text = triggersToText(random.file(2));
+        for (int cuts = 1 + static_cast<int>(random.below(4)); cuts > 0 && !text.isEmpty(); --cuts) {
+            const auto at = static_cast<qsizetype>(random.below(static_cast<std::uint32_t>(text.size())));
+            switch (random.below(3)) {
+            case 0: text.remove(at, 1 + random.below(8)); break;
+            case 1: text.insert(at, QChar(signs[random.below(std::size(signs) - 1)])); break;
+            default: text[at] = QChar(signs[random.below(std::size(signs) - 1)]); break;
+            }
+        }
+        const CompiledTriggers result = compileTriggerText(text);
+        for (const TriggerTextError& error : result.errors) {
+            ASSERT_GE(error.line, 1);
+            ASSERT_GE(error.column, 1);
+            ASSERT_FALSE(error.message.isEmpty());
+        }
+        if (result.ok()) {
+            // What was read is what its own text says.
+            ASSERT_EQ(compiled(triggersToText(result.triggers)), result.triggers) << text.toStdString();
+        }
+    }
+}
+
 struct ExpectedError {
     int line;
     int column;
