@@ -46,16 +46,15 @@ endforeach()
 if(NOT main EQUAL 1)
   message(FATAL_ERROR "${entry}: one main category wanted: ${categories}")
 endif()
-# It offers to open what the editor opens, game types and template lists, each
-# a type the package defines; trigger files are defined for file managers only,
-# since the editor does not open them.
+# It offers to open what the editor opens, game types, trigger files and template lists, each
+# a type the package defines.
 file(READ "${prefix}/share/mime/packages/${ID}.xml" mimexml)
 string(REGEX MATCHALL "<mime-type type=\"[^\"]+\"" defined "${mimexml}")
 list(TRANSFORM defined REPLACE "<mime-type type=\"([^\"]+)\"" "\\1")
 entry_list(MimeType opened)
 list(SORT opened)
-if(NOT opened STREQUAL "application/x-starcraft-gametype;text/x-starcraft-template-list")
-  message(FATAL_ERROR "${entry} opens ${opened}, not the game types and template lists the editor opens")
+if(NOT opened STREQUAL "application/x-starcraft-gametype;application/x-starcraft-trigger;text/x-starcraft-template-list")
+  message(FATAL_ERROR "${entry} opens ${opened}, not the game types, trigger files and template lists the editor opens")
 endif()
 foreach(type IN LISTS opened)
   list(FIND defined "${type}" at)

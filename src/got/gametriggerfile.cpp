@@ -2,8 +2,6 @@
 
 #include "got/gamefieldtable.h"
 
-#include <QStringList>
-
 #include <algorithm>
 
 namespace pellax {
@@ -19,15 +17,6 @@ constexpr std::array<std::uint32_t, 3> kWithoutFile = {0, 2, 4};
 template <std::size_t N>
 bool holds(const std::array<std::uint32_t, N>& values, std::uint32_t value) {
     return std::find(values.begin(), values.end(), value) != values.end();
-}
-
-template <std::size_t N>
-QString valueList(const std::array<std::uint32_t, N>& values) {
-    QStringList parts;
-    for (const std::uint32_t v : values)
-        parts.append(QString::number(v));
-    const QString last = parts.takeLast();
-    return parts.join(QStringLiteral(", ")) + QStringLiteral(" or ") + last;
 }
 
 QByteArray normalised(QByteArray name) { return name.replace('/', '\\').toLower(); }
@@ -88,13 +77,8 @@ QString gameTriggerFileText(const GameTriggerFile& file, std::optional<bool> inA
         return text;
     }
     case GameTriggerFile::Use::None: return QStringLiteral("none: the game plays it without a trigger file");
-    case GameTriggerFile::Use::NoGame: {
-        const bool greed = file.victory == gamevalues::kVictoryResources;
-        return QStringLiteral("none for variation value %1: the game will not start a game of it (%2 has a file for %3)")
-            .arg(file.variation)
-            .arg(greed ? QStringLiteral("resources") : QStringLiteral("slaughter"),
-                 greed ? valueList(gamevalues::kGreedResources) : valueList(gamevalues::kSlaughterMinutes));
-    }
+    case GameTriggerFile::Use::NoGame:
+        return QStringLiteral("none: the game will not start a game of it");
     case GameTriggerFile::Use::UnknownVictory:
         return QStringLiteral("unknown: the game does not know victory conditions %1").arg(file.victory);
     }

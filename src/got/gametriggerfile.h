@@ -43,7 +43,7 @@ QByteArray findArchiveMember(const QList<QByteArray>& members, const QByteArray&
 //   triggers\Greed5000.trg
 //   triggers\Melee.trg, in this archive
 //   none: the game plays it without a trigger file
-//   none for variation value 3: the game will not start a game of it (resources has a file for 2500, 5000, 7500 or 10000)
+//   none: the game will not start a game of it
 QString gameTriggerFileText(const GameTriggerFile& file, std::optional<bool> inArchive = std::nullopt);
 
 }  // namespace pellax

@@ -51,6 +51,7 @@ void TriggerFileRow::show(const GameTypeRecord& record) {
     member_ = members_ && file.use == GameTriggerFile::Use::File ? findArchiveMember(*members_, file.member) : QByteArray();
     TriggerFile->setText(gameTriggerFileText(file, members_ ? triggerFileInArchive(file, *members_) : std::nullopt));
     TriggerFile->setCursorPosition(0);
+    TriggerFile->setToolTip(TriggerFile->text());
     EditTriggers->setEnabled(opener_ && !member_.isEmpty());
 }
 

@@ -68,8 +68,12 @@ then one line per field of the game that no control shows exactly:
 Edits show their text, combo boxes the text of their item (nothing when
 none is selected), check boxes "checked" or "unchecked", game fields the
 game's name of their value, or its number where the game names none.
-Control characters and backslashes are written as \xNN and \\. An empty
-line comes between files.
+Control characters and backslashes are written as \xNN and \\. A last
+"trigger file:" line names the trigger file the game plays the game type
+with (triggers\Melee.trg), says that it plays without one, or that it will
+not start a game of it (resources or slaughter with a variation value that
+has no file); for a member of an archive, whether that file is in the same
+archive. An empty line comes between files.
 
 --json  one line of JSON per file instead, with the key "file" and one key
         per control and game field: texts as they are, numbers as numbers,

@@ -364,11 +364,25 @@ bool Ttriggerform::Saveasfile1Click() {
 }
 
 void Ttriggerform::showErrors(std::vector<TriggerTextError> errors) {
+    const auto same = [](const TriggerTextError& a, const TriggerTextError& b) {
+        return a.line == b.line && a.column == b.column && a.message == b.message;
+    };
+    // The same list again keeps the row the user is on.
+    if (std::equal(errors.begin(), errors.end(), errors_.begin(), errors_.end(), same))
+        return;
+    const int row = Errors->currentRow();
     errors_ = std::move(errors);
     Errors->clear();
     for (const TriggerTextError& error : errors_)
         Errors->addItem(triggerErrorText(error));
+    if (row >= 0 && !errors_.empty())
+        Errors->setCurrentRow(std::min(row, Errors->count() - 1));
+    if (Errors->isHidden() == errors_.empty())
+        return;
     Errors->setVisible(!errors_.empty());
+    // The editor grows or shrinks by the list: the line being typed stays in view.
+    client()->layout()->activate();
+    Text->ensureCursorVisible();
 }
 
 void Ttriggerform::goToError(int row) {

@@ -163,6 +163,11 @@ TEST_F(TriggerWindow, TextThatDoesNotCompileIsNotWrittenAndAClickOnAnErrorMovesT
     command([&] { EXPECT_FALSE(window.Saveasfile1Click()); });
     EXPECT_EQ(dialogs->fileRequests.size(), asked);
 
+    // The count that follows the edit finds the same errors: the list keeps the user's row.
+    window.Errors->setCurrentRow(1);
+    QTest::qWait(800);
+    EXPECT_EQ(window.Errors->currentRow(), 1);
+
     for (int row : {1, 0}) {
         const QRect item = window.Errors->visualItemRect(window.Errors->item(row));
         QTest::mouseClick(window.Errors->viewport(), Qt::LeftButton, {}, item.center());
