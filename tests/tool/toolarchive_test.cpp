@@ -33,6 +33,18 @@ TEST_F(ToolArchives, EveryCommandWorksOnMembersAndArchiveFolders) {
     EXPECT_EQ(shown.status, 0);
     EXPECT_EQ(shown.out.count(QStringLiteral("file: mpq:mod.mpq::templates")), 2);
     EXPECT_TRUE(shown.out.contains(QStringLiteral("gametypename: Rush\n")));
+    // Each game type's trigger file, looked up in the archive the game type is in.
+    EXPECT_EQ(tool({QStringLiteral("got"), QStringLiteral("set"), member("mod.mpq", "templates\\Melee.got"),
+                    QStringLiteral("Gametypesetting=7")})
+                  .status,
+              0);
+    EXPECT_EQ(tool({QStringLiteral("got"), QStringLiteral("set"), member("mod.mpq", "templates\\Team.got"),
+                    QStringLiteral("Gametypesetting=5")})
+                  .status,
+              0);
+    const ToolRun triggers = tool({QStringLiteral("got"), QStringLiteral("show"), member("mod.mpq", "templates\\")});
+    EXPECT_TRUE(triggers.out.contains(QStringLiteral("trigger file: triggers\\Melee.trg, in this archive\n")));
+    EXPECT_TRUE(triggers.out.contains(QStringLiteral("trigger file: triggers\\SuddenDeath.trg, not in this archive\n")));
 
     // trg writes MEMBERed into the same archive.
     EXPECT_EQ(tool({QStringLiteral("trg"), QStringLiteral("add"), member("mod.mpq", "")}).status, 0);

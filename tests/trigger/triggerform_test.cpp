@@ -177,6 +177,12 @@ TEST_F(TriggerWindow, TextThatDoesNotCompileIsNotWrittenAndAClickOnAnErrorMovesT
         EXPECT_EQ(QApplication::focusWidget(), window.Text);
     }
     EXPECT_EQ(window.Position->text(), QStringLiteral("Line %1, column %2").arg(expected[0].line).arg(expected[0].column));
+    // Enter on an error goes there as well.
+    window.Errors->setFocus();
+    window.Errors->setCurrentRow(1);
+    QTest::keyClick(window.Errors, Qt::Key_Return);
+    EXPECT_EQ(window.Text->textCursor().blockNumber() + 1, expected[1].line);
+    EXPECT_EQ(QApplication::focusWidget(), window.Text);
 
     // Mended, the list follows the text away and Save writes.
     window.Text->setPlainText(kMelee);
