@@ -71,7 +71,8 @@ int trgShow(const QStringList& args, Console& console) {
         }
         if (several)
             console.print(QStringLiteral("// ==> %1 <==\n").arg(file));
-        console.print(triggersToText(triggers));
+        // The text holds names and numbers only, no file name: UTF-8 as it is.
+        console.print(triggersToText(triggers).toUtf8());
     });
 }
 

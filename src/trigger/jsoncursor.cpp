@@ -40,30 +40,8 @@ void appendUtf8(QByteArray& out, char32_t code) {
 
 }  // namespace
 
-char JsonCursor::byteAt(qsizetype i) const { return i < json_.size() ? json_[i] : '\0'; }
-
 void JsonCursor::malformed(const char* what) const {
     throw Exception(QStringLiteral("not JSON: %1 at byte %2").arg(QLatin1StringView(what)).arg(at_));
-}
-
-void JsonCursor::skipSpace() {
-    while (at_ < json_.size()) {
-        const char c = json_[at_];
-        if (c != ' ' && c != '\t' && c != '\n' && c != '\r')
-            return;
-        ++at_;
-    }
-}
-
-char JsonCursor::next() {
-    skipSpace();
-    return at_ < json_.size() ? json_[at_] : '\0';
-}
-
-void JsonCursor::expect(char c, const char* what) {
-    if (next() != c)
-        malformed(what);
-    ++at_;
 }
 
 JsonCursor::Kind JsonCursor::peek() {
@@ -216,6 +194,17 @@ double JsonCursor::number() {
             ++at_;
         if (!digits())
             malformed("digits expected in the exponent");
+    }
+    // Whole numbers of up to 15 digits, nearly all a file holds, are exact in a double.
+    if (at_ - start <= 15 && isDigit(json_[start])) {
+        bool whole = true;
+        double value = 0;
+        for (qsizetype i = start; i < at_ && whole; ++i) {
+            whole = isDigit(json_[i]);
+            value = value * 10 + (json_[i] - '0');
+        }
+        if (whole)
+            return value;
     }
     double value = 0;
     const std::from_chars_result parsed = std::from_chars(json_.data() + start, json_.data() + at_, value);

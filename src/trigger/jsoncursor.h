@@ -42,10 +42,25 @@ public:
 
 private:
     // The byte at `i`, or 0 past the end.
-    char byteAt(qsizetype i) const;
-    void skipSpace();
-    char next();
-    void expect(char c, const char* what);
+    char byteAt(qsizetype i) const { return i < json_.size() ? json_[i] : '\0'; }
+    void skipSpace() {
+        while (at_ < json_.size()) {
+            const char c = json_[at_];
+            if (c != ' ' && c != '\t' && c != '\n' && c != '\r')
+                return;
+            ++at_;
+        }
+    }
+    // The next byte that is not white space, or 0 at the end.
+    char next() {
+        skipSpace();
+        return byteAt(at_);
+    }
+    void expect(char c, const char* what) {
+        if (next() != c)
+            malformed(what);
+        ++at_;
+    }
     // The bytes of a text without its quotes, escapes resolved.
     QByteArrayView rawText();
 

@@ -2,6 +2,7 @@
 
 #include "framework/files/exception.h"
 #include "trigger/jsoncursor.h"
+#include "trigger/outputbuffer.h"
 #include "trigger/triggernames.h"
 #include "trigger/triggertextform.h"
 #include "trigger/triggertypes.h"
@@ -28,97 +29,102 @@ const QString kActions = QStringLiteral("actions");
 const QString kName = QStringLiteral("name");
 const QString kType = QStringLiteral("type");
 
-void appendNumber(QByteArray& out, std::uint32_t value) {
-    char digits[10];
-    int n = 0;
-    do {
-        digits[n++] = static_cast<char>('0' + value % 10);
-        value /= 10;
-    } while (value != 0);
-    while (n > 0)
-        out.append(digits[--n]);
-}
+// Room enough for any one condition or action, and for a trigger's players.
+constexpr qsizetype kLongestSlot = 512;
+constexpr qsizetype kLongestPlayers = 1024;
 
-void appendString(QByteArray& out, const QString& text) {
-    out.append('"');
+void putString(JsonBuffer& out, const QString& text) {
+    out.ensure(6 * text.size() + 2);
+    out.put('"');
     for (const QChar c : text) {
-        if (c == u'"' || c == u'\\') {
-            out.append('\\');
-            out.append(static_cast<char>(c.unicode()));
-        } else if (c.unicode() < 0x20) {
-            out.append(QStringLiteral("\\u%1").arg(c.unicode(), 4, 16, QLatin1Char('0')).toLatin1());
+        const char16_t u = c.unicode();
+        if (u == u'"' || u == u'\\') {
+            out.put('\\');
+            out.put(static_cast<char>(u));
+        } else if (u < 0x20) {
+            out.put(QLatin1StringView("\\u00"));
+            out.put("0123456789abcdef"[u >> 4]);
+            out.put("0123456789abcdef"[u & 0xF]);
+        } else if (u < 0x80) {
+            out.put(static_cast<char>(u));
         } else {
-            out.append(QString(c).toUtf8());
+            out.put(QLatin1StringView(QString(c).toUtf8()));
         }
     }
-    out.append('"');
+    out.put('"');
 }
 
-void appendKey(QByteArray& out, const char* key) {
-    out.append('"');
-    out.append(key);
-    out.append("\":");
+// "key":
+void putKey(JsonBuffer& out, const char* key) {
+    out.put('"');
+    out.put(QLatin1StringView(key));
+    out.put(QLatin1StringView("\":"));
 }
 
 template <class Slot>
-void appendSlot(QByteArray& out, const Slot& slot, const SlotType* type, const SlotField& typeField) {
-    out.append('{');
-    appendKey(out, "type");
-    appendNumber(out, slot.value(typeField));
+void putSlot(JsonBuffer& out, const Slot& slot, const SlotType* type, const SlotField& typeField) {
+    out.ensure(kLongestSlot);
+    out.put('{');
+    putKey(out, "type");
+    out.putDecimal(slot.value(typeField));
     if (type) {
-        out.append(",\"name\":\"");
-        out.append(type->name);
-        out.append('"');
+        out.put(',');
+        putKey(out, "name");
+        out.put('"');
+        out.put(QLatin1StringView(type->name));
+        out.put('"');
     }
     for (const SlotField& field : fieldsOf<Slot>()) {
         if (field == typeField)
             continue;
-        out.append(',');
-        appendKey(out, field.name);
-        appendNumber(out, slot.value(field));
+        out.put(',');
+        putKey(out, field.name);
+        out.putDecimal(slot.value(field));
     }
-    out.append('}');
+    out.put('}');
 }
 
-void appendTrigger(QByteArray& out, const Trigger& trigger) {
-    out.append('{');
-    appendKey(out, "players");
-    out.append('{');
+template <class Slots>
+void putSlots(JsonBuffer& out, const char* key, const Slots& slots, std::size_t used, const SlotType* (*typeOf)(std::uint8_t),
+              const SlotField& typeField) {
+    out.ensure(kLongestSlot);
+    putKey(out, key);
+    out.put('[');
+    for (std::size_t i = 0; i < used; ++i) {
+        if (i)
+            out.put(',');
+        putSlot(out, slots[i], typeOf(slots[i].type()), typeField);
+    }
+    out.put(']');
+}
+
+void putTrigger(JsonBuffer& out, const Trigger& trigger) {
+    out.ensure(kLongestPlayers);
+    out.put('{');
+    putKey(out, "players");
+    out.put('{');
     bool first = true;
     for (std::size_t i = 0; i < Trigger::OwnerCount; ++i) {
         if (trigger.owners[i] == 0)
             continue;
         if (!first)
-            out.append(',');
+            out.put(',');
         first = false;
-        out.append('"');
-        out.append(valueName(ArgKind::Player, static_cast<std::uint32_t>(i)).data());
-        out.append("\":");
-        appendNumber(out, trigger.owners[i]);
+        putKey(out, valueName(ArgKind::Player, static_cast<std::uint32_t>(i)).data());
+        out.putDecimal(trigger.owners[i]);
     }
-    out.append("},");
-    appendKey(out, "flags");
-    appendNumber(out, trigger.flags);
-    out.append(',');
-    appendKey(out, "currentAction");
-    appendNumber(out, trigger.currentAction);
-    out.append(',');
-    appendKey(out, "conditions");
-    out.append('[');
-    for (std::size_t i = 0, n = trigger.usedConditions(); i < n; ++i) {
-        if (i)
-            out.append(',');
-        appendSlot(out, trigger.conditions[i], conditionType(trigger.conditions[i].type()), cf::Type);
-    }
-    out.append("],");
-    appendKey(out, "actions");
-    out.append('[');
-    for (std::size_t i = 0, n = trigger.usedActions(); i < n; ++i) {
-        if (i)
-            out.append(',');
-        appendSlot(out, trigger.actions[i], actionType(trigger.actions[i].type()), af::Type);
-    }
-    out.append("]}");
+    out.put(QLatin1StringView("},"));
+    putKey(out, "flags");
+    out.putDecimal(trigger.flags);
+    out.put(',');
+    putKey(out, "currentAction");
+    out.putDecimal(trigger.currentAction);
+    out.put(',');
+    putSlots(out, "conditions", trigger.conditions, trigger.usedConditions(), conditionType, cf::Type);
+    out.put(',');
+    putSlots(out, "actions", trigger.actions, trigger.usedActions(), actionType, af::Type);
+    out.ensure(2);
+    out.put('}');
 }
 
 // Whether a key is `name`: for every key of a large object, without measuring the name first.
@@ -137,7 +143,7 @@ struct Place {
     const char* part = nullptr;  // of a trigger: "players", "conditions"...
     qsizetype slot = -1;
     const char* field = nullptr;
-    QString key;  // a player's name
+    const QString* key = nullptr;  // a player's name
 
     Place in(const char* p) const { Place d = *this; d.part = p; return d; }
     Place at(qsizetype s) const { Place d = *this; d.slot = s; return d; }
@@ -158,8 +164,8 @@ struct Place {
             w += QStringLiteral("[%1]").arg(slot);
         if (field)
             add(QLatin1StringView(field).toString());
-        if (!key.isEmpty())
-            add(key);
+        if (key)
+            add(*key);
         return w;
     }
 };
@@ -243,6 +249,7 @@ private:
         Slot slot;
         const SlotType* named = nullptr;  // by "name"
         std::optional<std::uint32_t> type;
+        std::size_t next = 0;
         json_.beginObject();
         QByteArrayView key;
         while (json_.nextKey(key)) {
@@ -250,7 +257,10 @@ private:
                 named = typeNamed(place.of("name"), byName);
                 continue;
             }
-            const auto field = std::find_if(fields.begin(), fields.end(), [&](const SlotField& f) { return isKey(key, f.name); });
+            // trg show --json writes the fields in order: the one after the last is tried first.
+            auto field = next < fields.size() && isKey(key, fields[next].name)
+                             ? fields.begin() + static_cast<std::ptrdiff_t>(next)
+                             : std::find_if(fields.begin(), fields.end(), [&](const SlotField& f) { return isKey(key, f.name); });
             if (field == fields.end()) {
                 QStringList known{kType, kName};
                 for (const SlotField& f : fields) {
@@ -259,6 +269,7 @@ private:
                 }
                 unknownKey(place, key, known);
             }
+            next = static_cast<std::size_t>(field - fields.begin()) + 1;
             if (*field == typeField && json_.peek() == JsonCursor::Kind::Text)
                 type = typeNamed(place.of(field->name), byName)->number;
             else if (*field == typeField)
@@ -293,9 +304,10 @@ private:
         json_.beginObject();
         QByteArrayView key;
         while (json_.nextKey(key)) {
+            const QString name = QString::fromUtf8(key);
             Place player = place;
-            player.key = QString::fromUtf8(key);
-            const std::optional<std::uint32_t> value = namedValue(ArgKind::Player, player.key);
+            player.key = &name;
+            const std::optional<std::uint32_t> value = namedValue(ArgKind::Player, name);
             if (!value || *value > kLastPlayerOrGroup)
                 fail(player, QStringLiteral("not a player or group (\"Player 1\" to \"Player 12\", \"Current Player\"... \"Non Allied Victory Players\")"));
             trigger.owners[*value] = static_cast<std::uint8_t>(number(player, 255));
@@ -332,23 +344,30 @@ private:
 }  // namespace
 
 QByteArray triggersToJson(const TriggerList& triggers, const QString& file) {
-    QByteArray out;
-    out.reserve(static_cast<qsizetype>(triggers.size()) * 1024 + 64);
-    out.append('{');
-    if (!file.isEmpty()) {
-        appendKey(out, "file");
-        appendString(out, file);
-        out.append(',');
+    QByteArray json;
+    {
+        JsonBuffer out(json);
+        out.ensure(kLongestSlot);
+        out.put('{');
+        if (!file.isEmpty()) {
+            putKey(out, "file");
+            putString(out, file);
+            out.ensure(kLongestSlot);
+            out.put(',');
+        }
+        putKey(out, "triggers");
+        out.put('[');
+        for (std::size_t i = 0; i < triggers.size(); ++i) {
+            if (i) {
+                out.ensure(1);
+                out.put(',');
+            }
+            putTrigger(out, triggers[i]);
+        }
+        out.ensure(4);
+        out.put(QLatin1StringView("]}\n"));
     }
-    appendKey(out, "triggers");
-    out.append('[');
-    for (std::size_t i = 0; i < triggers.size(); ++i) {
-        if (i)
-            out.append(',');
-        appendTrigger(out, triggers[i]);
-    }
-    out.append("]}\n");
-    return out;
+    return json;
 }
 
 TriggerList triggersFromJson(QByteArrayView json) { return Reader(json).triggers(); }

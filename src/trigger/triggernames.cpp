@@ -2,7 +2,6 @@
 
 #include "trigger/unitnames.h"
 
-#include <QHash>
 #include <QStringList>
 
 #include <array>
@@ -65,39 +64,63 @@ std::span<const Named> tableOf(ArgKind kind) {
 constexpr std::size_t kKinds = static_cast<std::size_t>(ArgKind::Script) + 1;
 
 // Key to value, per kind, built once.
-const QHash<QString, std::uint32_t>& lookup(ArgKind kind) {
-    static const std::array<QHash<QString, std::uint32_t>, kKinds> tables = [] {
-        std::array<QHash<QString, std::uint32_t>, kKinds> built;
+const NameTable<std::uint32_t>& lookup(ArgKind kind) {
+    static const std::array<NameTable<std::uint32_t>, kKinds> tables = [] {
+        std::array<NameTable<std::uint32_t>, kKinds> built;
         for (std::size_t k = 0; k < kKinds; ++k) {
             for (const Named& named : tableOf(static_cast<ArgKind>(k)))
-                built[k].insert(nameKey(QLatin1StringView(named.name)), named.value);
+                built[k].insert(QLatin1StringView(named.name), named.value);
         }
         auto& units = built[static_cast<std::size_t>(ArgKind::Unit)];
         for (std::size_t n = 0; n < kUnitTypeCount; ++n) {
-            units.insert(nameKey(QLatin1StringView(unitNames()[n].alternative)), static_cast<std::uint32_t>(n));
-            units.insert(nameKey(QLatin1StringView(unitNames()[n].name)), static_cast<std::uint32_t>(n));
+            units.insert(QLatin1StringView(unitNames()[n].alternative), static_cast<std::uint32_t>(n));
+            units.insert(QLatin1StringView(unitNames()[n].name), static_cast<std::uint32_t>(n));
         }
         return built;
     }();
     return tables[static_cast<std::size_t>(kind)];
 }
 
+// ASCII, which names are, is lowered here; other letters by Unicode's rules.
+char16_t lowered(QChar c) {
+    const char16_t u = c.unicode();
+    if (u >= 0x80)
+        return c.toLower().unicode();
+    return u >= u'A' && u <= u'Z' ? static_cast<char16_t>(u + (u'a' - u'A')) : u;
+}
+
+bool isBlank(char16_t u) { return u == u' ' || u == u'\t'; }
+
 }  // namespace
 
 QString nameKey(QStringView name) {
-    // Called for every name a text holds: ASCII, which names are, is lowered here.
-    QString key(name.size(), Qt::Uninitialized);
-    QChar* out = key.data();
-    qsizetype n = 0;
+    const NameKey key(name);
+    if (key.valid())
+        return QString::fromUtf16(key.view().data(), static_cast<qsizetype>(key.view().size()));
+    QString long_;
     for (const QChar c : name) {
-        const char16_t u = c.unicode();
-        if (u == u' ' || u == u'\t')
-            continue;
-        out[n++] = u >= 0x80 ? c.toLower() : QChar(u >= u'A' && u <= u'Z' ? u + (u'a' - u'A') : u);
+        if (!isBlank(c.unicode()))
+            long_.append(QChar(lowered(c)));
     }
-    key.truncate(n);
-    return key;
+    return long_;
 }
+
+template <class Chars>
+void NameKey::fill(const Chars& name) {
+    for (const auto c : name) {
+        const QChar q(c);
+        if (isBlank(q.unicode()))
+            continue;
+        if (size_ == Capacity) {
+            size_ = Capacity + 1;
+            return;
+        }
+        buffer_[size_++] = lowered(q);
+    }
+}
+
+NameKey::NameKey(QStringView name) { fill(name); }
+NameKey::NameKey(QLatin1StringView name) { fill(name); }
 
 QLatin1StringView valueName(ArgKind kind, std::uint32_t value) {
     if (kind == ArgKind::Unit)
@@ -111,11 +134,8 @@ QLatin1StringView valueName(ArgKind kind, std::uint32_t value) {
 }
 
 std::optional<std::uint32_t> namedValue(ArgKind kind, QStringView name) {
-    const QHash<QString, std::uint32_t>& table = lookup(kind);
-    const auto it = table.constFind(nameKey(name));
-    if (it == table.constEnd())
-        return std::nullopt;
-    return it.value();
+    const std::uint32_t* value = lookup(kind).find(name);
+    return value ? std::optional<std::uint32_t>(*value) : std::nullopt;
 }
 
 QString kindDescription(ArgKind kind) {

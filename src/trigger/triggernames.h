@@ -6,6 +6,9 @@
 
 #include <cstdint>
 #include <optional>
+#include <string>
+#include <string_view>
+#include <unordered_map>
 
 namespace pellax {
 
@@ -49,6 +52,49 @@ QString kindDescription(ArgKind kind);
 // The key names are matched by: lower case, without spaces or tabs.
 QString nameKey(QStringView name);
 inline QString nameKey(QLatin1StringView name) { return nameKey(QString(name)); }
+
+// The same key on the stack, for the names of a large text, which are looked
+// up by the million. A name too long for it has no key: no table holds one.
+class NameKey {
+public:
+    explicit NameKey(QStringView name);
+    explicit NameKey(QLatin1StringView name);
+    std::u16string_view view() const { return {buffer_, size_}; }
+    bool valid() const { return size_ <= Capacity; }
+    bool operator==(const NameKey& other) const { return valid() && view() == other.view(); }
+
+private:
+    template <class Chars>
+    void fill(const Chars& name);
+
+    static constexpr std::size_t Capacity = 96;
+    char16_t buffer_[Capacity];
+    std::size_t size_ = 0;
+};
+
+// Values by the keys of their names.
+template <class Value>
+class NameTable {
+public:
+    void insert(QLatin1StringView name, Value value) {
+        const NameKey key(name);
+        map_.insert_or_assign(std::u16string(key.view()), value);
+    }
+    const Value* find(QStringView name) const {
+        const NameKey key(name);
+        if (!key.valid())
+            return nullptr;
+        const auto it = map_.find(key.view());
+        return it == map_.end() ? nullptr : &it->second;
+    }
+
+private:
+    struct Hash {
+        using is_transparent = void;
+        std::size_t operator()(std::u16string_view key) const { return std::hash<std::u16string_view>{}(key); }
+    };
+    std::unordered_map<std::u16string, Value, Hash, std::equal_to<>> map_;
+};
 
 // The numbers of the players and groups, and of the unit types, that the
 // game knows: values above these are not players or units.

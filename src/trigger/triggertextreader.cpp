@@ -391,7 +391,8 @@ private:
                const std::vector<Argument>& arguments, bool disabled, std::span<const SlotType> types,
                const SlotType* type, const SlotField& typeField, const SlotField& flagsField, const char* kind) {
         const std::span<const SlotField> fields = fieldsOf<Slot>();
-        if (nameKey(name) == nameKey(Custom)) {
+        static const NameKey custom(Custom);
+        if (NameKey(name) == custom) {
             if (arguments.size() != fields.size()) {
                 QStringList names;
                 for (const SlotField& field : fields)

@@ -1,3 +1,4 @@
+#include "trigger/outputbuffer.h"
 #include "trigger/triggertext.h"
 #include "trigger/triggertextform.h"
 #include "trigger/triggertypes.h"
@@ -9,45 +10,57 @@ namespace {
 
 using namespace textform;
 
-void appendHexByte(QString& out, std::uint32_t value) {
-    static constexpr char16_t kHex[] = u"0123456789ABCDEF";
-    out.append(u"0x");
-    out.append(QChar(kHex[(value >> 4) & 0xF]));
-    out.append(QChar(kHex[value & 0xF]));
+// Room enough for any one line: a type's name, eight arguments and every extra.
+constexpr qsizetype kLongestLine = 1024;
+
+void putQuoted(TextBuffer& out, QLatin1StringView text) {
+    out.put(u'"');
+    out.put(text);
+    out.put(u'"');
+}
+
+// "Location=" and the like.
+void putExtraName(TextBuffer& out, const SlotField& field) {
+    const QLatin1StringView name(field.name);
+    out.put(static_cast<char16_t>(name.front().toLatin1() - 'a' + 'A'));
+    out.put(name.sliced(1));
+    out.put(u'=');
 }
 
 template <class Slot>
-void appendSlot(QString& out, const Slot& slot, const SlotType* type, const SlotField& typeField,
-                const SlotField& flagsField) {
-    out.append(u'\t');
+void putSlot(TextBuffer& out, const Slot& slot, const SlotType* type, const SlotField& typeField, const SlotField& flagsField) {
+    out.ensure(kLongestLine);
+    out.put(u'\t');
     if (slot.disabled())
-        out.append(u';');
+        out.put(u';');
     bool first = true;
     const auto separate = [&] {
-        if (!first)
-            out.append(u", ");
+        if (!first) {
+            out.put(u',');
+            out.put(u' ');
+        }
         first = false;
     };
     if (!type) {
-        out.append(Custom);
-        out.append(u'(');
+        out.put(Custom);
+        out.put(u'(');
         for (const SlotField& field : fieldsOf<Slot>()) {
             separate();
             if (field == flagsField)
-                appendHexByte(out, slot.value(field));
+                out.putHexByte(slot.value(field));
             else
-                appendDecimal(out, slot.value(field));
+                out.putDecimal(slot.value(field));
         }
-        out.append(u");\n");
+        out.put(QLatin1StringView(");\n"));
         return;
     }
-    out.append(QLatin1StringView(type->name));
-    out.append(u'(');
+    out.put(QLatin1StringView(type->name));
+    out.put(u'(');
     const std::uint32_t flags = slot.value(flagsField);
     for (const TypeArgument& argument : type->arguments()) {
         separate();
         if (argument.kind == ArgKind::Display)
-            out.append(valueName(ArgKind::Display, (flags & slotflag::AlwaysDisplay) ? 1 : 0));
+            out.put(valueName(ArgKind::Display, (flags & slotflag::AlwaysDisplay) ? 1 : 0));
         else
             appendArgumentValue(out, argument.kind, slot.value(argument.field));
     }
@@ -59,80 +72,83 @@ void appendSlot(QString& out, const Slot& slot, const SlotType* type, const Slot
         if (value == 0)
             continue;
         separate();
-        out.append(extraName(field));
-        out.append(u'=');
-        appendDecimal(out, value);
+        putExtraName(out, field);
+        out.putDecimal(value);
     }
     const std::uint32_t hidden = ~static_cast<std::uint32_t>(type->shownFlags());
     if ((flags & hidden) != (type->flags & hidden)) {
         separate();
-        out.append(extraName(flagsField));
-        out.append(u'=');
-        appendHexByte(out, flags);
+        putExtraName(out, flagsField);
+        out.putHexByte(flags);
     }
-    out.append(u");\n");
+    out.put(QLatin1StringView(");\n"));
 }
 
-void appendTrigger(QString& out, const Trigger& trigger) {
-    out.append(TriggerWord);
-    out.append(u'(');
+void putSection(TextBuffer& out, QLatin1StringView name) {
+    out.put(name);
+    out.put(QLatin1StringView(":\n"));
+}
+
+void putTrigger(TextBuffer& out, const Trigger& trigger) {
+    out.ensure(2 * kLongestLine);  // the players' line
+    out.put(TriggerWord);
+    out.put(u'(');
     bool first = true;
     for (std::size_t i = 0; i < Trigger::OwnerCount; ++i) {
         const std::uint8_t owner = trigger.owners[i];
         if (owner == 0)
             continue;
         if (!first)
-            out.append(u',');
+            out.put(u',');
         first = false;
-        appendQuoted(out, valueName(ArgKind::Player, static_cast<std::uint32_t>(i)));
+        putQuoted(out, valueName(ArgKind::Player, static_cast<std::uint32_t>(i)));
         if (owner != 1) {
-            out.append(u':');
-            appendDecimal(out, owner);
+            out.put(u':');
+            out.putDecimal(owner);
         }
     }
-    out.append(u"){\n");
-    out.append(Conditions);
-    out.append(u":\n");
+    out.put(QLatin1StringView("){\n"));
+    putSection(out, Conditions);
     for (std::size_t i = 0, n = trigger.usedConditions(); i < n; ++i) {
         const TriggerCondition& condition = trigger.conditions[i];
-        appendSlot(out, condition, conditionType(condition.type()), cf::Type, cf::Flags);
+        putSlot(out, condition, conditionType(condition.type()), cf::Type, cf::Flags);
     }
-    out.append(u'\n');
-    out.append(Actions);
-    out.append(u":\n");
+    out.ensure(kLongestLine);
+    out.put(u'\n');
+    putSection(out, Actions);
     for (std::size_t i = 0, n = trigger.usedActions(); i < n; ++i) {
         const TriggerAction& action = trigger.actions[i];
-        appendSlot(out, action, actionType(action.type()), af::Type, af::Flags);
+        putSlot(out, action, actionType(action.type()), af::Type, af::Flags);
     }
+    out.ensure(kLongestLine);
     if (trigger.flags != 0) {
-        out.append(u'\n');
-        out.append(Flags);
-        out.append(u":\n");
+        out.put(u'\n');
+        putSection(out, Flags);
         for (int bit = FlagBits - 1; bit >= 0; --bit)
-            out.append((trigger.flags >> bit) & 1 ? u'1' : u'0');
-        out.append(u";\n");
+            out.put((trigger.flags >> bit) & 1 ? u'1' : u'0');
+        out.put(QLatin1StringView(";\n"));
     }
     if (trigger.currentAction != 0) {
-        out.append(u'\n');
-        out.append(CurrentAction);
-        out.append(u":\n");
-        appendDecimal(out, trigger.currentAction);
-        out.append(u";\n");
+        out.put(u'\n');
+        putSection(out, CurrentAction);
+        out.putDecimal(trigger.currentAction);
+        out.put(QLatin1StringView(";\n"));
     }
-    out.append(u"}\n\n");
-    out.append(Separator);
-    out.append(u"\n\n");
+    out.put(QLatin1StringView("}\n\n"));
+    out.put(Separator);
+    out.put(QLatin1StringView("\n\n"));
 }
 
 }  // namespace
 
 QString triggersToText(const TriggerList& triggers) {
-    QString out;
-    // Most lines are short: reserving for a typical trigger saves the copies of growing.
-    out.reserve(static_cast<qsizetype>(triggers.size()) * 512);
-    for (const Trigger& trigger : triggers)
-        appendTrigger(out, trigger);
-    return out;
+    QString text;
+    {
+        TextBuffer out(text);
+        for (const Trigger& trigger : triggers)
+            putTrigger(out, trigger);
+    }
+    return text;
 }
 
 }  // namespace pellax

@@ -1,6 +1,5 @@
 #include "trigger/triggertypes.h"
 
-#include <QHash>
 #include <QString>
 
 #include <initializer_list>
@@ -182,18 +181,18 @@ constexpr Alias kActionAliases[] = {
 };
 
 template <std::size_t N, std::size_t M>
-QHash<QString, const SlotType*> index(const SlotType (&types)[N], const Alias (&aliases)[M]) {
-    QHash<QString, const SlotType*> byName;
+NameTable<const SlotType*> index(const SlotType (&types)[N], const Alias (&aliases)[M]) {
+    NameTable<const SlotType*> byName;
     for (const SlotType& t : types)
-        byName.insert(nameKey(QLatin1StringView(t.name)), &t);
+        byName.insert(QLatin1StringView(t.name), &t);
     for (const Alias& alias : aliases)
-        byName.insert(nameKey(QLatin1StringView(alias.name)), &types[alias.number - 1]);
+        byName.insert(QLatin1StringView(alias.name), &types[alias.number - 1]);
     return byName;
 }
 
-const SlotType* find(const QHash<QString, const SlotType*>& byName, QStringView name) {
-    const auto it = byName.constFind(nameKey(name));
-    return it == byName.constEnd() ? nullptr : it.value();
+const SlotType* find(const NameTable<const SlotType*>& byName, QStringView name) {
+    const SlotType* const* type = byName.find(name);
+    return type ? *type : nullptr;
 }
 
 }  // namespace
@@ -224,12 +223,12 @@ const SlotType* actionType(std::uint8_t number) {
 }
 
 const SlotType* findConditionType(QStringView name) {
-    static const QHash<QString, const SlotType*> byName = index(kConditions, kConditionAliases);
+    static const NameTable<const SlotType*> byName = index(kConditions, kConditionAliases);
     return find(byName, name);
 }
 
 const SlotType* findActionType(QStringView name) {
-    static const QHash<QString, const SlotType*> byName = index(kActions, kActionAliases);
+    static const NameTable<const SlotType*> byName = index(kActions, kActionAliases);
     return find(byName, name);
 }
 

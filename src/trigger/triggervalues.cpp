@@ -42,29 +42,35 @@ std::optional<std::uint64_t> parseWide(QStringView text) {
     return value;
 }
 
-// "Location 3" and the like: the number after the prefix, which the key
-// holds without spaces.
-std::optional<std::uint64_t> numberAfter(const QString& key, QLatin1StringView prefix) {
-    const QLatin1StringView word = prefix.trimmed();
-    if (!key.startsWith(word, Qt::CaseInsensitive) || key.size() == word.size())
+// "Location 3" and the like: the number after the prefix, in the name's key.
+std::optional<std::uint64_t> numberAfter(const NameKey& key, const NameKey& word) {
+    const std::u16string_view text = key.view();
+    if (!key.valid() || !text.starts_with(word.view()) || text.size() == word.view().size())
         return std::nullopt;
-    for (qsizetype i = word.size(); i < key.size(); ++i) {
-        if (!key[i].isDigit())
+    const std::u16string_view digits = text.substr(word.view().size());
+    for (const char16_t c : digits) {
+        if (c < u'0' || c > u'9')
             return std::nullopt;
     }
-    return parseWide(QStringView(key).mid(word.size()));
+    return parseWide(QStringView(digits.data(), static_cast<qsizetype>(digits.size())));
 }
 
-void appendPrefixed(QString& out, QLatin1StringView prefix, std::uint64_t number) {
-    out.append(u'"');
-    out.append(prefix);
-    appendDecimal(out, number);
-    out.append(u'"');
+void appendQuoted(TextBuffer& out, QLatin1StringView text) {
+    out.put(u'"');
+    out.put(text);
+    out.put(u'"');
+}
+
+void appendPrefixed(TextBuffer& out, QLatin1StringView prefix, std::uint64_t number) {
+    out.put(u'"');
+    out.put(prefix);
+    out.putDecimal(number);
+    out.put(u'"');
 }
 
 // A script's code where its four bytes are letters, digits and signs that a
 // quoted text can hold; nothing otherwise.
-bool appendScript(QString& out, std::uint32_t value) {
+bool appendScript(TextBuffer& out, std::uint32_t value) {
     char16_t code[4];
     for (int i = 0; i < 4; ++i) {
         const auto c = static_cast<char16_t>((value >> (8 * i)) & 0xFF);
@@ -72,9 +78,10 @@ bool appendScript(QString& out, std::uint32_t value) {
             return false;
         code[i] = c;
     }
-    out.append(u'"');
-    out.append(QStringView(code, 4));
-    out.append(u'"');
+    out.put(u'"');
+    for (const char16_t c : code)
+        out.put(c);
+    out.put(u'"');
     return true;
 }
 
@@ -91,22 +98,27 @@ std::optional<std::uint32_t> argumentValue(ArgKind kind, QStringView text, bool 
     switch (kind) {
     case ArgKind::Number: return parseTriggerNumber(text, maximum);
     case ArgKind::Location: {
-        const QString key = nameKey(text);
-        if (key == nameKey(NoLocation))
+        static const NameKey none(NoLocation);
+        static const NameKey anywhere(Anywhere);
+        static const NameKey prefix(LocationPrefix);
+        const NameKey key(text);
+        if (key == none)
             return 0;
-        if (key == nameKey(Anywhere))
+        if (key == anywhere)
             return kAnywhere;
-        if (const std::optional<std::uint64_t> n = numberAfter(key, LocationPrefix))
+        if (const std::optional<std::uint64_t> n = numberAfter(key, prefix))
             return *n <= maximum ? std::optional<std::uint32_t>(static_cast<std::uint32_t>(*n)) : std::nullopt;
         return parseTriggerNumber(text, maximum);
     }
     case ArgKind::Switch: {
-        if (const std::optional<std::uint64_t> n = numberAfter(nameKey(text), SwitchPrefix))
+        static const NameKey prefix(SwitchPrefix);
+        if (const std::optional<std::uint64_t> n = numberAfter(NameKey(text), prefix))
             return *n >= 1 && *n <= SwitchCount ? std::optional<std::uint32_t>(static_cast<std::uint32_t>(*n - 1)) : std::nullopt;
         return parseTriggerNumber(text, maximum);
     }
     case ArgKind::String: {
-        if (const std::optional<std::uint64_t> n = numberAfter(nameKey(text), StringPrefix))
+        static const NameKey prefix(StringPrefix);
+        if (const std::optional<std::uint64_t> n = numberAfter(NameKey(text), prefix))
             return *n <= maximum ? std::optional<std::uint32_t>(static_cast<std::uint32_t>(*n)) : std::nullopt;
         return parseTriggerNumber(text, maximum);
     }
@@ -133,24 +145,7 @@ std::optional<std::uint32_t> argumentValue(ArgKind kind, QStringView text, bool 
     }
 }
 
-void appendDecimal(QString& out, std::uint64_t value) {
-    char16_t digits[20];
-    int n = 0;
-    do {
-        digits[n++] = static_cast<char16_t>(u'0' + value % 10);
-        value /= 10;
-    } while (value != 0);
-    while (n > 0)
-        out.append(QChar(digits[--n]));
-}
-
-void appendQuoted(QString& out, QLatin1StringView text) {
-    out.append(u'"');
-    out.append(text);
-    out.append(u'"');
-}
-
-void appendArgumentValue(QString& out, ArgKind kind, std::uint32_t value) {
+void appendArgumentValue(TextBuffer& out, ArgKind kind, std::uint32_t value) {
     switch (kind) {
     case ArgKind::Player:
     case ArgKind::Unit: {
@@ -178,11 +173,11 @@ void appendArgumentValue(QString& out, ArgKind kind, std::uint32_t value) {
     default: {
         const QLatin1StringView name = valueName(kind, value);
         if (!name.isEmpty())
-            return void(out.append(name));
+            return out.put(name);
         break;
     }
     }
-    appendDecimal(out, value);
+    out.putDecimal(value);
 }
 
 }  // namespace pellax

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "trigger/outputbuffer.h"
 #include "trigger/triggernames.h"
 
 #include <QLatin1StringView>
@@ -17,8 +18,10 @@ namespace pellax {
 // Appends the text of `value` as an argument of `kind`: a name where the
 // kind's table has one, in double quotes for players, groups, units,
 // locations ("Location 3"), switches ("Switch 1" for the switch stored as 0),
-// strings ("String 5") and scripts ("TMCu"); else the number.
-void appendArgumentValue(QString& out, ArgKind kind, std::uint32_t value);
+// strings ("String 5") and scripts ("TMCu"); else the number. Takes at most
+// kLongestArgument characters.
+void appendArgumentValue(TextBuffer& out, ArgKind kind, std::uint32_t value);
+inline constexpr qsizetype kLongestArgument = 64;
 
 // The value an argument's text gives a kind, within `maximum`: a name (read as
 // nameKey reads it), or a number; nothing when it gives none. A quoted text of
@@ -28,8 +31,5 @@ std::optional<std::uint32_t> argumentValue(ArgKind kind, QStringView text, bool 
 // A number as the text form writes it: decimal digits, or hexadecimal after
 // 0x; nothing when it is not one or is above `maximum`.
 std::optional<std::uint32_t> parseTriggerNumber(QStringView text, std::uint32_t maximum);
-
-void appendDecimal(QString& out, std::uint64_t value);
-void appendQuoted(QString& out, QLatin1StringView text);
 
 }  // namespace pellax

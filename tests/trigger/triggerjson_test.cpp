@@ -26,7 +26,7 @@ QString refusal(const char* json) {
 TEST(TriggerJson, EveryRandomFileComesBackByteForByte) {
     test::RandomTriggers random(2027);
     for (int file = 0; file < 3000; ++file) {
-        const TriggerList triggers = random.file(3);
+        const TriggerList triggers = random.file(2);
         const QByteArray json = triggersToJson(triggers, QStringLiteral("f.trg"));
         ASSERT_EQ(triggerFileBytes(triggersFromJson(json)), triggerFileBytes(triggers)) << "file " << file << "\n"
                                                                                        << json.toStdString();
@@ -36,7 +36,7 @@ TEST(TriggerJson, EveryRandomFileComesBackByteForByte) {
 TEST(TriggerJson, DamagedJsonIsReadOrRefusedNeverMisread) {
     test::RandomTriggers random(2901);
     const char signs[] = "{}[],:\"\\ 0-e.tnu";
-    for (int n = 0; n < 1500; ++n) {
+    for (int n = 0; n < 1000; ++n) {
         QByteArray json = triggersToJson(random.file(2));
         for (int cuts = 1 + static_cast<int>(random.below(4)); cuts > 0 && !json.isEmpty(); --cuts) {
             const auto at = static_cast<qsizetype>(random.below(static_cast<std::uint32_t>(json.size())));

@@ -72,7 +72,7 @@ TEST(TriggerText, TheMeleeTriggersAreReadAndWrittenInTheMapEditorsForm) {
 TEST(TriggerText, EveryRandomFileComesBackByteForByte) {
     test::RandomTriggers random(27);
     for (int file = 0; file < 3000; ++file) {
-        const TriggerList triggers = random.file(3);
+        const TriggerList triggers = random.file(2);
         const QString text = triggersToText(triggers);
         const CompiledTriggers back = compileTriggerText(text);
         ASSERT_TRUE(back.ok()) << "file " << file << ", " << back.errors.front().line << ":"
@@ -175,7 +175,7 @@ TEST(TriggerText, ReadingForgivesCaseSpacesAndOtherToolsSpellings) {
 TEST(TriggerText, DamagedTextIsReadOrRefusedNeverMisread) {
     test::RandomTriggers random(2900);
     const char16_t signs[] = u"(){},;:\"=/ \n\tx0A";
-    for (int n = 0; n < 1500; ++n) {
+    for (int n = 0; n < 1000; ++n) {
         QString text = triggersToText(random.file(2));
         for (int cuts = 1 + static_cast<int>(random.below(4)); cuts > 0 && !text.isEmpty(); --cuts) {
             const auto at = static_cast<qsizetype>(random.below(static_cast<std::uint32_t>(text.size())));
