@@ -1,5 +1,7 @@
 #include "got/gamecheck.h"
 
+#include "got/gametriggerfile.h"
+
 #include <algorithm>
 
 namespace pellax {
@@ -46,21 +48,19 @@ QString valueList(const std::array<std::uint32_t, N>& values) {
     return parts.join(QStringLiteral(", ")) + QStringLiteral(" or ") + last;
 }
 
-// Greed and slaughter find their trigger by the variation value; any other value starts a game that never ends by it.
+// Greed and slaughter find their trigger file by the variation value; with any
+// other value the game does not start a game of the game type at all.
 void checkVariationTrigger(const GameTypeRecord& record, QStringList& findings) {
-    const std::uint32_t victory = record.value(gameField(GameFieldId::VictoryConditions));
-    const std::uint32_t variation = record.value(gameField(GameFieldId::VariationValue));
-    const auto check = [&](const auto& triggers, const char* what, const char* unit) {
-        if (std::find(triggers.begin(), triggers.end(), variation) == triggers.end())
-            findings.append(QStringLiteral("Victory conditions %1 need a variation value the game has a trigger for "
-                                           "(%2 %3), not %4.")
-                                .arg(quoted(what), valueList(triggers), QLatin1String(unit))
-                                .arg(variation));
-    };
-    if (victory == gamevalues::kVictoryResources)
-        check(gamevalues::kGreedResources, "Resources", "resources");
-    else if (victory == gamevalues::kVictorySlaughter)
-        check(gamevalues::kSlaughterMinutes, "Slaughter", "minutes");
+    const GameTriggerFile file = gameTriggerFile(record);
+    if (file.use != GameTriggerFile::Use::NoGame)
+        return;
+    const bool greed = file.victory == gamevalues::kVictoryResources;
+    findings.append(QStringLiteral("Victory conditions %1 need a variation value the game has a trigger for "
+                                   "(%2 %3), not %4.")
+                        .arg(quoted(greed ? "Resources" : "Slaughter"),
+                             greed ? valueList(gamevalues::kGreedResources) : valueList(gamevalues::kSlaughterMinutes),
+                             greed ? QStringLiteral("resources") : QStringLiteral("minutes"))
+                        .arg(file.variation));
 }
 
 }  // namespace
