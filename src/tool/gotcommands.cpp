@@ -86,8 +86,10 @@ int gotShow(const QStringList& args, Console& console) {
         throw UsageError(command, QStringLiteral("no FILE given"));
     const bool json = parsed.has("--json");
     bool first = true;
-    return forEachFile(expandFolders(parsed.operands, kExtension), console, [&](const QString& file) {
-        const GameTypeRecord record = readGotFile(file);
+    bool anyNotGameType = false;
+    const int status = forEachFile(expandFolders(parsed.operands, kExtension), console, [&](const QString& file) {
+        const GameFileImage image = readGameFileImage(file);
+        const GameTypeRecord record = recordOf(image);
         if (json) {
             console.print(gotShowJson(file, record));
         } else {
@@ -95,7 +97,14 @@ int gotShow(const QStringList& args, Console& console) {
             console.print((first ? QString() : QStringLiteral("\n")) + gotShowText(file, record));
             first = false;
         }
+        // Shown all the same, as a look at what it holds; but a script must
+        // not take it for a game type.
+        for (const QString& finding : gameFileTypeFindings(image.start, image.size)) {
+            console.notice(file, finding);
+            anyNotGameType = true;
+        }
     });
+    return anyNotGameType ? 1 : status;
 }
 
 int gotSet(const QStringList& args, Console& console) {

@@ -33,10 +33,11 @@ it is taken as an option. File names are taken byte for byte, UTF-8 or not.
 
 Failures go to standard error with the texts the editor shows ("File not
 found." ...). Every file is tried; the exit status is 1 when anything failed,
-nothing was there to do, or the command line was wrong, else 0. Nothing is
-written for a file when anything about it failed, and every write replaces
-its file in one step. When the reader of standard output goes away (a pipe
-into head), the tool stops quietly; that alone is no failure.
+nothing was there to do, got show was given a file that is not a game type,
+or the command line was wrong, else 0. Nothing is written for a file when
+anything about it failed, and every write replaces its file in one step.
+When the reader of standard output goes away (a pipe into head), the tool
+stops quietly; that alone is no failure.
 
 A member of an MPQ archive may stand wherever FILE does, written
 mpq:ARCHIVE::MEMBER (mpq:mods/mod.mpq::templates\Melee.got), and
@@ -65,6 +66,12 @@ none is selected), check boxes "checked" or "unchecked", game fields the
 game's name of their value, or its number where the game names none.
 Control characters and backslashes are written as \xNN and \\. An empty
 line comes between files.
+
+A file that is not 97 bytes long, or whose first byte is not 3, is not a
+game type: it is shown all the same, then standard error tells why the game
+skips it, in got check's words ("The file is 189093 bytes long, not 97: the
+game skips it."), and the exit status is 1. Its other values are got
+check's business.
 
 --json  one line of JSON per file instead, with the key "file" and one key
         per control and game field: texts as they are, numbers as numbers,
