@@ -1,12 +1,10 @@
 #pragma once
 
-#include <QStringList>
-
 namespace pellax {
 
-class Console;
+struct CommandGroup;
 
-// `trg strip` and `trg add`, given the arguments after "trg"; the exit status.
-int trgCommand(const QStringList& args, Console& console);
+// trg strip and trg add: the trigger-file header.
+CommandGroup trgCommands();
 
 }  // namespace pellax
