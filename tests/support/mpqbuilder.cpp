@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 namespace pellax::test {
 
 namespace {
@@ -19,9 +21,28 @@ DWORD flagsOf(Storage storage) {
     return 0;
 }
 
+// The archive library closes descriptor 0 while it looks for an archive it is
+// to make, and may then make the archive on it: the test's standard input
+// comes back when the archive is closed, so that the tools it starts later
+// are not handed a closed one.
+class StandardInputKept {
+public:
+    StandardInputKept() : saved_(::dup(STDIN_FILENO)) {}
+    ~StandardInputKept() {
+        ::dup2(saved_, STDIN_FILENO);
+        ::close(saved_);
+    }
+    StandardInputKept(const StandardInputKept&) = delete;
+    StandardInputKept& operator=(const StandardInputKept&) = delete;
+
+private:
+    int saved_;
+};
+
 }  // namespace
 
 void buildArchive(const QString& path, const std::vector<TestMember>& members, bool withListFile) {
+    const StandardInputKept standardInput;
     QFile::remove(path);
     HANDLE archive = nullptr;
     SFILE_CREATE_MPQ create{};
