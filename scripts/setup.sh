@@ -14,6 +14,8 @@ packages=(
   # for the package, the validators and lintian that check what gets installed,
   # update-mime-database for the file types, rsvg-convert to draw the SVG icon.
   dpkg-dev file binutils lintian desktop-file-utils appstream shared-mime-info librsvg2-bin
+  # The README's command-line examples, which a test runs, pipe JSON through jq.
+  jq
 )
 
 missing=()

@@ -63,12 +63,9 @@ void checkVariationTrigger(const GameTypeRecord& record, QStringList& findings) 
                         .arg(file.variation));
 }
 
-}  // namespace
-
-QStringList gameRecordFindings(const GameTypeRecord& record) {
+// Every rule of the record but its first byte.
+QStringList valueFindings(const GameTypeRecord& record) {
     QStringList findings;
-    if (record.at(kLeadOffset) != kLeadByte)
-        findings.append(wrongLead(record.at(kLeadOffset)));
     for (const GameField& field : kGameFields) {
         const std::uint32_t value = record.value(field);
         if (field.loaderBelow && value >= field.loaderBelow)
@@ -83,20 +80,32 @@ QStringList gameRecordFindings(const GameTypeRecord& record) {
     return findings;
 }
 
-QStringList gameFileFindings(QByteArrayView file, std::uint64_t size) {
+}  // namespace
+
+QStringList gameRecordFindings(const GameTypeRecord& record) {
+    QStringList findings;
+    if (record.at(kLeadOffset) != kLeadByte)
+        findings.append(wrongLead(record.at(kLeadOffset)));
+    return findings + valueFindings(record);
+}
+
+QStringList gameFileTypeFindings(QByteArrayView file, std::uint64_t size) {
     QStringList findings;
     if (size != kGameFileSize)
         findings.append(QStringLiteral("The file is %1 bytes long, not %2: the game skips it.").arg(size).arg(kGameFileSize));
-    if (static_cast<std::size_t>(file.size()) < GameTypeRecord::Size) {
-        // Too short to hold the fields; only the lead byte can still be judged.
-        if (!file.isEmpty() && static_cast<std::uint8_t>(file[kLeadOffset]) != kLeadByte)
-            findings.append(wrongLead(static_cast<std::uint8_t>(file[kLeadOffset])));
+    if (!file.isEmpty() && static_cast<std::uint8_t>(file[kLeadOffset]) != kLeadByte)
+        findings.append(wrongLead(static_cast<std::uint8_t>(file[kLeadOffset])));
+    return findings;
+}
+
+QStringList gameFileFindings(QByteArrayView file, std::uint64_t size) {
+    QStringList findings = gameFileTypeFindings(file, size);
+    // Too short to hold the fields, only the size and the lead byte can be judged.
+    if (static_cast<std::size_t>(file.size()) < GameTypeRecord::Size)
         return findings;
-    }
     GameTypeRecord record;
     std::copy_n(file.data(), GameTypeRecord::Size, record.bytes.begin());
-    findings.append(gameRecordFindings(record));
-    return findings;
+    return findings + valueFindings(record);
 }
 
 }  // namespace pellax

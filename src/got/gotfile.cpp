@@ -1,6 +1,7 @@
 #include "got/gotfile.h"
 
 #include "framework/files/fileaccess.h"
+#include "framework/files/ioerror.h"
 
 #include <algorithm>
 #include <array>
@@ -24,6 +25,14 @@ GameFileImage readGameFileImage(const QString& path) {
         image.size += n;
     }
     return image;
+}
+
+GameTypeRecord recordOf(const GameFileImage& image) {
+    GameTypeRecord record;
+    if (static_cast<std::size_t>(image.start.size()) < record.bytes.size())
+        throw EInOutError(ioerr::ReadBeyondEnd);
+    std::copy_n(image.start.constData(), record.bytes.size(), record.bytes.begin());
+    return record;
 }
 
 void writeGotFile(const QString& path, const GameTypeRecord& record) {

@@ -22,6 +22,9 @@ struct GameFileImage {
     std::uint64_t size = 0;
 };
 GameFileImage readGameFileImage(const QString& path);
+// The record an image begins with; "Read beyond end of file", as Load says,
+// when it is shorter than the record.
+GameTypeRecord recordOf(const GameFileImage& image);
 
 // The 96 record bytes and one zero byte, replacing the file (or member) atomically.
 void writeGotFile(const QString& path, const GameTypeRecord& record);

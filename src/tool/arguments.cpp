@@ -22,7 +22,7 @@ QString CommandArgs::value(const char* option) const {
     return it == options.end() ? QString() : it->second;
 }
 
-CommandArgs parseCommandArgs(const QString& command, const QStringList& args, std::initializer_list<OptionSpec> known) {
+CommandArgs parseCommandArgs(const QString& command, const QStringList& args, std::span<const OptionSpec> known) {
     CommandArgs parsed;
     bool optionsEnded = false;
     for (qsizetype i = 0; i < args.size(); ++i) {

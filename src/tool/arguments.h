@@ -3,8 +3,8 @@
 #include <QString>
 #include <QStringList>
 
-#include <initializer_list>
 #include <map>
+#include <span>
 #include <stdexcept>
 
 namespace pellax {
@@ -42,7 +42,7 @@ struct CommandArgs {
 };
 
 // Raises UsageError, naming `command`, for an option it does not know.
-CommandArgs parseCommandArgs(const QString& command, const QStringList& args, std::initializer_list<OptionSpec> known);
+CommandArgs parseCommandArgs(const QString& command, const QStringList& args, std::span<const OptionSpec> known);
 
 // What the operands name: a file as it is, a folder as its files whose names
 // end in ".EXTENSION" (in any case), sorted by name, without subfolders or

@@ -5,27 +5,39 @@
 #include "framework/files/fileaccess.h"
 #include "templatelist/templatelistfile.h"
 #include "tool/arguments.h"
+#include "tool/commandtable.h"
 #include "tool/console.h"
 #include "tool/eightbit.h"
 #include "tool/fileloop.h"
-#include "tool/toolhelp.h"
 
 namespace pellax {
 
 namespace {
 
+constexpr const char* kHelp = R"(Template lists (template.lst): 8-bit text, one entry a line. FILE must
+exist; an empty file is an empty list.
+
+show       prints the entries, one a line. With several files or a folder,
+           each list begins with a line "==> FILE <==".
+add        appends ENTRY as the list window's Add button does: in double
+           quotes, putting in the one missing at either end. An entry
+           holding CR, LF or byte 26 (which end a line or the list) or a
+           character that Windows-1252 has no byte for is refused.
+delete     removes the first entry that is ENTRY or, when none is, the first
+           that is ENTRY quoted as add would write it (a.got finds "a.got");
+           with --index, the Nth entry, 1 being the first.
+normalize  rewrites the list as the list window saves it: CR LF after every
+           entry, nothing after a Ctrl+Z byte. A list already in that form
+           is left alone.
+
+add and delete save the list with CR LF line ends too.)";
+
 const QString kCommand = QStringLiteral("lst");
 
 FileOperands listFiles(const QStringList& operands) { return expandFolders(operands, QStringLiteral("lst")); }
 
-void requireOperands(const QStringList& operands, qsizetype count, const QString& usage) {
-    if (operands.size() != count)
-        throw UsageError(kCommand, QStringLiteral("expected %1").arg(usage));
-}
-
-int show(const QStringList& operands, Console& console) {
-    if (operands.isEmpty())
-        throw UsageError(kCommand, QStringLiteral("no FILE given"));
+int show(const CommandArgs& args, Console& console) {
+    const QStringList& operands = args.operands;
     const FileOperands lists = listFiles(operands);
     // Headers only where there can be several lists, so that one list pipes on as it is.
     const bool headers = operands.size() > 1 || lists.anyFolder;
@@ -56,8 +68,8 @@ void checkEntry(const QString& entry) {
                                    .arg(describe(bad)));
 }
 
-int add(const QStringList& operands, Console& console) {
-    requireOperands(operands, 2, QStringLiteral("lst add FILE ENTRY"));
+int add(const CommandArgs& args, Console& console) {
+    const QStringList& operands = args.operands;
     if (operands[1].isEmpty())
         throw UsageError(kCommand, QStringLiteral("the entry to add is empty"));
     checkEntry(operands[1]);
@@ -78,9 +90,11 @@ qsizetype parseIndex(const QString& text) {
     return index;
 }
 
-int remove(const CommandArgs& parsed, const QStringList& operands, Console& console) {
+int remove(const CommandArgs& parsed, Console& console) {
+    const QStringList& operands = parsed.operands;
     const bool byIndex = parsed.has("--index");
-    requireOperands(operands, byIndex ? 1 : 2, QStringLiteral("lst delete FILE ENTRY or lst delete --index N FILE"));
+    if (operands.size() != (byIndex ? 1 : 2))
+        throw UsageError(kCommand, QStringLiteral("expected lst delete FILE ENTRY or lst delete --index N FILE"));
     const qsizetype index = byIndex ? parseIndex(parsed.value("--index")) : 0;
     const QString entry = byIndex ? QString() : operands[1];
     return forEachFile(listFiles(operands.first(1)), console, [&](const QString& file) {
@@ -103,10 +117,8 @@ int remove(const CommandArgs& parsed, const QStringList& operands, Console& cons
     });
 }
 
-int normalize(const QStringList& operands, Console& console) {
-    if (operands.isEmpty())
-        throw UsageError(kCommand, QStringLiteral("no FILE given"));
-    return forEachFile(listFiles(operands), console, [](const QString& file) {
+int normalize(const CommandArgs& args, Console& console) {
+    return forEachFile(listFiles(args.operands), console, [](const QString& file) {
         const QByteArray bytes = readWholeFile(file);
         const QByteArray normal = serialiseTemplateList(parseTemplateList(bytes));
         // A list already in shape is left alone, its time stamp too.
@@ -117,27 +129,14 @@ int normalize(const QStringList& operands, Console& console) {
 
 }  // namespace
 
-int lstCommand(const QStringList& args, Console& console) {
-    const CommandArgs parsed = parseCommandArgs(kCommand, args, {{"--index", true}});
-    if (parsed.help) {
-        console.print(helpText(kCommand));
-        return 0;
-    }
-    if (parsed.operands.isEmpty())
-        throw UsageError(kCommand, QStringLiteral("show, add, delete or normalize?"));
-    const QString sub = parsed.operands.first();
-    const QStringList operands = parsed.operands.mid(1);
-    if (parsed.has("--index") && sub != QLatin1String("delete"))
-        throw UsageError(kCommand, QStringLiteral("--index belongs to lst delete"));
-    if (sub == QLatin1String("show"))
-        return show(operands, console);
-    if (sub == QLatin1String("add"))
-        return add(operands, console);
-    if (sub == QLatin1String("delete"))
-        return remove(parsed, operands, console);
-    if (sub == QLatin1String("normalize"))
-        return normalize(operands, console);
-    throw UsageError(kCommand, QStringLiteral("unknown command \"%1\"").arg(sub));
+CommandGroup lstCommands() {
+    return {"lst", kHelp, {
+        {"show", {{"FILE...", "the entries of template lists"}}, {}, nullptr, show},
+        {"add", {{"FILE ENTRY", "add an entry, quoted as the Add button does"}}, {}, nullptr, add, 2, 2},
+        {"delete", {{"FILE ENTRY", "delete an entry by its text,"}, {"--index N FILE", "or by its place, 1 being the first"}},
+         {{"--index", true}}, nullptr, remove},
+        {"normalize", {{"FILE...", "rewrite with CR LF line ends"}}, {}, nullptr, normalize},
+    }};
 }
 
 }  // namespace pellax

@@ -1,12 +1,10 @@
 #pragma once
 
-#include <QStringList>
-
 namespace pellax {
 
-class Console;
+struct CommandGroup;
 
-// `lst show|add|delete|normalize`, given the arguments after "lst"; the exit status.
-int lstCommand(const QStringList& args, Console& console);
+// lst show, add, delete and normalize: template lists.
+CommandGroup lstCommands();
 
 }  // namespace pellax

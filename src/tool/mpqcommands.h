@@ -1,12 +1,10 @@
 #pragma once
 
-#include <QStringList>
-
 namespace pellax {
 
-class Console;
+struct CommandGroup;
 
-// pellax-tool mpq list ARCHIVE...: the members each archive can name.
-int mpqCommand(const QStringList& args, Console& console);
+// mpq list ARCHIVE...: the members each archive can name.
+CommandGroup mpqCommands();
 
 }  // namespace pellax

@@ -1,374 +1,216 @@
 #include "tool/toolhelp.h"
 
+#include "tool/commandtable.h"
+
+#include <QRegularExpression>
+#include <QStringList>
+
 namespace pellax {
 
 namespace {
 
-constexpr const char* kTool = R"(Usage: pellax-tool COMMAND [ARGUMENT...]
-       pellax-tool --help | --version
+// What the tool's own help says, each text a section of the manual page.
+struct Section {
+    const char* title;
+    const char* text;
+};
 
-Checks and changes Pellax's files in scripts, by the editor's own rules:
-game types (.got), trigger files (.trg) and template lists (.lst).
+constexpr Section kAbout = {"DESCRIPTION", R"(Checks and changes Pellax's files in scripts, by the editor's own rules:
+game types (.got), trigger files (.trg) and template lists (.lst).)"};
 
-Commands:
-  got show [--json] FILE...         every field of game-type files
-  got set [--new] FILE field=value...
-                                    change fields and save, as the editor would
-  got set --json FILE JSON          write FILE from an object of got show --json
-  got check FILE...                 why the game would skip or misread files
-  trg show [--json] FILE...         the triggers of trigger files, as text
-  trg set [--json] FILE TEXT        write FILE from triggers as text or JSON
-  trg import MAP FILE               write FILE from the triggers of a map
-  trg check FILE...                 what in trigger files the game cannot use
-  trg strip FILE...                 copy each file to FILEed without its header
-  trg add FILE...                   copy each file to FILEed with the header
-  lst show FILE...                  the entries of template lists
-  lst add FILE ENTRY                add an entry, quoted as the Add button does
-  lst delete FILE ENTRY             delete an entry by its text,
-  lst delete --index N FILE         or by its place, 1 being the first
-  lst normalize FILE...             rewrite with CR LF line ends
-  mpq list ARCHIVE...               the members of MPQ archives the tool can name
-
-A folder may stand wherever FILE does, for its files with the command's
+constexpr Section kSections[] = {
+    {"FOLDERS", R"(A folder may stand wherever FILE does, for its files with the command's
 extension (.got, .trg or .lst, in any case), sorted by name; its subfolders
 and hidden files are not searched, and a folder without any such file is a
 failure. Put "--" before a FILE or ENTRY that begins with "-": nothing after
-it is taken as an option. File names are taken byte for byte, UTF-8 or not.
-
-Failures go to standard error with the texts the editor shows ("File not
-found." ...). Every file is tried; the exit status is 1 when anything failed,
-nothing was there to do, or the command line was wrong, else 0. Nothing is
-written for a file when anything about it failed, and every write replaces
-its file in one step. When the reader of standard output goes away (a pipe
-into head), the tool stops quietly; that alone is no failure.
-
-A member of an MPQ archive may stand wherever FILE does, written
+it is taken as an option. File names are taken byte for byte, UTF-8 or not.)"},
+    {"ARCHIVES", R"(A member of an MPQ archive may stand wherever FILE does, written
 mpq:ARCHIVE::MEMBER (mpq:mods/mod.mpq::templates\Melee.got), and
 mpq:ARCHIVE:: for every member of the command's kind in the archive, or
 mpq:ARCHIVE::FOLDER\ for those under one of its folders. A loose file whose
 name begins with "mpq:" is written ./mpq:... "pellax-tool mpq --help" tells
-more.
+more.)"},
+    {"EXIT STATUS", R"(Failures go to standard error with the texts the editor shows ("File not
+found." ...). Every file is tried; the exit status is 1 when anything failed,
+nothing was there to do, got show was given a file that is not a game type,
+a check found something, text or JSON did not compile, or the command line
+was wrong, else 0. Nothing is written for a file when
+anything about it failed, and every write replaces its file in one step.
+When the reader of standard output goes away (a pipe into head), the tool
+stops quietly; that alone is no failure.)"},
+};
 
-"pellax-tool got show --help" (or got set, got check, trg show, trg set,
-trg import, trg check, trg, lst, mpq) tells more.
-)";
+constexpr int kSummaryColumn = 36;
 
-constexpr const char* kGotShow = R"(Usage: pellax-tool got show [--json] FILE...
+QString fullName(const CommandGroup& group, const Command& command) {
+    return QStringLiteral("%1 %2").arg(QLatin1String(group.name), QLatin1String(command.name));
+}
 
-Shows every field of each game-type file as the editor shows it after Load.
+// The commands a help topic covers: one with help of its own, or those of the
+// group that have none.
+std::vector<const Command*> topicCommands(const CommandGroup& group, const Command* command) {
+    if (command && command->help)
+        return {command};
+    std::vector<const Command*> commands;
+    for (const Command& c : group.commands) {
+        if (!c.help)
+            commands.push_back(&c);
+    }
+    return commands;
+}
 
-For each file a "file: PATH" line, then one "name: value" line per control
-of the editor, named as the control is, in the editor's tab order:
-  gametypename, colorbox, descripname, varsetting, varnum, position,
-  Canally, defaultmin, isenabled, Gametype, playability, numteams,
-  minerals, Gametypesetting
-then one line per field of the game that no control shows exactly:
-  resources (the resource type), unitstats, fog, startpositions, cheats,
-  tournament, victoryvalue
-Edits show their text, combo boxes the text of their item (nothing when
-none is selected), check boxes "checked" or "unchecked", game fields the
-game's name of their value, or its number where the game names none.
-Control characters and backslashes are written as \xNN and \\. A last
-"trigger file:" line names the trigger file the game plays the game type
-with (triggers\Melee.trg), says that it plays without one, or that it will
-not start a game of it (resources or slaughter with a variation value that
-has no file); for a member of an archive, whether that file is in the same
-archive. An empty line comes between files.
+QString usageLines(const CommandGroup& group, const std::vector<const Command*>& commands) {
+    QString text;
+    for (const Command* command : commands) {
+        for (const Usage& usage : command->usages) {
+            text += text.isEmpty() ? QStringLiteral("Usage: ") : QStringLiteral("       ");
+            text += QStringLiteral("pellax-tool %1 %2\n").arg(fullName(group, *command), QLatin1String(usage.operands));
+        }
+    }
+    return text;
+}
 
---json  one line of JSON per file instead, with the key "file" and one key
-        per control and game field: texts as they are, numbers as numbers,
-        combo boxes as {"index": N, "text": ITEM} (index -1: no selection),
-        check boxes as true or false, game fields with named values as
-        {"value": N, "name": NAME} (NAME "" where the game names none);
-        "carried" and "gaps" hold the bytes that no field covers, in hex,
-        keyed by offset: {"0x00": "03", "0x42": "01", ...}. Where a control
-        shows its bytes only in part (a name with bytes after its zero fill,
-        a flag byte 2, a combo box value beyond its items), "exact" holds
-        those bytes as they are, keyed by offset. got set --json writes a
-        file from such an object.
-)";
+// A command's help, or the help its group's commands share.
+QString topicText(const CommandGroup& group, const Command* command) {
+    const std::vector<const Command*> commands = topicCommands(group, command);
+    const char* help = command && command->help ? command->help : group.help;
+    return usageLines(group, commands) + QLatin1Char('\n') + QLatin1String(help) + QLatin1Char('\n');
+}
 
-constexpr const char* kGotSet = R"(Usage: pellax-tool got set [--new] FILE [field=value...]
-       pellax-tool got set --json FILE JSON
+// Every help topic of the tool: each group with help of its own, and each
+// command with help of its own.
+std::vector<std::pair<const CommandGroup*, const Command*>> topics() {
+    std::vector<std::pair<const CommandGroup*, const Command*>> all;
+    for (const CommandGroup& group : commandGroups()) {
+        if (group.help)
+            all.emplace_back(&group, nullptr);
+        for (const Command& command : group.commands) {
+            if (command.help)
+                all.emplace_back(&group, &command);
+        }
+    }
+    return all;
+}
 
-Loads FILE, changes its fields as typing into the editor would and saves it
-as the editor's Save does: 97 bytes, of which only the fields changed are
-written; every other byte stays as it was. The file is replaced in one
-step, and not written at all when anything fails. A folder as FILE changes
-each of its .got files in the same way.
+QString topicName(const CommandGroup& group, const Command* command) {
+    return command ? fullName(group, *command) : QLatin1String(group.name);
+}
 
---new   start from what "New GOT File" sets instead of loading FILE (the
-        bytes it does not set are 0); FILE is made, or replaced.
+QString toolHelp() {
+    QString text = QStringLiteral("Usage: pellax-tool COMMAND [ARGUMENT...]\n"
+                                  "       pellax-tool --help | --version\n\n") +
+                   QLatin1String(kAbout.text) + QStringLiteral("\n\nCommands:\n");
+    for (const CommandGroup& group : commandGroups()) {
+        for (const Command& command : group.commands) {
+            for (const Usage& usage : command.usages) {
+                const QString line = QStringLiteral("  %1 %2").arg(fullName(group, command), QLatin1String(usage.operands));
+                text += line.size() < kSummaryColumn - 1 ? line.leftJustified(kSummaryColumn)
+                                                         : line + QLatin1Char('\n') + QString(kSummaryColumn, u' ');
+                text += QLatin1String(usage.summary) + QLatin1Char('\n');
+            }
+        }
+    }
+    for (const Section& section : kSections)
+        text += QLatin1Char('\n') + QLatin1String(section.text) + QLatin1Char('\n');
+    QStringList names;
+    for (const auto& [group, command] : topics())
+        names.append(topicName(*group, command));
+    const QString first = names.takeFirst();
+    return text + QStringLiteral("\n\"pellax-tool %1 --help\" (or %2) tells more.\n").arg(first, names.join(QStringLiteral(", ")));
+}
 
-Fields, named as in got show (in any case), are changed in the order given:
-  edits        the value as typed. gametypename and descripname hold at most
-               31 characters, and refuse a character that the files'
-               character set (Windows-1252) has no byte for; gametypename
-               refuses bytes 1 to 10, which the file reads as the name's
-               colour: set that with colorbox. varsetting, varnum,
-               position, numteams and minerals keep only their digits, as
-               the editor's filter does (a1b2 gives 12). Gametypesetting
-               takes any text, hexadecimal too ($1F). Malformed numbers are
-               saved as 0; varsetting and minerals are 32-bit, the others
-               bytes that keep their low 8 bits (300 is saved as 44).
-  combo boxes  colorbox, Gametype, playability: the item's number, 0 for the
-               first, or its text as shown (case and blanks around it do not
-               matter): Gametype=2 or 'Gametype=Workers and town hall'
-  check boxes  Canally, defaultmin, isenabled: 1, true or checked; 0, false
-               or unchecked
-  game fields  resources, unitstats, fog, startpositions, cheats,
-               tournament: the value's number or the game's name for it, in
-               any case (fog=on, startpositions=fixed, 'resources=fixed
-               value'); victoryvalue a number, 0 to 4294967295. They are
-               written as given, after the controls.
-A wrong field or value is reported before any file is touched, and so are
-two fields that give one byte different values (defaultmin=1 resources=0).
+// Text as roff reads it: a backslash, a minus and a leading dot or quote
+// would otherwise be taken as its own.
+QString roffEscaped(const QString& text) {
+    QString out = text;
+    out.replace(QLatin1Char('\\'), QLatin1String("\\e")).replace(QLatin1Char('-'), QLatin1String("\\-"));
+    if (out.startsWith(QLatin1Char('.')) || out.startsWith(QLatin1Char('\'')))
+        out.prepend(QLatin1String("\\&"));
+    return out;
+}
 
-As in the editor, a change of minerals unchecks defaultmin ("Use default
-minerals"): give defaultmin=1 after minerals=..., or resources=N, to keep
-the resource type. varnum is saved only while isenabled is checked, else 0.
-Without any field=value the file is saved as Load and Save would leave it.
+// Options in bold, the words a user replaces in italics.
+QString roffOperands(const QString& operands) {
+    static const QRegularExpression kToken(QStringLiteral("(-{1,2}[a-z][a-z-]*)|\\b([A-Z]+|field|value)\\b"));
+    QString out;
+    qsizetype at = 0;
+    for (auto it = kToken.globalMatch(operands); it.hasNext();) {
+        const QRegularExpressionMatch token = it.next();
+        out += roffEscaped(operands.mid(at, token.capturedStart() - at));
+        out += (token.capturedLength(1) ? QLatin1String("\\fB") : QLatin1String("\\fI")) + roffEscaped(token.captured()) +
+               QLatin1String("\\fR");
+        at = token.capturedEnd();
+    }
+    return out + roffEscaped(operands.mid(at));
+}
 
-Example: pellax-tool got set maps/rush.got 'gametypename=Zerg rush' colorbox=3 fog=on
+QString roffUsages(const CommandGroup& group, const std::vector<const Command*>& commands) {
+    QString text = QStringLiteral(".nf\n");
+    for (const Command* command : commands) {
+        for (const Usage& usage : command->usages)
+            text += QStringLiteral("\\fBpellax\\-tool %1\\fR %2\n")
+                        .arg(roffEscaped(fullName(group, *command)), roffOperands(QLatin1String(usage.operands)));
+    }
+    return text + QStringLiteral(".fi\n");
+}
 
---json  write FILE from one JSON object as got show --json writes it, read
-        from the file JSON, or from standard input for -. The object gives
-        the whole file: it must hold every control and game field,
-        "carried" and "gaps" with all their offsets ("file" may be there
-        and is not used; "exact" may be), so FILE need not exist and its
-        old content plays no part. A missing or unknown field, a wrong
-        type, a number out of range or bad hex is reported, naming the
-        field, and nothing is written. The values are set as the controls
-        would hold them (minerals does not uncheck defaultmin here), so any
-        97-byte file whose last byte is 0 comes back byte for byte, and an
-        edited key changes only its bytes:
-          pellax-tool got show --json a.got |
-            pellax-tool got set --json b.got -
-        Combo boxes take "index" (-1 for none), "text" or both alike; game
-        fields "value", "name" or both alike, or the number or name alone;
-        numbers are whole, 0 to 255 (varsetting and minerals 0 to
-        4294967295); check boxes true or false; names refuse what the edits
-        above refuse. Where "exact" gives a control's bytes, they are kept
-        unless that control shows otherwise, which counts as an edit.
-        defaultmin and resources must agree: checked with a resource type
-        other than 0, unchecked with 0.
-)";
-
-constexpr const char* kGotCheck = R"(Usage: pellax-tool got check FILE...
-
-Tells, for each game-type file, every reason the game would skip or misread
-it, one "FILE: reason" line each, on standard output:
-  - the size is not 97 bytes, or the first byte is not 3: the game skips it;
-  - the game type ID is 129 or more, or the variation ID 8 or more: the
-    game skips it;
-  - a field holds a value the game does not know (fog of war 9, team mode
-    1, ...); for the game type ID only the limit above counts;
-  - victory conditions "Resources" or "Slaughter" with a variation value the
-    game has no trigger for (2500, 5000, 7500 or 10000 resources; 15, 30,
-    45 or 60 minutes).
-Files the game reads as they stand print nothing. The exit status is 1 when
-any file has a finding or could not be read, else 0.
-)";
-
-constexpr const char* kTrg = R"(Usage: pellax-tool trg strip FILE...
-       pellax-tool trg add FILE...
-       pellax-tool trg show [--json] FILE...
-       pellax-tool trg set [--json] FILE TEXT
-       pellax-tool trg import MAP FILE
-       pellax-tool trg check FILE...
-
-strip and add convert each trigger file into a new file beside it, named as
-the editor names it: the source's name with "ed" appended (one.trg gives
-one.trged). The source is never changed; an output file of that name is
-replaced.
-
-strip  drops the first 8 bytes, whatever they are.
-add    puts the 8-byte trigger header in front. A file that begins with the
-       header already gets no output, and standard error says "File already
-       has a header", as the editor's message box does; since nothing was
-       written, the exit status is 1.
-
-show, set, import and check read the triggers themselves: "pellax-tool trg
-show --help" (or set, import, check) tells more.
-)";
-
-constexpr const char* kTrgShow = R"(Usage: pellax-tool trg show [--json] FILE...
-
-Prints the triggers of each trigger file as text, in the form map editors
-show triggers in, so that they can be pasted into a map editor and back:
-
-  Trigger("Player 1","Player 2"){
-  Conditions:
-  	Command("Current Player", "Buildings", At most, 0);
-
-  Actions:
-  	Defeat();
-  }
-
-  //-----------------------------------------------------------------//
-
-Each condition and action is its type's name with its arguments, by the
-game's names where it has them and as numbers where not. Players, groups,
-unit types, locations ("Location 3", "Anywhere", "None"), switches ("Switch
-1" is the first) and string numbers ("String 5": a trigger file has no
-string table) are in double quotes. A disabled condition or action begins
-with ";". A trigger with flags ends in "Flags:" and a line of the 32 bits in
-binary; a player byte other than 1 is written "Player 1":5; a type the game
-does not know, or an empty slot before a used one, is written Custom(...)
-with the numbers of all its fields in the order of its bytes. Bytes that a
-type does not use but that are not 0 follow its arguments by name
-(Location=5, Flags=0x12), and an index of the current action other than 0
-comes as "Current Action:" and the number, so that trg set writes the same
-bytes back. Several files each begin with a comment line "// ==> FILE <==".
-
---json  one line of JSON per file instead: {"file": FILE, "triggers": [...]}
-        with each trigger as {"players": {"Player 1": 1, ...}, "flags": N,
-        "currentAction": N, "conditions": [...], "actions": [...]} and each
-        condition and action as {"type": N, "name": NAME, FIELD: N...}, its
-        fields named location, player, number, unit, comparison, resource,
-        flags, unused (conditions) or location, text, sound, time, player,
-        number, unit, modifier, flags, unused (actions). The lists end at the
-        last slot that is not all 0.
-
-A file that is not 8 bytes of header and whole triggers of 2400 bytes is
-reported, and shown as nothing.
-)";
-
-constexpr const char* kTrgSet = R"(Usage: pellax-tool trg set FILE TEXT
-       pellax-tool trg set --json FILE JSON
-
-Writes the trigger file FILE from triggers as text, as trg show prints them
-(or a map editor's text view), read from the file TEXT, or from standard
-input for -. FILE is replaced in one step; it may be a member of an archive.
-
-Names are read without regard to case or spaces ("at most", "AtMost"), and
-other tools' spellings too: P1 for "Player 1", >=, <=, ==, setto, sub,
-cleared, minerals, both, enabled, disabled, the second unit names, "Commands
-the Most At", "Leaderboard Greed". A number may stand for any value, and may
-be hexadecimal (0x1F). Lines that begin with // are comments.
-
-Text that does not compile gets every error on standard error, as
-"TEXT:LINE:COLUMN: expected ...", and nothing is written; the exit status
-is 1.
-
---json  read one object as trg show --json writes it instead. A key left out
-        is 0 (or no slot, no player); a slot may give its type by "type" (a
-        number or a name) or "name". An unknown key, a wrong type or a number
-        out of range is reported with its place (triggers[2].actions[0].
-        player), and nothing is written.
-
-Any valid trigger file comes back byte for byte:
-  pellax-tool trg show a.trg | pellax-tool trg set b.trg -
-  pellax-tool trg show --json a.trg | pellax-tool trg set --json b.trg -
-)";
-
-constexpr const char* kTrgImport = R"(Usage: pellax-tool trg import MAP FILE
-
-Writes the trigger file FILE (the 8-byte header, then the triggers) from the
-triggers of a map: the TRIG section of its scenario. MAP is a bare scenario
-when its name ends in .chk, else an MPQ archive holding
-staredit\scenario.chk (.scm, .scx), loose or a member of an archive.
-
-A map whose sections claim a negative size or more bytes than there are,
-that ends inside a section's name and size, that has no TRIG section or
-more than one, or whose TRIG section is not a whole number of triggers
-(2400 bytes each) gets a message saying so, and nothing is written.
-)";
-
-constexpr const char* kTrgCheck = R"(Usage: pellax-tool trg check FILE...
-
-Tells, for each trigger file, everything in it that the game cannot use,
-one "FILE: finding" line each, on standard output:
-  - a file that is not the 8-byte header followed by whole triggers;
-  - a condition type above 23, or an action type above 59;
-  - a unit type above 232, or a player or group above 26, where a condition
-    or action takes one;
-  - a trigger that runs for no player or group.
-Empty slots are not judged; disabled conditions and actions are. Files the
-game can use print nothing. The exit status is 1 when any file has a
-finding or could not be read, else 0.
-)";
-
-constexpr const char* kLst = R"(Usage: pellax-tool lst show FILE...
-       pellax-tool lst add FILE ENTRY
-       pellax-tool lst delete FILE ENTRY
-       pellax-tool lst delete --index N FILE
-       pellax-tool lst normalize FILE...
-
-Template lists (template.lst): 8-bit text, one entry a line. FILE must
-exist; an empty file is an empty list.
-
-show       prints the entries, one a line. With several files or a folder,
-           each list begins with a line "==> FILE <==".
-add        appends ENTRY as the list window's Add button does: in double
-           quotes, putting in the one missing at either end. An entry
-           holding CR, LF or byte 26 (which end a line or the list) or a
-           character that Windows-1252 has no byte for is refused.
-delete     removes the first entry that is ENTRY or, when none is, the first
-           that is ENTRY quoted as add would write it (a.got finds "a.got");
-           with --index, the Nth entry, 1 being the first.
-normalize  rewrites the list as the list window saves it: CR LF after every
-           entry, nothing after a Ctrl+Z byte. A list already in that form
-           is left alone.
-
-add and delete save the list with CR LF line ends too.
-)";
-
-constexpr const char* kMpq = R"(Usage: pellax-tool mpq list ARCHIVE...
-
-Lists the members of each MPQ archive that the tool can name, one a line,
-sorted by name: those the archive's listfile names and, with it or without
-it, those the game itself looks for: templates\templates.lst and the game
-types that list names (each entry without its extension, plus ".got", under
-templates\). With several archives, each list comes after a line
-"==> ARCHIVE <==".
-
-Every command that takes a FILE takes a member too:
-  mpq:ARCHIVE::MEMBER    one member, by its name in the archive (any case,
-                         \ or /); a member found neither way above still
-                         opens by its name
-  mpq:ARCHIVE::          every member of the command's kind (.got, .trg or
-                         .lst) that the archive can name
-  mpq:ARCHIVE::FOLDER\   those under FOLDER\
-The archive is everything between "mpq:" and the last "::". Member names are
-the archive's bytes: one that is not UTF-8 is given and shown byte for byte.
-A write into an archive is made on a copy beside it, which replaces the
-archive in one step when complete, keeping its owner and permissions; on
-any failure the archive is as it was. New members are stored like the
-member they replace or like the archive's others, and trg writes MEMBERed
-into the same archive.
-
-A file that is not an MPQ archive is told as "Not an MPQ archive."; a
-damaged one, or a member that cannot be decompressed or decrypted, in words.
-)";
+// Paragraphs as --help writes them: prose is filled, a paragraph with any
+// indented line (a list, an example) is kept line for line.
+QString roffParagraphs(const QString& text) {
+    QString out;
+    for (const QString& paragraph : text.split(QStringLiteral("\n\n"))) {
+        const QStringList lines = paragraph.split(QLatin1Char('\n'));
+        const bool asIs = std::any_of(lines.begin(), lines.end(), [](const QString& l) { return l.startsWith(u' '); });
+        out += asIs ? QStringLiteral(".PP\n.nf\n") : QStringLiteral(".PP\n");
+        for (const QString& line : lines)
+            out += roffEscaped(line) + QLatin1Char('\n');
+        if (asIs)
+            out += QStringLiteral(".fi\n");
+    }
+    return out;
+}
 
 }  // namespace
 
-QString helpText(const QString& command) {
-    if (command == QLatin1String("mpq"))
-        return QString::fromUtf8(kMpq);
-    if (command == QLatin1String("got show"))
-        return QString::fromUtf8(kGotShow);
-    if (command == QLatin1String("got set"))
-        return QString::fromUtf8(kGotSet);
-    if (command == QLatin1String("got check"))
-        return QString::fromUtf8(kGotCheck);
-    if (command == QLatin1String("got"))
-        return QString::fromUtf8(kGotShow) + QLatin1Char('\n') + QString::fromUtf8(kGotSet) + QLatin1Char('\n') +
-               QString::fromUtf8(kGotCheck);
-    if (command == QLatin1String("trg"))
-        return QString::fromUtf8(kTrg);
-    if (command == QLatin1String("trg show"))
-        return QString::fromUtf8(kTrgShow);
-    if (command == QLatin1String("trg set"))
-        return QString::fromUtf8(kTrgSet);
-    if (command == QLatin1String("trg import"))
-        return QString::fromUtf8(kTrgImport);
-    if (command == QLatin1String("trg check"))
-        return QString::fromUtf8(kTrgCheck);
-    if (command == QLatin1String("lst"))
-        return QString::fromUtf8(kLst);
-    return QString::fromUtf8(kTool);
+QString helpText(const CommandGroup* group, const Command* command) {
+    if (!group)
+        return toolHelp();
+    if (command)
+        return topicText(*group, command);
+    // The group's own help, then that of each command that has its own.
+    QStringList parts;
+    if (group->help)
+        parts.append(topicText(*group, nullptr));
+    for (const Command& c : group->commands) {
+        if (c.help)
+            parts.append(topicText(*group, &c));
+    }
+    return parts.join(QLatin1Char('\n'));
+}
+
+QString manualPage() {
+    QString page = QStringLiteral(".TH PELLAX-TOOL 1 \"December 2026\" \"Pellax %1\" \"User Commands\"\n"
+                                  ".SH NAME\n"
+                                  "pellax\\-tool \\- check and change Pellax's files from the command line\n"
+                                  ".SH SYNOPSIS\n")
+                       .arg(QLatin1String(PELLAX_VERSION));
+    for (const CommandGroup& group : commandGroups()) {
+        std::vector<const Command*> commands;
+        for (const Command& command : group.commands)
+            commands.push_back(&command);
+        page += roffUsages(group, commands);
+    }
+    page += QStringLiteral(".nf\n\\fBpellax\\-tool\\fR (\\fB\\-\\-help\\fR | \\fB\\-\\-version\\fR)\n.fi\n");
+    page += QStringLiteral(".SH %1\n").arg(QLatin1String(kAbout.title)) + roffParagraphs(QLatin1String(kAbout.text));
+    page += QStringLiteral(".SH COMMANDS\n");
+    for (const auto& [group, command] : topics()) {
+        page += QStringLiteral(".SS \"%1\"\n").arg(topicName(*group, command)) +
+                roffUsages(*group, topicCommands(*group, command)) +
+                roffParagraphs(QLatin1String(command ? command->help : group->help));
+    }
+    for (const Section& section : kSections)
+        page += QStringLiteral(".SH %1\n").arg(QLatin1String(section.title)) + roffParagraphs(QLatin1String(section.text));
+    return page + QStringLiteral(".SH SEE ALSO\n.BR pellax (1)\n");
 }
 
 }  // namespace pellax

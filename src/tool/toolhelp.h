@@ -4,8 +4,15 @@
 
 namespace pellax {
 
-// The --help text of the tool (empty `command`) or of one of its commands:
-// "got", "got show", "got set", "trg", "lst".
-QString helpText(const QString& command);
+struct Command;
+struct CommandGroup;
+
+// What --help says: of the tool (no group), of a group (every command of it),
+// or of one command (its group's help where it has none of its own). Made
+// from the table of commands, as the manual page is.
+QString helpText(const CommandGroup* group = nullptr, const Command* command = nullptr);
+
+// pellax-tool's manual page, in roff: the same texts as --help, in sections.
+QString manualPage();
 
 }  // namespace pellax

@@ -1,45 +1,29 @@
 #include "tool/trgcommands.h"
 
 #include "tool/arguments.h"
+#include "tool/commandtable.h"
 #include "tool/console.h"
 #include "tool/fileloop.h"
-#include "tool/toolhelp.h"
 #include "tool/trgtextcommands.h"
 #include "trigger/triggerconvert.h"
 
 namespace pellax {
 
-int trgCommand(const QStringList& args, Console& console) {
-    const QString command = QStringLiteral("trg");
-    // The commands that read triggers take options of their own.
-    if (!args.isEmpty()) {
-        const QString& sub = args.first();
-        if (sub == QLatin1String("show"))
-            return trgShow(args.mid(1), console);
-        if (sub == QLatin1String("set"))
-            return trgSet(args.mid(1), console);
-        if (sub == QLatin1String("import"))
-            return trgImport(args.mid(1), console);
-        if (sub == QLatin1String("check"))
-            return trgCheck(args.mid(1), console);
-    }
-    const CommandArgs parsed = parseCommandArgs(command, args, {});
-    if (parsed.help) {
-        console.print(helpText(command));
-        return 0;
-    }
-    if (parsed.operands.isEmpty())
-        throw UsageError(command, QStringLiteral("show, set, import, check, strip or add?"));
-    const QString mode = parsed.operands.first();
-    if (mode != QLatin1String("strip") && mode != QLatin1String("add"))
-        throw UsageError(command, QStringLiteral("unknown command \"%1\"").arg(mode));
-    const QStringList operands = parsed.operands.mid(1);
-    if (operands.isEmpty())
-        throw UsageError(command, QStringLiteral("no FILE given"));
+namespace {
 
-    const bool strip = mode == QLatin1String("strip");
+constexpr const char* kHelp = R"(Converts each trigger file into a new file beside it, named as the editor
+names it: the source's name with "ed" appended (one.trg gives one.trged).
+The source is never changed; an output file of that name is replaced.
+
+strip  drops the first 8 bytes, whatever they are.
+add    puts the 8-byte trigger header in front. A file that begins with the
+       header already gets no output, and standard error says "File already
+       has a header", as the editor's message box does; since nothing was
+       written, the exit status is 1.)";
+
+int convert(bool strip, const CommandArgs& args, Console& console) {
     bool anyNotice = false;
-    const int status = forEachFile(expandFolders(operands, QStringLiteral("trg")), console, [&](const QString& file) {
+    const int status = forEachFile(expandFolders(args.operands, QStringLiteral("trg")), console, [&](const QString& file) {
         // The editor tells this in a plain message box, not as an error: the
         // source already has what add would give it. Still nothing was
         // written, which a script must be able to tell.
@@ -49,6 +33,20 @@ int trgCommand(const QStringList& args, Console& console) {
         }
     });
     return anyNotice ? 1 : status;
+}
+
+}  // namespace
+
+CommandGroup trgCommands() {
+    CommandGroup group{"trg", kHelp, {
+        {"strip", {{"FILE...", "copy each file to FILEed without its header"}}, {}, nullptr,
+         [](const CommandArgs& args, Console& console) { return convert(true, args, console); }},
+        {"add", {{"FILE...", "copy each file to FILEed with the header"}}, {}, nullptr,
+         [](const CommandArgs& args, Console& console) { return convert(false, args, console); }},
+    }};
+    for (Command& command : trgTextCommands())
+        group.commands.push_back(std::move(command));
+    return group;
 }
 
 }  // namespace pellax

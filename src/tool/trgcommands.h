@@ -1,13 +1,11 @@
 #pragma once
 
-#include <QStringList>
-
 namespace pellax {
 
-class Console;
+struct CommandGroup;
 
-// `trg strip` and `trg add`, given the arguments after "trg", and the commands of
-// trgtextcommands.h; the exit status.
-int trgCommand(const QStringList& args, Console& console);
+// trg strip and trg add, the trigger-file header, and the commands that read
+// triggers (trgtextcommands.h).
+CommandGroup trgCommands();
 
 }  // namespace pellax

@@ -1,16 +1,13 @@
 #pragma once
 
-#include <QStringList>
+#include <vector>
 
 namespace pellax {
 
-class Console;
+struct Command;
 
-// The trigger commands that read triggers, given the arguments after their
-// names: `trg show`, `trg set`, `trg import` and `trg check`; the exit status.
-int trgShow(const QStringList& args, Console& console);
-int trgSet(const QStringList& args, Console& console);
-int trgImport(const QStringList& args, Console& console);
-int trgCheck(const QStringList& args, Console& console);
+// The trigger commands that read triggers: trg show, trg set, trg import and
+// trg check, for the "trg" group of the table of commands (trgcommands.h).
+std::vector<Command> trgTextCommands();
 
 }  // namespace pellax

@@ -2,6 +2,7 @@
 
 #include "framework/files/exception.h"
 
+#include <array>
 #include <charconv>
 
 namespace pellax {
@@ -100,13 +101,22 @@ bool JsonCursor::nextItem() {
 }
 
 QByteArrayView JsonCursor::rawText() {
+    // The bytes that end the plain run of a text: the quote, an escape, a control character.
+    static constexpr auto kStops = [] {
+        std::array<bool, 256> stops{};
+        for (int c = 0; c < 0x20; ++c)
+            stops[static_cast<std::size_t>(c)] = true;
+        stops['"'] = true;
+        stops['\\'] = true;
+        return stops;
+    }();
     ++at_;  // the opening quote
     const qsizetype start = at_;
-    while (at_ < json_.size() && json_[at_] != '"' && json_[at_] != '\\') {
-        if (static_cast<unsigned char>(json_[at_]) < 0x20)
-            malformed("a control character in a text");
+    const auto* bytes = reinterpret_cast<const unsigned char*>(json_.data());
+    while (at_ < json_.size() && !kStops[bytes[at_]])
         ++at_;
-    }
+    if (at_ < json_.size() && bytes[at_] < 0x20)
+        malformed("a control character in a text");
     if (at_ < json_.size() && json_[at_] == '"')
         return json_.sliced(start, at_++ - start);
     // Escapes: the text is put together apart.
@@ -162,11 +172,13 @@ QByteArrayView JsonCursor::rawText() {
     return unescaped_;
 }
 
-QString JsonCursor::text() {
+QByteArrayView JsonCursor::textBytes() {
     if (next() != '"')
         malformed("a text expected");
-    return QString::fromUtf8(rawText());
+    return rawText();
 }
+
+QString JsonCursor::text() { return QString::fromUtf8(textBytes()); }
 
 double JsonCursor::number() {
     skipSpace();

@@ -30,6 +30,8 @@ public:
     bool nextItem();
 
     QString text();
+    // A text's bytes, as UTF-8, valid until the next call.
+    QByteArrayView textBytes();
     double number();
     // Skips a value of any kind, saying what it was for a message: "the text
     // \"x\"", "1.5", "true", "null", "a list", "an object".

@@ -231,10 +231,14 @@ private:
         return static_cast<std::uint32_t>(n);
     }
 
-    const SlotType* typeNamed(const Place& place, const SlotType* (*byName)(QStringView)) {
+    // The type a text names; `given` is tried first, by its bytes.
+    const SlotType* typeNamed(const Place& place, const SlotType* (*byName)(QStringView), const SlotType* given = nullptr) {
         if (json_.peek() != JsonCursor::Kind::Text)
             fail(place, QStringLiteral("expected a text, not %1").arg(json_.skip()));
-        const QString name = json_.text();
+        const QByteArrayView bytes = json_.textBytes();
+        if (given && bytes == QByteArrayView(given->name))
+            return given;
+        const QString name = QString::fromUtf8(bytes);
         const SlotType* type = byName(name);
         if (!type)
             fail(place, QStringLiteral("no type is called \"%1\"").arg(name));
@@ -242,7 +246,8 @@ private:
     }
 
     template <class Slot>
-    Slot slot(const Place& place, const SlotField& typeField, const SlotType* (*byName)(QStringView)) {
+    Slot slot(const Place& place, const SlotField& typeField, const SlotType* (*byNumber)(std::uint8_t),
+              const SlotType* (*byName)(QStringView)) {
         if (json_.peek() != JsonCursor::Kind::Object)
             fail(place, QStringLiteral("expected an object, not %1").arg(json_.skip()));
         const std::span<const SlotField> fields = fieldsOf<Slot>();
@@ -254,7 +259,8 @@ private:
         QByteArrayView key;
         while (json_.nextKey(key)) {
             if (isKey(key, "name")) {
-                named = typeNamed(place.of("name"), byName);
+                // Most often the name of the type just given, as trg show --json writes it.
+                named = typeNamed(place.of("name"), byName, type ? byNumber(static_cast<std::uint8_t>(*type)) : nullptr);
                 continue;
             }
             // trg show --json writes the fields in order: the one after the last is tried first.
@@ -285,7 +291,7 @@ private:
 
     template <class Slot, std::size_t N>
     void slots(std::array<Slot, N>& into, const Place& place, const SlotField& typeField,
-               const SlotType* (*byName)(QStringView)) {
+               const SlotType* (*byNumber)(std::uint8_t), const SlotType* (*byName)(QStringView)) {
         if (json_.peek() != JsonCursor::Kind::List)
             fail(place, QStringLiteral("expected a list, not %1").arg(json_.skip()));
         json_.beginList();
@@ -293,7 +299,7 @@ private:
         while (json_.nextItem()) {
             if (count == N)
                 fail(place, QStringLiteral("a trigger holds at most %1 %2").arg(N).arg(QLatin1StringView(place.part)));
-            into[count] = slot<Slot>(place.at(static_cast<qsizetype>(count)), typeField, byName);
+            into[count] = slot<Slot>(place.at(static_cast<qsizetype>(count)), typeField, byNumber, byName);
             ++count;
         }
     }
@@ -328,9 +334,9 @@ private:
             else if (isKey(key, "currentAction"))
                 trigger.currentAction = static_cast<std::uint8_t>(number(place.in("currentAction"), 255));
             else if (isKey(key, "conditions"))
-                slots(trigger.conditions, place.in("conditions"), cf::Type, findConditionType);
+                slots(trigger.conditions, place.in("conditions"), cf::Type, conditionType, findConditionType);
             else if (isKey(key, "actions"))
-                slots(trigger.actions, place.in("actions"), af::Type, findActionType);
+                slots(trigger.actions, place.in("actions"), af::Type, actionType, findActionType);
             else
                 unknownKey(place, key, {kPlayers, kFlags, kCurrentAction, kConditions, kActions});
         }

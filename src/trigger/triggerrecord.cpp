@@ -74,13 +74,20 @@ TriggerList triggersFromRecords(QByteArrayView records) {
     return triggers;
 }
 
-QByteArray triggerRecords(const TriggerList& triggers) {
-    QByteArray records(static_cast<qsizetype>(triggers.size() * Trigger::Size), Qt::Uninitialized);
-    auto* bytes = reinterpret_cast<std::uint8_t*>(records.data());
+namespace {
+
+// The records after `before` bytes left for the caller.
+QByteArray recordsAfter(std::size_t before, const TriggerList& triggers) {
+    QByteArray bytes(static_cast<qsizetype>(before + triggers.size() * Trigger::Size), Qt::Uninitialized);
+    auto* records = reinterpret_cast<std::uint8_t*>(bytes.data()) + before;
     for (std::size_t i = 0; i < triggers.size(); ++i)
-        encode(triggers[i], bytes + i * Trigger::Size);
-    return records;
+        encode(triggers[i], records + i * Trigger::Size);
+    return bytes;
 }
+
+}  // namespace
+
+QByteArray triggerRecords(const TriggerList& triggers) { return recordsAfter(0, triggers); }
 
 QString triggerFileProblem(QByteArrayView file) {
     const QByteArrayView header(reinterpret_cast<const char*>(TriggerHeader.data()), TriggerHeader.size());
@@ -97,8 +104,9 @@ TriggerList triggersFromFile(QByteArrayView file) {
 }
 
 QByteArray triggerFileBytes(const TriggerList& triggers) {
-    return QByteArray(reinterpret_cast<const char*>(TriggerHeader.data()), TriggerHeader.size()) +
-           triggerRecords(triggers);
+    QByteArray file = recordsAfter(TriggerHeader.size(), triggers);
+    std::memcpy(file.data(), TriggerHeader.data(), TriggerHeader.size());
+    return file;
 }
 
 }  // namespace pellax

@@ -62,7 +62,11 @@ enum class Section { None, Conditions, Actions, Flags, CurrentAction };
 
 class Reader {
 public:
-    explicit Reader(QStringView text) : text_(text), lexer_(text, result_.errors, lexedLines_) {}
+    explicit Reader(QStringView text) : text_(text), lexer_(text, result_.errors, lexedLines_) {
+        // A trigger takes some hundreds of characters at the least: room for as
+        // many as could be saves copying them all as the list grows.
+        result_.triggers.reserve(static_cast<std::size_t>(text.size()) / 1024);
+    }
 
     CompiledTriggers run() {
         while (peek().kind != TokenKind::End) {

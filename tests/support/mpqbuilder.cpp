@@ -6,7 +6,6 @@
 
 #include <gtest/gtest.h>
 
-#include <fcntl.h>
 #include <unistd.h>
 
 namespace pellax::test {
@@ -22,21 +21,19 @@ DWORD flagsOf(Storage storage) {
     return 0;
 }
 
-// The archive library closes descriptor 0 when it closes an archive it has
-// created. Without it, the next process a test starts would get a standard
-// input that cannot be read: it is put back.
-class KeepStandardInput {
+// The archive library closes descriptor 0 while it looks for an archive it is
+// to make, and may then make the archive on it: the test's standard input
+// comes back when the archive is closed, so that the tools it starts later
+// are not handed a closed one.
+class StandardInputKept {
 public:
-    KeepStandardInput() : saved_(::fcntl(0, F_DUPFD_CLOEXEC, 3)) {}
-    ~KeepStandardInput() {
-        if (saved_ < 0)
-            return;
-        if (::fcntl(0, F_GETFD) < 0)
-            ::dup2(saved_, 0);
+    StandardInputKept() : saved_(::dup(STDIN_FILENO)) {}
+    ~StandardInputKept() {
+        ::dup2(saved_, STDIN_FILENO);
         ::close(saved_);
     }
-    KeepStandardInput(const KeepStandardInput&) = delete;
-    KeepStandardInput& operator=(const KeepStandardInput&) = delete;
+    StandardInputKept(const StandardInputKept&) = delete;
+    StandardInputKept& operator=(const StandardInputKept&) = delete;
 
 private:
     int saved_;
@@ -45,7 +42,7 @@ private:
 }  // namespace
 
 void buildArchive(const QString& path, const std::vector<TestMember>& members, bool withListFile) {
-    const KeepStandardInput keep;
+    const StandardInputKept standardInput;
     QFile::remove(path);
     HANDLE archive = nullptr;
     SFILE_CREATE_MPQ create{};

@@ -15,8 +15,8 @@ QString member(const char* archive, const char* name) {
 TEST_F(ToolArchives, EveryCommandWorksOnMembersAndArchiveFolders) {
     buildArchive(path(QStringLiteral("mod.mpq")),
                  {{"templates\\templates.lst", "\"Melee\"\r\n"},
-                  {"templates\\Melee.got", sample() + QByteArray(1, 0)},
-                  {"templates\\Team.got", sample() + QByteArray(1, 0), Storage::Plain},
+                  {"templates\\Melee.got", gameFile()},
+                  {"templates\\Team.got", gameFile(), Storage::Plain},
                   {"triggers\\Melee.trg", "body", Storage::Plain}});
 
     const ToolRun list = tool({QStringLiteral("mpq"), QStringLiteral("list"), QStringLiteral("mod.mpq")});
@@ -78,6 +78,47 @@ TEST_F(ToolArchives, BadArchivesAndMembersAreToldInWords) {
     EXPECT_EQ(set.err, QStringLiteral("pellax-tool: mpq:text.mpq::templates\\Melee.got: Not an MPQ archive.\n"));
     EXPECT_EQ(read(QStringLiteral("text.mpq")), QByteArray("not an archive"));
     EXPECT_EQ(read(QStringLiteral("mod.mpq")), before);
+}
+
+// got show is for game types: a file the game skips is still shown, but the
+// status and standard error say so, loose or in an archive alike.
+TEST_F(ToolArchives, GotShowSaysWhenAFileIsNotAGameType) {
+    QByteArray map(189093, 0);
+    for (qsizetype i = 0; i < map.size(); ++i)
+        map[i] = static_cast<char>('V' + i % 7);
+    QByteArray zeroLead = sample() + QByteArray(1, 0);
+    zeroLead[0] = 0;
+    const QByteArray sound = gameFile();
+    const std::vector<TestMember> files = {
+        {"map.got", map}, {"short.got", sound.left(96)}, {"zero.got", zeroLead}, {"sound.got", sound}};
+    for (const TestMember& file : files)
+        write(QString::fromLatin1(file.name), file.content);
+    buildArchive(path(QStringLiteral("mod.mpq")), files);
+    const QString why = QStringLiteral(
+        "pellax-tool: %1map.got: The file is 189093 bytes long, not 97: the game skips it.\n"
+        "pellax-tool: %1map.got: The first byte is 86, not 3: the game skips the file.\n"
+        "pellax-tool: %1short.got: The file is 96 bytes long, not 97: the game skips it.\n"
+        "pellax-tool: %1zero.got: The first byte is 0, not 3: the game skips the file.\n");
+
+    for (const QString& prefix : {QString(), QStringLiteral("mpq:mod.mpq::")}) {
+        QStringList names;
+        for (const TestMember& file : files)
+            names.append(prefix + QString::fromLatin1(file.name));
+        const ToolRun all = tool(QStringList{QStringLiteral("got"), QStringLiteral("show")} + names);
+        EXPECT_EQ(all.status, 1);
+        EXPECT_EQ(all.out.count(QStringLiteral("\nfile: ")) + 1, 4) << all.out.toStdString();
+        EXPECT_TRUE(all.out.contains(QStringLiteral("file: %1map.got\ngametypename: WXYZ[\\\\VWXYZ").arg(prefix)))
+            << all.out.toStdString();
+        EXPECT_EQ(all.err, why.arg(prefix));
+        const ToolRun json = tool(QStringList{QStringLiteral("got"), QStringLiteral("show"), QStringLiteral("--json")} + names);
+        EXPECT_EQ(json.status, 1);
+        EXPECT_EQ(json.out.count(u'\n'), 4);
+        EXPECT_EQ(json.err, why.arg(prefix));
+
+        const ToolRun alone = tool({QStringLiteral("got"), QStringLiteral("show"), names.last()});
+        EXPECT_EQ(alone.status, 0);
+        EXPECT_EQ(alone.err, QString());
+    }
 }
 
 TEST_F(ToolArchives, MemberNamesThatAreNotUtf8RoundTrip) {

@@ -129,6 +129,14 @@ protected:
         return b;
     }
 
+    // sample() as a file the game takes for a game type: its first byte 3,
+    // and the zero byte that Save appends.
+    static QByteArray gameFile() {
+        QByteArray b = sample() + QByteArray(1, 0);
+        b[0] = 3;
+        return b;
+    }
+
     // The bytes that no control covers.
     static QByteArray hidden(const QByteArray& record) {
         QByteArray bytes;

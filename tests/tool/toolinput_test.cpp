@@ -112,7 +112,7 @@ TEST_F(Tool, GameTypeNamesRefuseTheBytesOfTheColourCode) {
 TEST_F(Tool, FileNamesThatAreNotUtf8AreOpenedByTheirBytes) {
     const EmptiedByBytes cleanUp(dir.path());
     const QByteArray name("n\xFF.got");
-    writeByName(dir.path(), name, sample());
+    writeByName(dir.path(), name, gameFile());
     const ToolRun show = toolWithBytes({"got", "show", name});
     EXPECT_EQ(show.status, 0) << show.rawErr.toStdString();
     EXPECT_TRUE(show.rawOut.startsWith("file: n\xFF.got\ngametypename: Zerg rush\n")) << show.rawOut.toStdString();
@@ -121,8 +121,8 @@ TEST_F(Tool, FileNamesThatAreNotUtf8AreOpenedByTheirBytes) {
     EXPECT_EQ(at(readByName(dir.path(), name), 0x51), 3);
 
     ASSERT_TRUE(QDir(dir.path()).mkpath(QStringLiteral("maps")));
-    writeByName(dir.path(), "maps/m\xFE.got", sample());
-    write(QStringLiteral("maps/a.got"), sample());
+    writeByName(dir.path(), "maps/m\xFE.got", gameFile());
+    write(QStringLiteral("maps/a.got"), gameFile());
     const ToolRun folder = toolWithBytes({"got", "show", "maps"});
     EXPECT_EQ(folder.status, 0);
     EXPECT_TRUE(folder.rawOut.contains("\nfile: maps/m\xFE.got\n")) << folder.rawOut.toStdString();
@@ -160,7 +160,7 @@ TEST_F(Tool, AFolderWithNothingToDoIsAFailure) {
 }
 
 TEST_F(Tool, AReaderThatGoesAwayEndsTheToolQuietly) {
-    write(QStringLiteral("good.got"), sample());
+    write(QStringLiteral("good.got"), gameFile());
     QByteArray big;
     for (int i = 0; i < 5000; ++i)
         big += "\"entry" + QByteArray::number(i) + ".got\"\r\n";
@@ -193,6 +193,7 @@ TEST_F(Tool, AReaderThatGoesAwayEndsTheToolQuietly) {
 // minerals above the signed range, the variation number off, no starting units.
 QByteArray edgeRecord() {
     QByteArray b(97, 0);
+    b[0x00] = 3;
     b[0x01] = 8;
     b.replace(0x02, 31, QByteArray(31, 'Z'));
     b.replace(0x21, 31, QByteArray("\x01\x02\x03\x04\x05\x06\x07\x08\x09\x0A\x81\xFF" "abcdefghijklmnopqrs"));
@@ -204,7 +205,7 @@ QByteArray edgeRecord() {
 }
 
 TEST_F(Tool, GotSetJsonGivesBackTheFileThatShowDescribed) {
-    write(QStringLiteral("a.got"), sample());
+    write(QStringLiteral("a.got"), gameFile());
     ASSERT_EQ(tool({QStringLiteral("got"), QStringLiteral("set"), QStringLiteral("a.got")}).status, 0);  // as Save writes it
     write(QStringLiteral("e.got"), edgeRecord());
     for (const char* file : {"a.got", "e.got"}) {

@@ -166,10 +166,11 @@ TEST_F(TriggerTool, EachCommandHasItsHelpAndRefusesAWrongCommandLine) {
     }
     QDir(dir.path()).mkdir(QStringLiteral("folder"));
     const std::pair<QStringList, const char*> wrong[] = {
-        {{"trg", "set", "only.trg"}, "pellax-tool: trg set: expected trg set FILE TEXT, TEXT being - for standard input\n"},
+        {{"trg", "set", "only.trg"}, "pellax-tool: trg set: expected trg set FILE TEXT\n"},
         {{"trg", "set", "folder", "-"}, "pellax-tool: trg set: folder is a folder: give the name of the trigger file to write\n"},
         {{"trg", "import", "map.scm"}, "pellax-tool: trg import: expected trg import MAP FILE\n"},
-        {{"trg", "show", "--jsn", "a.trg"}, "pellax-tool: trg show: unknown option --jsn\n"},
+        {{"trg", "show", "--jsn", "a.trg"}, "pellax-tool: trg: unknown option --jsn\n"},
+        {{"trg", "check", "--json", "a.trg"}, "pellax-tool: trg check: --json belongs to trg show or trg set\n"},
         {{"trg", "check"}, "pellax-tool: trg check: no FILE given\n"},
     };
     for (const auto& [args, message] : wrong) {
