@@ -175,7 +175,7 @@ TEST(TriggerText, ReadingForgivesCaseSpacesAndOtherToolsSpellings) {
 TEST(TriggerText, DamagedTextIsReadOrRefusedNeverMisread) {
     test::RandomTriggers random(2900);
     const char16_t signs[] = u"(){},;:\"=/ \n\tx0A";
-    for (int n = 0; n < 1000; ++n) {
+    for (int n = 0; n < 500; ++n) {
         QString text = triggersToText(random.file(2));
         for (int cuts = 1 + static_cast<int>(random.below(4)); cuts > 0 && !text.isEmpty(); --cuts) {
             const auto at = static_cast<qsizetype>(random.below(static_cast<std::uint32_t>(text.size())));
