@@ -3,7 +3,7 @@
 #include "framework/files/inputfile.h"
 #include "framework/files/ioerror.h"
 #include "got/gamecheck.h"
-#include "got/gametypefields.h"
+#include "got/mainformbinding.h"
 #include "got/gotfile.h"
 #include "tool/arguments.h"
 #include "tool/commandtable.h"
