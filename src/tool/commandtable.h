@@ -25,8 +25,8 @@ struct Command {
     const char* name;  // after the group's name: "show"
     std::vector<Usage> usages;
     std::vector<OptionSpec> options;
-    // What its --help says below the usage; null where its group's help tells it.
-    const char* help = nullptr;
+    // What its --help says below the usage (helpSection); empty where its group's help tells it.
+    QString help;
     // Given the operands after the command's name; the exit status.
     int (*run)(const CommandArgs& args, Console& console) = nullptr;
     // Fewer operands are refused before `run` ("no FILE given", after the
@@ -40,12 +40,15 @@ struct Command {
 struct CommandGroup {
     const char* name;
     // For the commands without help of their own, below the usages of them all.
-    const char* help = nullptr;
+    QString help;
     std::vector<Command> commands;
 };
 
 // Every group of the tool, in the order --help lists them.
 const std::vector<CommandGroup>& commandGroups();
+
+// "got show"
+QString commandName(const CommandGroup& group, const Command& command);
 
 // What the command line asks: the group's and command's help, or the
 // command, once its options and operand count are checked. UsageError for a
