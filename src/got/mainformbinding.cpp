@@ -21,9 +21,9 @@ std::vector<BoundControl> inTabOrder() {
     std::vector<BoundControl> controls;
     for (const GameField& field : kGameFields) {
         if (field.shownBy.control.name)
-            controls.push_back({&field, &field.shownBy.control, kindOf(field.shownBy.binding, false), false});
+            controls.push_back({&field, &field.shownBy.control, kindOf(field.shownBy.binding, false)});
         if (field.shownBy.partner.name)
-            controls.push_back({&field, &field.shownBy.partner, kindOf(field.shownBy.binding, true), true});
+            controls.push_back({&field, &field.shownBy.partner, kindOf(field.shownBy.binding, true)});
     }
     std::sort(controls.begin(), controls.end(),
               [](const BoundControl& a, const BoundControl& b) { return a.control->tab < b.control->tab; });

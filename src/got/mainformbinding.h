@@ -20,7 +20,6 @@ struct BoundControl {
     const GameField* field;
     const Control* control;
     Kind kind;
-    bool partner;  // the second control of its field (the colour, "Enabled in SC/BW")
 
     const char* name() const noexcept { return control->name; }
     // An edit that shows a number, not one of the names.

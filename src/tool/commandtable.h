@@ -18,9 +18,8 @@ struct Usage {
     const char* summary;
 };
 
-// One command of pellax-tool ("got show", "lst delete"). The table of them
-// is the tool: the command line is parsed, --help written and the manual
-// page made from it.
+// One command of pellax-tool ("got show"): the command line is parsed, --help
+// written and the manual page made from the table of them.
 struct Command {
     const char* name;  // after the group's name: "show"
     std::vector<Usage> usages;
@@ -29,8 +28,7 @@ struct Command {
     QString help;
     // Given the operands after the command's name; the exit status.
     int (*run)(const CommandArgs& args, Console& console) = nullptr;
-    // Fewer operands are refused before `run` ("no FILE given", after the
-    // first usage's first operand), and so are more than `maxOperands` (-1: any).
+    // Fewer operands, or more (-1: any), are refused before `run`: "no FILE given".
     qsizetype minOperands = 1;
     qsizetype maxOperands = -1;
 };
