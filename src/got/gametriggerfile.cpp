@@ -1,6 +1,6 @@
 #include "got/gametriggerfile.h"
 
-#include "got/gamefieldtable.h"
+#include "got/gametypeschema.h"
 
 #include <algorithm>
 

@@ -4,8 +4,6 @@
 
 #include <algorithm>
 #include <cstring>
-#include <initializer_list>
-#include <utility>
 
 namespace pellax {
 
@@ -38,37 +36,14 @@ std::uint32_t GameTypeRecord::number(std::size_t offset, std::size_t size) const
 
 void GameTypeRecord::setNumber(std::size_t offset, std::size_t size, std::uint32_t value) {
     for (std::size_t i = 0; i < size; ++i)
-        bytes.at(offset + i) = static_cast<std::uint8_t>(value >> (8 * i));
+        bytes.at(offset + i) = i < sizeof value ? static_cast<std::uint8_t>(value >> (8 * i)) : 0;
 }
 
-std::uint32_t GameTypeRecord::minerals() const { return number(gto::Minerals, 4); }
-
-void GameTypeRecord::setMinerals(std::uint32_t value) { setNumber(gto::Minerals, 4, value); }
-
 void applyNewDefaults(GameTypeRecord& r) {
-    r.set(gto::Lead, kLeadByte);
-    std::fill_n(r.bytes.begin() + gto::Name, 2 * gto::TextFieldSize, 0);
-    r.set(0x42, 1);
-    r.set(0x44, 0);
-    r.set(0x5C, 0);
-    using G = GameFieldId;
-    // Cheats, tournament mode (0x52, 0x53) and the gap 0x5D..0x5F are left as they are.
-    for (const auto& [id, value] : std::initializer_list<std::pair<G, std::uint32_t>>{
-             {G::GameTypeId, 0},
-             {G::VariationId, 1},
-             {G::VariationValue, 0},
-             {G::VictoryConditions, 0},
-             {G::ResourceType, 1},
-             {G::UnitStats, 0},
-             {G::FogOfWar, 2},  // on, as in the game's own files
-             {G::StartingUnits, 0},
-             {G::StartingPositions, 0},
-             {G::PlayerTypes, 0},
-             {G::Alliances, 1},
-             {G::TeamMode, 0},
-             {G::VictoryValue, 1},
-             {G::ResourceValue, 50}})
-        r.setValue(gameField(id), value);
+    for (const GameField& field : kGameFields) {
+        if (field.onNew)
+            r.setValue(field, *field.onNew);
+    }
 }
 
 void encodeName(GameTypeRecord& record, QStringView text, int colorIndex) {

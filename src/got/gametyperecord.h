@@ -1,6 +1,6 @@
 #pragma once
 
-#include "got/gamefieldtable.h"
+#include "got/gametypeschema.h"
 
 #include <QString>
 #include <QStringView>
@@ -11,32 +11,13 @@
 
 namespace pellax {
 
-// Byte offsets of the fields the editor's controls show, from the table of the game's fields.
+// Where the two texts lie, from the schema.
 namespace gto {
-inline constexpr std::size_t Lead = kLeadOffset;
-inline constexpr std::size_t Name = 0x01;
-inline constexpr std::size_t VariationName = 0x21;
-inline constexpr std::size_t Position = gameField(GameFieldId::GameTypeId).offset;
-inline constexpr std::size_t VariationNumber = gameField(GameFieldId::VariationId).offset;
-inline constexpr std::size_t VariationSetting = gameField(GameFieldId::VariationValue).offset;
-inline constexpr std::size_t InternalSetting = gameField(GameFieldId::VictoryConditions).offset;
-inline constexpr std::size_t DefaultMinerals = gameField(GameFieldId::ResourceType).offset;
-inline constexpr std::size_t GameType = gameField(GameFieldId::StartingUnits).offset;
-inline constexpr std::size_t Playability = gameField(GameFieldId::PlayerTypes).offset;
-inline constexpr std::size_t Alliances = gameField(GameFieldId::Alliances).offset;
-inline constexpr std::size_t MaxTeams = gameField(GameFieldId::TeamMode).offset;
-inline constexpr std::size_t Minerals = gameField(GameFieldId::ResourceValue).offset;
-inline constexpr std::size_t TextFieldSize = 32;
-inline constexpr std::size_t MaxTextLength = 31;
-
-// The bytes that neither a control nor a named field of the game covers:
-// carried ones (New sets them) and the gap (never assigned by the program).
-struct ByteRange {
-    std::size_t offset;
-    std::size_t size;
-};
-inline constexpr std::array<ByteRange, 4> Carried = {{{Lead, 1}, {0x42, 1}, {0x44, 1}, {0x5C, 1}}};
-inline constexpr std::array<ByteRange, 1> Gaps = {{{0x5D, 3}}};
+inline constexpr std::size_t Name = gameField(GameFieldId::Name).offset;
+inline constexpr std::size_t VariationName = gameField(GameFieldId::VariationName).offset;
+inline constexpr std::size_t TextFieldSize = gameField(GameFieldId::Name).size;
+inline constexpr std::size_t MaxTextLength = TextFieldSize - 1;
+static_assert(gameField(GameFieldId::VariationName).size == TextFieldSize);
 }  // namespace gto
 
 // The 96-byte image of the start of a game-type file, edited in place so that
@@ -47,10 +28,11 @@ struct GameTypeRecord {
 
     std::uint8_t at(std::size_t offset) const { return bytes.at(offset); }
     void set(std::size_t offset, std::uint8_t value) { bytes.at(offset) = value; }
-    std::uint32_t minerals() const;
-    void setMinerals(std::uint32_t value);
-    // A little-endian number of 1 to 4 bytes; a write keeps the value's low bytes.
+    std::uint32_t minerals() const { return value(gameField(GameFieldId::ResourceValue)); }
+    // A little-endian number of 1 to 4 bytes.
     std::uint32_t number(std::size_t offset, std::size_t size) const;
+    // The same of any width: a write keeps the value's low bytes, and the
+    // bytes beyond its four are 0.
     void setNumber(std::size_t offset, std::size_t size, std::uint32_t value);
     std::uint32_t value(const GameField& field) const { return number(field.offset, field.size); }
     void setValue(const GameField& field, std::uint32_t v) { setNumber(field.offset, field.size, v); }
@@ -58,7 +40,7 @@ struct GameTypeRecord {
     friend bool operator==(const GameTypeRecord&, const GameTypeRecord&) = default;
 };
 
-// What "New GOT File" writes; cheats, tournament mode and the gap keep their values.
+// What "New GOT File" writes: each field's value on New; the others keep theirs.
 void applyNewDefaults(GameTypeRecord& record);
 
 // The 32 bytes of the name field from the name text and the colour selection:

@@ -8,8 +8,8 @@
 #include "framework/windows/archivechoice.h"
 #include "framework/windows/keyrelease.h"
 #include "framework/windows/timer.h"
-#include "got/gamefieldsform.h"
-#include "got/gametypefields.h"
+#include "got/allgamefieldsform.h"
+#include "got/mainformbinding.h"
 #include "got/gotfile.h"
 #include "got/mainformlayout.h"
 #include "got/numbertext.h"
@@ -107,6 +107,8 @@ void Tmainform::buildControls() {
     minerals = c.get<QLineEdit>(QStringLiteral("minerals"));
     UpDown1 = c.get<TUpDown>(QStringLiteral("UpDown1"));
     Gametypesetting = c.get<QLineEdit>(QStringLiteral("Gametypesetting"));
+    for (const BoundControl& bound : boundControls())
+        bound_[static_cast<std::size_t>(bound.control->tab)] = &c.require<QWidget>(QLatin1String(bound.name()));
 
     isenabled->setChecked(true);
     // The buttons step through every value the minerals field can store.
@@ -123,21 +125,23 @@ void Tmainform::buildControls() {
 // label becomes its buddy (the "labelled by" relation). No caption gets a mnemonic.
 void Tmainform::nameFieldsAfterLabels() {
     const QList<QLabel*> labels = findChildren<QLabel*>();
-    for (const LabelFor& pair : mainformLabelFields()) {
-        QWidget* field = findChild<QWidget*>(QLatin1String(pair.field));
-        field->setAccessibleName(QLatin1String(pair.label));
+    for (const BoundControl& c : boundControls()) {
+        if (!c.control->label)
+            continue;
+        QWidget* field = bound_[static_cast<std::size_t>(c.control->tab)];
+        field->setAccessibleName(QLatin1String(c.control->label));
         for (QLabel* label : labels) {
-            if (label->text() == QLatin1String(pair.label))
+            if (label->text() == QLatin1String(c.control->label))
                 label->setBuddy(field);
         }
     }
 }
 
 void Tmainform::connectHandlers() {
-    for (const GameTypeField& f : gameTypeFields()) {
-        if (!f.digitFilter)
+    for (const BoundControl& c : boundControls()) {
+        if (c.kind != BoundControl::Edit || !c.field->shownBy.digitsOnly)
             continue;
-        QLineEdit* field = findChild<QLineEdit*>(QLatin1String(f.name));
+        auto* field = static_cast<QLineEdit*>(bound_[static_cast<std::size_t>(c.control->tab)]);
         onKeyRelease(field, [field] { setEditText(field, keepDigits(field->text())); });
     }
     onSignal(minerals, &QLineEdit::textChanged, this, [this] { mineralsChange(); });
@@ -159,22 +163,14 @@ void Tmainform::defaultminClick() {
 void Tmainform::displayinfo() {
     const GameTypeFields f = fieldsFromRecord(record_);
     const QScopedValueRollback<bool> guard(displaying_, true);
-    setSelection(colorbox, 0);
-    setEditText(gametypename, QString());
-    setSelection(colorbox, f.colorbox);
-    setEditText(gametypename, f.gametypename);
-    setEditText(descripname, f.descripname);
-    defaultmin->setChecked(f.defaultmin);
-    setSelection(playability, f.playability);
-    Canally->setChecked(f.Canally);
-    setEditText(position, f.position);
-    setSelection(Gametype, f.Gametype);
-    setEditText(numteams, f.numteams);
-    setEditText(minerals, f.minerals);
-    setEditText(varsetting, f.varsetting);
-    isenabled->setChecked(f.isenabled);
-    setEditText(Gametypesetting, f.Gametypesetting);
-    setEditText(varnum, f.varnum);
+    for (const BoundControl& c : boundControls()) {
+        QWidget* widget = bound_[static_cast<std::size_t>(c.control->tab)];
+        switch (c.kind) {
+        case BoundControl::Edit: setEditText(static_cast<QLineEdit*>(widget), f[c].text); break;
+        case BoundControl::ComboBox: setSelection(static_cast<QComboBox*>(widget), f[c].selection); break;
+        case BoundControl::CheckBox: static_cast<QCheckBox*>(widget)->setChecked(f[c].checked); break;
+        }
+    }
     shown_ = controlValues();
 }
 
@@ -189,20 +185,14 @@ void Tmainform::getsettingsfromGUI() {
 
 GameTypeFields Tmainform::controlValues() const {
     GameTypeFields f;
-    f.gametypename = gametypename->text();
-    f.colorbox = colorbox->currentIndex();
-    f.descripname = descripname->text();
-    f.varsetting = varsetting->text();
-    f.varnum = varnum->text();
-    f.position = position->text();
-    f.Canally = Canally->isChecked();
-    f.defaultmin = defaultmin->isChecked();
-    f.isenabled = isenabled->isChecked();
-    f.Gametype = Gametype->currentIndex();
-    f.playability = playability->currentIndex();
-    f.numteams = numteams->text();
-    f.minerals = minerals->text();
-    f.Gametypesetting = Gametypesetting->text();
+    for (const BoundControl& c : boundControls()) {
+        QWidget* widget = bound_[static_cast<std::size_t>(c.control->tab)];
+        switch (c.kind) {
+        case BoundControl::Edit: f[c].text = static_cast<QLineEdit*>(widget)->text(); break;
+        case BoundControl::ComboBox: f[c].selection = static_cast<QComboBox*>(widget)->currentIndex(); break;
+        case BoundControl::CheckBox: f[c].checked = static_cast<QCheckBox*>(widget)->isChecked(); break;
+        }
+    }
     return f;
 }
 
@@ -242,7 +232,7 @@ void Tmainform::LoadGotfile1Click() {
 void Tmainform::AllGameFields1Click() {
     GameTypeRecord working = record_;
     fieldsToRecord(controlValues(), working, shown_ ? &*shown_ : nullptr);
-    TGameFieldsForm fields(this);
+    TAllGameFieldsForm fields(this);
     fields.TriggerFile->setSource(location_);
     fields.TriggerFile->setOpener(editTriggerFile);
     fields.setRecord(working);

@@ -2,10 +2,11 @@
 
 #include "framework/widgets/filedialog.h"
 #include "framework/windows/form.h"
-#include "got/gametypefields.h"
+#include "got/mainformbinding.h"
 #include "got/gametyperecord.h"
 #include "got/triggerfilerow.h"
 
+#include <array>
 #include <optional>
 
 class QCheckBox;
@@ -104,6 +105,8 @@ private:
     // What the controls hold now.
     GameTypeFields controlValues() const;
 
+    // The controls that show the record's fields, by their place in the tab order.
+    std::array<QWidget*, kControlCount> bound_{};
     GameTypeRecord record_;
     QString location_;  // where the record was last loaded from or saved to
     bool displaying_ = false;

@@ -1,6 +1,6 @@
 #include "got/mainformlayout.h"
 
-#include "got/gametypefields.h"
+#include "got/mainformbinding.h"
 
 #include <array>
 
@@ -42,32 +42,16 @@ constexpr std::array<ControlDescription, 29> kControls = {{
     {"Gametypesetting", K::Edit, "", 344, 136, 129, 21, 3, "", nullptr},
 }};
 
-constexpr std::array<LabelFor, 11> kLabelFields = {{
-    {"Name:", "gametypename"},
-    {"Color:", "colorbox"},
-    {"Variation name", "descripname"},
-    {"Var setting", "varsetting"},
-    {"Var number (1)", "varnum"},
-    {"Position", "position"},
-    {"Minerals", "minerals"},
-    {"gametype", "Gametype"},
-    {"Playability", "playability"},
-    {"Max teams:", "numteams"},
-    {"Internal game type setting", "Gametypesetting"},
-}};
-
 }  // namespace
 
 std::span<const ControlDescription> mainformControls() { return kControls; }
 
-std::span<const LabelFor> mainformLabelFields() { return kLabelFields; }
-
 const TitleBarDescription& mainformTitleBar() { return programTitleBar(); }
 
 std::span<const char* const> mainformComboItems(std::string_view name) {
-    for (const GameTypeField& field : gameTypeFields()) {
-        if (name == field.name)
-            return field.items;
+    for (const BoundControl& control : boundControls()) {
+        if (name == control.name())
+            return control.control->items;
     }
     return {};
 }

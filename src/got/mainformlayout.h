@@ -11,14 +11,6 @@ namespace pellax {
 // The editor window's controls, in creation order.
 std::span<const ControlDescription> mainformControls();
 
-// Which field each label describes (label text, field name): screen readers
-// name a field after its label.
-struct LabelFor {
-    const char* label;
-    const char* field;
-};
-std::span<const LabelFor> mainformLabelFields();
-
 // The editor's title bar, which the windows it opens share.
 const TitleBarDescription& mainformTitleBar();
 

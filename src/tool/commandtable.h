@@ -18,19 +18,17 @@ struct Usage {
     const char* summary;
 };
 
-// One command of pellax-tool ("got show", "lst delete"). The table of them
-// is the tool: the command line is parsed, --help written and the manual
-// page made from it.
+// One command of pellax-tool ("got show"): the command line is parsed, --help
+// written and the manual page made from the table of them.
 struct Command {
     const char* name;  // after the group's name: "show"
     std::vector<Usage> usages;
     std::vector<OptionSpec> options;
-    // What its --help says below the usage; null where its group's help tells it.
-    const char* help = nullptr;
+    // What its --help says below the usage (helpSection); empty where its group's help tells it.
+    QString help;
     // Given the operands after the command's name; the exit status.
     int (*run)(const CommandArgs& args, Console& console) = nullptr;
-    // Fewer operands are refused before `run` ("no FILE given", after the
-    // first usage's first operand), and so are more than `maxOperands` (-1: any).
+    // Fewer operands, or more (-1: any), are refused before `run`: "no FILE given".
     qsizetype minOperands = 1;
     qsizetype maxOperands = -1;
 };
@@ -40,12 +38,15 @@ struct Command {
 struct CommandGroup {
     const char* name;
     // For the commands without help of their own, below the usages of them all.
-    const char* help = nullptr;
+    QString help;
     std::vector<Command> commands;
 };
 
 // Every group of the tool, in the order --help lists them.
 const std::vector<CommandGroup>& commandGroups();
+
+// "got show"
+QString commandName(const CommandGroup& group, const Command& command);
 
 // What the command line asks: the group's and command's help, or the
 // command, once its options and operand count are checked. UsageError for a

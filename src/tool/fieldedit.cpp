@@ -14,17 +14,6 @@ const QString kCommand = QStringLiteral("got set");
 
 [[noreturn]] void refuse(const QString& message) { throw UsageError(kCommand, message); }
 
-QString fieldNames() {
-    QStringList names;
-    for (const GameTypeField& field : gameTypeFields())
-        names.append(QLatin1String(field.name));
-    for (const GameField& field : kGameFields) {
-        if (field.key)
-            names.append(QLatin1String(field.key));
-    }
-    return names.join(QStringLiteral(", "));
-}
-
 QString namedValueList(const GameField& field) {
     QStringList names;
     for (const GameValue& v : field.values)
@@ -51,8 +40,8 @@ FieldEdit parseGameFieldEdit(const GameField& field, const QString& value) {
 // where any value of the field agrees with it: a checked box stands for every
 // value but 0.
 bool controlAgrees(const FieldEdit& control, const GameField& game, std::uint32_t value) {
-    if (control.field->kind == FieldKind::CheckBox)
-        return control.checked == (value != 0);
+    if (control.control->kind == BoundControl::CheckBox)
+        return control.shown.checked == (value != 0);
     GameTypeFields fields;
     applyFieldEdit(fields, control);
     GameTypeRecord scratch;
@@ -60,8 +49,8 @@ bool controlAgrees(const FieldEdit& control, const GameField& game, std::uint32_
     return scratch.value(game) == value;
 }
 
-int parseSelection(const GameTypeField& field, const QString& value) {
-    const int count = static_cast<int>(field.items.size());
+int parseSelection(const BoundControl& control, const QString& value) {
+    const int count = static_cast<int>(control.control->items.size());
     bool isNumber = !value.isEmpty();
     for (const QChar c : value)
         isNumber = isNumber && c >= u'0' && c <= u'9';
@@ -70,14 +59,14 @@ int parseSelection(const GameTypeField& field, const QString& value) {
         const int index = value.toInt(&ok);
         if (ok && index < count)
             return index;
-    } else if (const std::optional<int> item = findItem(field, value)) {
+    } else if (const std::optional<int> item = findItem(control, value)) {
         return *item;
     }
     refuse(QStringLiteral("%1 has no item \"%2\": give its number, 0 to %3, or its text")
-               .arg(QLatin1String(field.name), value, QString::number(count - 1)));
+               .arg(QLatin1String(control.name()), value, QString::number(count - 1)));
 }
 
-bool parseCheck(const GameTypeField& field, const QString& value) {
+bool parseCheck(const BoundControl& control, const QString& value) {
     for (const char* on : {"1", "true", "checked"}) {
         if (value.compare(QLatin1String(on), Qt::CaseInsensitive) == 0)
             return true;
@@ -87,35 +76,36 @@ bool parseCheck(const GameTypeField& field, const QString& value) {
             return false;
     }
     refuse(QStringLiteral("%1 is a check box: give 1, true or checked, or 0, false or unchecked, not \"%2\"")
-               .arg(QLatin1String(field.name), value));
+               .arg(QLatin1String(control.name()), value));
 }
 
-bool isName(const GameTypeField& field) { return field.text == &GameTypeFields::gametypename; }
-bool isVariationName(const GameTypeField& field) { return field.text == &GameTypeFields::descripname; }
 
 }  // namespace
 
-std::optional<int> findItem(const GameTypeField& field, const QString& text) {
-    const int count = static_cast<int>(field.items.size());
+std::optional<int> findItem(const BoundControl& control, const QString& text) {
+    const std::span<const char* const> items = control.control->items;
+    const int count = static_cast<int>(items.size());
     // The text as shown first; then without regard to case or the blanks
     // some items end in, which are easy to miss on a command line.
     for (int i = 0; i < count; ++i) {
-        if (text == QLatin1String(field.items[static_cast<std::size_t>(i)]))
+        if (text == QLatin1String(items[static_cast<std::size_t>(i)]))
             return i;
     }
     for (int i = 0; i < count; ++i) {
-        const QString item = QLatin1String(field.items[static_cast<std::size_t>(i)]);
+        const QString item = QLatin1String(items[static_cast<std::size_t>(i)]);
         if (text.trimmed().compare(item.trimmed(), Qt::CaseInsensitive) == 0)
             return i;
     }
     return std::nullopt;
 }
 
-QString textValueProblem(const GameTypeField& field, QStringView value) {
-    if (!isName(field) && !isVariationName(field))
+QString textValueProblem(const BoundControl& control, QStringView value) {
+    const Binding binding = control.field->shownBy.binding;
+    if (control.kind != BoundControl::Edit || (binding != Binding::Name && binding != Binding::VariationName))
         return QString();
-    const BadCharacter bad = firstBadCharacter(value, isName(field) ? isNameCharacter : isVariationNameCharacter);
-    const QString name = QLatin1String(field.name);
+    const bool isName = binding == Binding::Name;
+    const BadCharacter bad = firstBadCharacter(value, isName ? isNameCharacter : isVariationNameCharacter);
+    const QString name = QLatin1String(control.name());
     if (bad.index < 0) {
         // The editor cuts a longer text; a script is told instead, as the rest would be lost.
         const auto length = static_cast<std::size_t>(value.toUcs4().size());
@@ -128,7 +118,7 @@ QString textValueProblem(const GameTypeField& field, QStringView value) {
     }
     if (!bad.byte)
         return QStringLiteral("%1 holds %2").arg(name, noByteReason(bad));
-    if (isName(field))
+    if (isName)
         return QStringLiteral("%1 cannot hold %2: the name field keeps bytes 0 to 10 for the colour code and "
                               "the zero fill, and drops them when read; give the colour as colorbox=N")
             .arg(name, describe(bad));
@@ -142,22 +132,22 @@ FieldEdit parseFieldEdit(const QString& argument) {
     const QString name = argument.left(equals);
     const QString value = argument.mid(equals + 1);
     FieldEdit edit;
-    edit.field = findGameTypeField(name);
-    if (!edit.field) {
-        if (const GameField* game = findGameFieldByKey(name.toStdString()))
+    edit.control = findBoundControl(name);
+    if (!edit.control) {
+        if (const GameField* game = findGameFieldByKey(name))
             return parseGameFieldEdit(*game, value);
-        refuse(QStringLiteral("unknown field \"%1\"; the fields are %2").arg(name, fieldNames()));
+        refuse(QStringLiteral("unknown field \"%1\"; the fields are %2").arg(name, shownKeys().join(QStringLiteral(", "))));
     }
-    switch (edit.field->kind) {
-    case FieldKind::Edit: {
-        const QString problem = textValueProblem(*edit.field, value);
+    switch (edit.control->kind) {
+    case BoundControl::Edit: {
+        const QString problem = textValueProblem(*edit.control, value);
         if (!problem.isEmpty())
             refuse(problem);
-        edit.text = value;
+        edit.shown.text = value;
         break;
     }
-    case FieldKind::ComboBox: edit.selection = parseSelection(*edit.field, value); break;
-    case FieldKind::CheckBox: edit.checked = parseCheck(*edit.field, value); break;
+    case BoundControl::ComboBox: edit.shown.selection = parseSelection(*edit.control, value); break;
+    case BoundControl::CheckBox: edit.shown.checked = parseCheck(*edit.control, value); break;
     }
     return edit;
 }
@@ -170,9 +160,9 @@ void checkEditsAgree(const std::vector<FieldEdit>& edits) {
         for (auto b = edits.begin(); b != edits.end(); ++b) {
             if (b->gameField == a->gameField && b > a && b->value != a->value)
                 refuse(QStringLiteral("%1 is given twice, as %2 and %3: give it once").arg(key).arg(a->value).arg(b->value));
-            if (b->field && b->field->game == a->gameField && !controlAgrees(*b, *a->gameField, a->value))
+            if (b->control && b->control->field == a->gameField && !controlAgrees(*b, *a->gameField, a->value))
                 refuse(QStringLiteral("%1 and %2 give byte %3 different values: give one of them, or values that agree")
-                           .arg(QLatin1String(b->field->name), key,
+                           .arg(QLatin1String(b->control->name()), key,
                                 offsetKey(a->gameField->offset)));
         }
     }
@@ -184,13 +174,12 @@ void applyGameEdit(GameTypeRecord& record, const FieldEdit& edit) {
 }
 
 void applyFieldEdit(GameTypeFields& fields, const FieldEdit& edit) {
-    if (!edit.field)
+    if (!edit.control)
         return;
-    switch (edit.field->kind) {
-    case FieldKind::Edit: typeIntoField(fields, *edit.field, edit.text); break;
-    case FieldKind::ComboBox: fields.*edit.field->selection = edit.selection; break;
-    case FieldKind::CheckBox: fields.*edit.field->checked = edit.checked; break;
-    }
+    if (edit.control->kind == BoundControl::Edit)
+        typeIntoField(fields, *edit.control, edit.shown.text);
+    else
+        fields[*edit.control] = edit.shown;
 }
 
 }  // namespace pellax

@@ -1,7 +1,6 @@
 #pragma once
 
-#include "got/gamefieldvalues.h"
-#include "got/gametypefields.h"
+#include "got/mainformbinding.h"
 
 #include <QString>
 #include <QStringView>
@@ -18,11 +17,9 @@ namespace pellax {
 // (0 = the first) or its text; check boxes 1, true, checked or 0, false,
 // unchecked; a game field its value's number or name, without regard to case.
 struct FieldEdit {
-    const GameTypeField* field = nullptr;
+    const BoundControl* control = nullptr;
+    ControlValue shown;  // what the control is given
     const GameField* gameField = nullptr;
-    QString text;
-    int selection = -1;
-    bool checked = false;
     std::uint32_t value = 0;  // of gameField
 };
 
@@ -37,14 +34,14 @@ void checkEditsAgree(const std::vector<FieldEdit>& edits);
 
 // The item of combo box `field` whose text is `text`, as shown or without
 // regard to case and the blanks around it.
-std::optional<int> findItem(const GameTypeField& field, const QString& text);
+std::optional<int> findItem(const BoundControl& control, const QString& text);
 
 // Why `value` cannot be saved in edit `field` as it is: for the two names, a
 // character with no byte in the files' 8-bit set (it would be saved as '?'),
 // and the bytes their zero fill and the name's colour code take, which would
 // read back as another colour or another name. Empty when it can, and for the
 // numeric edits, whose text is converted.
-QString textValueProblem(const GameTypeField& field, QStringView value);
+QString textValueProblem(const BoundControl& control, QStringView value);
 
 // The edit as the editor takes it: typed text goes through the field's filter
 // and the minerals rule (typeIntoField). A game field's edit is not the

@@ -4,7 +4,7 @@
 #include "framework/files/filelocation.h"
 #include "got/gamecheck.h"
 #include "got/gametriggerfile.h"
-#include "got/gametypefields.h"
+#include "got/mainformbinding.h"
 #include "got/gotfile.h"
 #include "tool/arguments.h"
 #include "tool/commandtable.h"
@@ -13,6 +13,7 @@
 #include "tool/fileloop.h"
 #include "tool/gotformat.h"
 #include "tool/gotjson.h"
+#include "tool/toolhelp.h"
 
 #include <QHash>
 
@@ -22,120 +23,6 @@
 namespace pellax {
 
 namespace {
-
-constexpr const char* kShowHelp = R"(Shows every field of each game-type file as the editor shows it after Load.
-
-For each file a "file: PATH" line, then one "name: value" line per control
-of the editor, named as the control is, in the editor's tab order:
-  gametypename, colorbox, descripname, varsetting, varnum, position,
-  Canally, defaultmin, isenabled, Gametype, playability, numteams,
-  minerals, Gametypesetting
-then one line per field of the game that no control shows exactly:
-  resources (the resource type), unitstats, fog, startpositions, cheats,
-  tournament, victoryvalue
-Edits show their text, combo boxes the text of their item (nothing when
-none is selected), check boxes "checked" or "unchecked", game fields the
-game's name of their value, or its number where the game names none.
-Control characters and backslashes are written as \xNN and \\. A last
-"trigger file:" line names the trigger file the game plays the game type
-with (triggers\Melee.trg), or says that it plays without one, or that it
-will not start a game of it (resources or slaughter with a variation value
-that has no file); for a member of an archive, whether that file is in the
-same archive. An empty line comes between files.
-
-A file that is not 97 bytes long, or whose first byte is not 3, is not a
-game type: it is shown all the same, then standard error tells why the game
-skips it, in got check's words ("The file is 189093 bytes long, not 97: the
-game skips it."), and the exit status is 1. Its other values are got
-check's business.
-
---json  one line of JSON per file instead, with the key "file" and one key
-        per control and game field: texts as they are, numbers as numbers,
-        combo boxes as {"index": N, "text": ITEM} (index -1: no selection),
-        check boxes as true or false, game fields with named values as
-        {"value": N, "name": NAME} (NAME "" where the game names none);
-        "carried" and "gaps" hold the bytes that no field covers, in hex,
-        keyed by offset: {"0x00": "03", "0x42": "01", ...}. Where a control
-        shows its bytes only in part (a name with bytes after its zero fill,
-        a flag byte 2, a combo box value beyond its items), "exact" holds
-        those bytes as they are, keyed by offset. got set --json writes a
-        file from such an object.)";
-
-constexpr const char* kSetHelp = R"(Loads FILE, changes its fields as typing into the editor would and saves it
-as the editor's Save does: 97 bytes, of which only the fields changed are
-written; every other byte stays as it was. The file is replaced in one
-step, and not written at all when anything fails. A folder as FILE changes
-each of its .got files in the same way.
-
---new   start from what "New GOT File" sets instead of loading FILE (the
-        bytes it does not set are 0); FILE is made, or replaced.
-
-Fields, named as in got show (in any case), are changed in the order given:
-  edits        the value as typed. gametypename and descripname hold at most
-               31 characters, and refuse a character that the files'
-               character set (Windows-1252) has no byte for; gametypename
-               refuses bytes 1 to 10, which the file reads as the name's
-               colour: set that with colorbox. varsetting, varnum,
-               position, numteams and minerals keep only their digits, as
-               the editor's filter does (a1b2 gives 12). Gametypesetting
-               takes any text, hexadecimal too ($1F). Malformed numbers are
-               saved as 0; varsetting and minerals are 32-bit, the others
-               bytes that keep their low 8 bits (300 is saved as 44).
-  combo boxes  colorbox, Gametype, playability: the item's number, 0 for the
-               first, or its text as shown (case and blanks around it do not
-               matter): Gametype=2 or 'Gametype=Workers and town hall'
-  check boxes  Canally, defaultmin, isenabled: 1, true or checked; 0, false
-               or unchecked
-  game fields  resources, unitstats, fog, startpositions, cheats,
-               tournament: the value's number or the game's name for it, in
-               any case (fog=on, startpositions=fixed, 'resources=fixed
-               value'); victoryvalue a number, 0 to 4294967295. They are
-               written as given, after the controls.
-A wrong field or value is reported before any file is touched, and so are
-two fields that give one byte different values (defaultmin=1 resources=0).
-
-As in the editor, a change of minerals unchecks defaultmin ("Use default
-minerals"): give defaultmin=1 after minerals=..., or resources=N, to keep
-the resource type. varnum is saved only while isenabled is checked, else 0.
-Without any field=value the file is saved as Load and Save would leave it.
-
-Example:
-  pellax-tool got set maps/rush.got 'gametypename=Zerg rush' colorbox=3 fog=on
-
---json  write FILE from one JSON object as got show --json writes it, read
-        from the file JSON, or from standard input for -. The object gives
-        the whole file: it must hold every control and game field,
-        "carried" and "gaps" with all their offsets ("file" may be there
-        and is not used; "exact" may be), so FILE need not exist and its
-        old content plays no part. A missing or unknown field, a wrong
-        type, a number out of range or bad hex is reported, naming the
-        field, and nothing is written. The values are set as the controls
-        would hold them (minerals does not uncheck defaultmin here), so any
-        97-byte file whose last byte is 0 comes back byte for byte, and an
-        edited key changes only its bytes:
-          pellax-tool got show --json a.got |
-            pellax-tool got set --json b.got -
-        Combo boxes take "index" (-1 for none), "text" or both alike; game
-        fields "value", "name" or both alike, or the number or name alone;
-        numbers are whole, 0 to 255 (varsetting and minerals 0 to
-        4294967295); check boxes true or false; names refuse what the edits
-        above refuse. Where "exact" gives a control's bytes, they are kept
-        unless that control shows otherwise, which counts as an edit.
-        defaultmin and resources must agree: checked with a resource type
-        other than 0, unchecked with 0.)";
-
-constexpr const char* kCheckHelp = R"(Tells, for each game-type file, every reason the game would skip or misread
-it, one "FILE: reason" line each, on standard output:
-  - the size is not 97 bytes, or the first byte is not 3: the game skips it;
-  - the game type ID is 129 or more, or the variation ID 8 or more: the
-    game skips it;
-  - a field holds a value the game does not know (fog of war 9, team mode
-    1, ...); for the game type ID only the limit above counts;
-  - victory conditions "Resources" or "Slaughter" with a variation value the
-    game has no trigger for (2500, 5000, 7500 or 10000 resources; 15, 30,
-    45 or 60 minutes).
-Files the game reads as they stand print nothing. The exit status is 1 when
-any file has a finding or could not be read, else 0.)";
 
 const QString kExtension = QStringLiteral("got");
 const QString kSet = QStringLiteral("got set");
@@ -279,12 +166,12 @@ int gotCheck(const CommandArgs& parsed, Console& console) {
 }  // namespace
 
 CommandGroup gotCommands() {
-    return {"got", nullptr, {
-        {"show", {{"[--json] FILE...", "every field of game-type files"}}, {{"--json"}}, kShowHelp, gotShow},
+    return {"got", {}, {
+        {"show", {{"[--json] FILE...", "every field of game-type files"}}, {{"--json"}}, helpSection("got show"), gotShow},
         {"set", {{"[--new] FILE [field=value...]", "change fields and save, as the editor would"},
                  {"--json FILE JSON", "write FILE from an object of got show --json"}},
-         {{"--new"}, {"--json"}}, kSetHelp, gotSet},
-        {"check", {{"FILE...", "why the game would skip or misread files"}}, {}, kCheckHelp, gotCheck},
+         {{"--new"}, {"--json"}}, helpSection("got set"), gotSet},
+        {"check", {{"FILE...", "why the game would skip or misread files"}}, {}, helpSection("got check"), gotCheck},
     }};
 }
 

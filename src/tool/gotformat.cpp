@@ -1,18 +1,17 @@
 #include "tool/gotformat.h"
 
-#include "got/gametypefields.h"
-
 #include <QJsonDocument>
 #include <QJsonObject>
 
 #include <algorithm>
+#include <vector>
 
 namespace pellax {
 
 namespace {
 
-QString selectionText(const GameTypeField& field, int selection) {
-    return selection >= 0 ? QString::fromLatin1(field.items[static_cast<std::size_t>(selection)]) : QString();
+QString selectionText(const BoundControl& control, int selection) {
+    return selection >= 0 ? QString::fromLatin1(control.control->items[static_cast<std::size_t>(selection)]) : QString();
 }
 
 QString escapedValue(const QString& text) {
@@ -34,112 +33,105 @@ QString hex(const GameTypeRecord& record, std::size_t offset, std::size_t size) 
     return QString::fromLatin1(raw.toHex().toUpper());
 }
 
-template <std::size_t N>
-QJsonObject hexBytes(const GameTypeRecord& record, const std::array<gto::ByteRange, N>& ranges) {
+QJsonObject hexBytes(const GameTypeRecord& record, std::span<const ByteRange> ranges) {
     QJsonObject bytes;
-    for (const gto::ByteRange& range : ranges)
+    for (const ByteRange& range : ranges)
         bytes.insert(offsetKey(range.offset), hex(record, range.offset, range.size));
     return bytes;
 }
 
-const GameTypeField& control(const char* name) { return *findGameTypeField(QString::fromLatin1(name)); }
+// Each key of got show in its order: the controls in tab order, as the editor
+// shows them, then the game's fields that no control shows exactly.
+std::vector<std::pair<QString, QJsonValue>> shownValues(const GameTypeRecord& record, const GameTypeFields& fields) {
+    std::vector<std::pair<QString, QJsonValue>> values;
+    for (const BoundControl& control : boundControls()) {
+        const ControlValue& value = fields[control];
+        QJsonValue json = value.checked;
+        if (control.kind == BoundControl::Edit)
+            json = control.showsNumber() ? QJsonValue(value.text.toLongLong()) : QJsonValue(value.text);
+        else if (control.kind == BoundControl::ComboBox)
+            json = QJsonObject{{QStringLiteral("index"), value.selection},
+                               {QStringLiteral("text"), selectionText(control, value.selection)}};
+        values.emplace_back(QLatin1String(control.name()), json);
+    }
+    for (const GameField& field : kGameFields) {
+        const auto value = static_cast<qint64>(record.value(field));
+        const char* name = gameValueName(field, record.value(field));
+        if (field.key)
+            values.emplace_back(QLatin1String(field.key),
+                                field.values.empty() ? QJsonValue(value)
+                                                     : QJsonObject{{QStringLiteral("value"), value},
+                                                                   {QStringLiteral("name"), QLatin1String(name ? name : "")}});
+    }
+    return values;
+}
 
-// A game field's value as got show prints it: its name, else its number.
-QString gameValueText(const GameField& field, std::uint32_t value) {
-    const char* name = gameValueName(field, value);
-    return name ? QLatin1String(name) : QString::number(value);
+// A value as a line of got show: texts escaped, items by their text, check
+// boxes as words, game fields by their name where the game has one.
+QString shownText(const QJsonValue& value) {
+    if (value.isBool())
+        return value.toBool() ? QStringLiteral("checked") : QStringLiteral("unchecked");
+    if (value.isDouble())
+        return QString::number(value.toInteger());
+    const QJsonObject object = value.toObject();
+    if (object.contains(QLatin1String("name")) && !object.value(QLatin1String("name")).toString().isEmpty())
+        return object.value(QLatin1String("name")).toString();
+    if (object.contains(QLatin1String("value")))
+        return QString::number(object.value(QLatin1String("value")).toInteger());
+    return escapedValue(object.contains(QLatin1String("text")) ? object.value(QLatin1String("text")).toString() : value.toString());
+}
+
+// What the controls show in part: names, choices and flags, where no key gives the bytes.
+std::vector<ExactBytes> exactRanges() {
+    std::vector<ExactBytes> ranges;
+    for (const GameField& field : kGameFields) {
+        const Binding binding = field.shownBy.binding;
+        if (!field.key && binding != Binding::None && binding != Binding::Number && binding != Binding::GatedNumber)
+            ranges.push_back({&field.shownBy.control, field.offset, field.shownSize()});
+    }
+    return ranges;
 }
 
 }  // namespace
 
-bool isNumberField(const GameTypeField& field) {
-    return field.kind == FieldKind::Edit && field.text != &GameTypeFields::gametypename &&
-           field.text != &GameTypeFields::descripname;
-}
-
 std::span<const ExactBytes> exactByteRanges() {
-    static const std::array<ExactBytes, 5> ranges = {{
-        {&control("gametypename"), gto::Name, gto::TextFieldSize},
-        {&control("descripname"), gto::VariationName, gto::TextFieldSize},
-        {&control("Gametype"), gto::GameType, 1},
-        {&control("playability"), gto::Playability, 1},
-        {&control("Canally"), gto::Alliances, 1},
-    }};
+    static const std::vector<ExactBytes> ranges = exactRanges();
     return ranges;
-}
-
-bool showsInPart(const GameTypeRecord& record, const GameTypeRecord& saved, const ExactBytes& range) {
-    return !std::equal(saved.bytes.begin() + static_cast<std::ptrdiff_t>(range.offset),
-                       saved.bytes.begin() + static_cast<std::ptrdiff_t>(range.offset + range.size),
-                       record.bytes.begin() + static_cast<std::ptrdiff_t>(range.offset));
 }
 
 QString offsetKey(std::size_t offset) {
     return QStringLiteral("0x") + QString::number(offset, 16).rightJustified(2, QLatin1Char('0')).toUpper();
 }
 
+QStringList shownKeys() {
+    QStringList keys;
+    for (const auto& [key, value] : shownValues(GameTypeRecord{}, GameTypeFields{}))
+        keys.append(key);
+    return keys;
+}
+
 QString gotShowText(const QString& file, const GameTypeRecord& record) {
-    const GameTypeFields fields = fieldsFromRecord(record);
     QString text = QStringLiteral("file: ") + escapedValue(file) + QLatin1Char('\n');
-    for (const GameTypeField& field : gameTypeFields()) {
-        text += QLatin1String(field.name);
-        text += QLatin1String(": ");
-        switch (field.kind) {
-        case FieldKind::Edit: text += escapedValue(fields.*field.text); break;
-        case FieldKind::ComboBox: text += escapedValue(selectionText(field, fields.*field.selection)); break;
-        case FieldKind::CheckBox: text += fields.*field.checked ? QLatin1String("checked") : QLatin1String("unchecked"); break;
-        }
-        text += QLatin1Char('\n');
-    }
-    for (const GameField& field : kGameFields) {
-        if (field.key)
-            text += QStringLiteral("%1: %2\n").arg(QLatin1String(field.key), gameValueText(field, record.value(field)));
-    }
+    for (const auto& [key, value] : shownValues(record, fieldsFromRecord(record)))
+        text += key + QStringLiteral(": ") + shownText(value) + QLatin1Char('\n');
     return text;
 }
 
 QByteArray gotShowJson(const QString& file, const GameTypeRecord& record) {
     const GameTypeFields fields = fieldsFromRecord(record);
-    QJsonObject object;
-    object.insert(QStringLiteral("file"), file);
-    for (const GameTypeField& field : gameTypeFields()) {
-        const QString name = QLatin1String(field.name);
-        switch (field.kind) {
-        case FieldKind::Edit: {
-            const QString& text = fields.*field.text;
-            object.insert(name, isNumberField(field) ? QJsonValue(text.toLongLong()) : QJsonValue(text));
-            break;
-        }
-        case FieldKind::ComboBox: {
-            const int selection = fields.*field.selection;
-            object.insert(name, QJsonObject{{QStringLiteral("index"), selection},
-                                            {QStringLiteral("text"), selectionText(field, selection)}});
-            break;
-        }
-        case FieldKind::CheckBox: object.insert(name, fields.*field.checked); break;
-        }
-    }
-    for (const GameField& field : kGameFields) {
-        if (!field.key)
-            continue;
-        const std::uint32_t value = record.value(field);
-        if (field.values.empty()) {
-            object.insert(QLatin1String(field.key), static_cast<qint64>(value));
-        } else {
-            const char* name = gameValueName(field, value);
-            object.insert(QLatin1String(field.key),
-                          QJsonObject{{QStringLiteral("value"), static_cast<qint64>(value)},
-                                      {QStringLiteral("name"), name ? QLatin1String(name) : QLatin1String("")}});
-        }
-    }
-    object.insert(QStringLiteral("carried"), hexBytes(record, gto::Carried));
-    object.insert(QStringLiteral("gaps"), hexBytes(record, gto::Gaps));
+    QJsonObject object{{QStringLiteral("file"), file}};
+    for (const auto& [key, value] : shownValues(record, fields))
+        object.insert(key, value);
+    object.insert(QStringLiteral("carried"), hexBytes(record, carriedBytes()));
+    object.insert(QStringLiteral("gaps"), hexBytes(record, gapBytes()));
     // What saving every control as it shows the record would write, once for every range.
     GameTypeRecord saved = record;
     fieldsToRecord(fields, saved);
     QJsonObject exact;
     for (const ExactBytes& range : exactByteRanges()) {
-        if (showsInPart(record, saved, range))
+        if (!std::equal(saved.bytes.begin() + static_cast<std::ptrdiff_t>(range.offset),
+                        saved.bytes.begin() + static_cast<std::ptrdiff_t>(range.offset + range.size),
+                        record.bytes.begin() + static_cast<std::ptrdiff_t>(range.offset)))
             exact.insert(offsetKey(range.offset), hex(record, range.offset, range.size));
     }
     if (!exact.isEmpty())

@@ -1,18 +1,19 @@
 #pragma once
 
-#include "got/gametypefields.h"
-#include "got/gametyperecord.h"
+#include "got/mainformbinding.h"
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 
 #include <cstddef>
 #include <span>
 
 namespace pellax {
 
-// The edits the editor shows as a decimal number: all but the two names.
-bool isNumberField(const GameTypeField& field);
+// The names got show gives the fields, in its order: the controls', then the
+// keys of the game's fields that no control shows exactly.
+QStringList shownKeys();
 
 // How the JSON form keys the bytes no control covers: "0x4D".
 QString offsetKey(std::size_t offset);
@@ -37,17 +38,13 @@ QString gotShowText(const QString& file, const GameTypeRecord& record);
 QByteArray gotShowJson(const QString& file, const GameTypeRecord& record);
 
 // The bytes of the record that a control shows only in part, as "exact" names
-// them: the name and variation-name fields and the single bytes of combo boxes
-// and check boxes.
+// them: the fields of the names, combo boxes and check boxes that no key of
+// the tool gives exactly.
 struct ExactBytes {
-    const GameTypeField* control;
+    const Control* control;
     std::size_t offset;
     std::size_t size;
 };
 std::span<const ExactBytes> exactByteRanges();
-
-// Whether `saved`, the record as saving every control as it shows `record`
-// would write it, differs from `record` in the bytes of `range`.
-bool showsInPart(const GameTypeRecord& record, const GameTypeRecord& saved, const ExactBytes& range);
 
 }  // namespace pellax

@@ -1,6 +1,6 @@
 #include "tool/gotjson.h"
 
-#include "got/gametypefields.h"
+#include "got/mainformbinding.h"
 #include "tool/arguments.h"
 #include "tool/fieldedit.h"
 #include "tool/gotformat.h"
@@ -68,18 +68,12 @@ public:
 
     // Every key known, every field there.
     void checkKeys(const QJsonObject& object) const {
-        QStringList known{kFile, kCarried, kGaps};
-        for (const GameTypeField& field : gameTypeFields())
-            known.append(QLatin1String(field.name));
-        for (const GameField& field : kGameFields) {
-            if (field.key)
-                known.append(QLatin1String(field.key));
-        }
+        const QStringList known = QStringList{kFile, kCarried, kGaps} + shownKeys();
         for (auto it = object.begin(); it != object.end(); ++it) {
             if (known.contains(it.key()) || it.key() == kExact)
                 continue;
-            const GameTypeField* alike = findGameTypeField(it.key());
-            fail(alike ? QStringLiteral("unknown field \"%1\"; did you mean \"%2\"?").arg(it.key(), QLatin1String(alike->name))
+            const BoundControl* alike = findBoundControl(it.key());
+            fail(alike ? QStringLiteral("unknown field \"%1\"; did you mean \"%2\"?").arg(it.key(), QLatin1String(alike->name()))
                        : QStringLiteral("unknown field \"%1\"; the fields are %2").arg(it.key(), quotedList(known)));
         }
         QStringList missing;
@@ -93,10 +87,10 @@ public:
     }
 
     // `asShown` is the text the exact bytes show, which needs no check: it is not an edit.
-    QString text(const GameTypeField& field, const QJsonValue& value, const QString* asShown) const {
-        const QString name = QLatin1String(field.name);
-        if (isNumberField(field)) {
-            const double max = field.game && field.game->size == 4 ? 4294967295.0 : 255.0;
+    QString text(const BoundControl& control, const QJsonValue& value, const QString* asShown) const {
+        const QString name = QLatin1String(control.name());
+        if (control.showsNumber()) {
+            const double max = control.field->shownSize() == 4 ? 4294967295.0 : 255.0;
             const double number = value.toDouble(-1);
             if (!value.isDouble() || number < 0 || number > max || std::floor(number) != number)
                 fail(QStringLiteral("%1: expected a whole number from 0 to %2, not %3")
@@ -107,21 +101,22 @@ public:
             fail(QStringLiteral("%1: expected a text, not %2").arg(name, shown(value)));
         if (asShown && *asShown == value.toString())
             return value.toString();
-        const QString problem = textValueProblem(field, value.toString());
+        const QString problem = textValueProblem(control, value.toString());
         if (!problem.isEmpty())
             fail(problem);
         return value.toString();
     }
 
-    bool checked(const GameTypeField& field, const QJsonValue& value) const {
+    bool checked(const BoundControl& control, const QJsonValue& value) const {
         if (!value.isBool())
-            fail(QStringLiteral("%1: expected true or false, not %2").arg(QLatin1String(field.name), shown(value)));
+            fail(QStringLiteral("%1: expected true or false, not %2").arg(QLatin1String(control.name()), shown(value)));
         return value.toBool();
     }
 
     // {"index": N, "text": ITEM}: either names the item; when both are given they must agree.
-    int selection(const GameTypeField& field, const QJsonValue& value) const {
-        const QString name = QLatin1String(field.name);
+    int selection(const BoundControl& control, const QJsonValue& value) const {
+        const QString name = QLatin1String(control.name());
+        const std::span<const char* const> items = control.control->items;
         if (!value.isObject())
             fail(QStringLiteral("%1: expected {\"index\": N, \"text\": ITEM}, not %2").arg(name, shown(value)));
         const QJsonObject object = value.toObject();
@@ -129,7 +124,7 @@ public:
             if (it.key() != QLatin1String("index") && it.key() != QLatin1String("text"))
                 fail(QStringLiteral("%1: unknown field \"%2\"; a combo box has \"index\" and \"text\"").arg(name, it.key()));
         }
-        const int count = static_cast<int>(field.items.size());
+        const int count = static_cast<int>(items.size());
         std::optional<int> byIndex;
         std::optional<int> byText;
         if (object.contains(QLatin1String("index"))) {
@@ -144,13 +139,13 @@ public:
             const QJsonValue text = object.value(QLatin1String("text"));
             if (!text.isString())
                 fail(QStringLiteral("%1.text: expected a text, not %2").arg(name, shown(text)));
-            byText = text.toString().isEmpty() ? std::optional<int>(-1) : findItem(field, text.toString());
+            byText = text.toString().isEmpty() ? std::optional<int>(-1) : findItem(control, text.toString());
             if (!byText) {
-                QStringList items;
-                for (const char* item : field.items)
-                    items.append(QLatin1String(item));
+                QStringList names;
+                for (const char* item : items)
+                    names.append(QLatin1String(item));
                 fail(QStringLiteral("%1.text: no item \"%2\"; the items are %3, or \"\" for none")
-                         .arg(name, text.toString(), quotedList(items)));
+                         .arg(name, text.toString(), quotedList(names)));
             }
         }
         if (!byIndex && !byText)
@@ -258,8 +253,8 @@ GameTypeRecord recordFromJson(const QByteArray& json, const QString& source) {
         reader.fail(QStringLiteral("file: expected a text, not %1").arg(shown(object.value(kFile))));
 
     GameTypeRecord record;
-    reader.bytes(kCarried, object.value(kCarried), std::span<const gto::ByteRange>(gto::Carried), record);
-    reader.bytes(kGaps, object.value(kGaps), std::span<const gto::ByteRange>(gto::Gaps), record);
+    reader.bytes(kCarried, object.value(kCarried), carriedBytes(), record);
+    reader.bytes(kGaps, object.value(kGaps), gapBytes(), record);
     std::optional<std::uint32_t> resources;
     for (const GameField& field : kGameFields) {
         if (!field.key)
@@ -275,23 +270,23 @@ GameTypeRecord recordFromJson(const QByteArray& json, const QString& source) {
     if (object.contains(kExact))
         reader.bytes(kExact, object.value(kExact), exactByteRanges(), withExact, false);
     const GameTypeFields exactShown = fieldsFromRecord(withExact);
-    const auto exactGiven = [&exact](const GameTypeField& field) {
+    const auto exactGiven = [&exact](const BoundControl& control) {
         for (const ExactBytes& range : exactByteRanges()) {
-            if (range.control == &field && exact.contains(offsetKey(range.offset)))
+            if (range.control == control.control && exact.contains(offsetKey(range.offset)))
                 return true;
         }
         return false;
     };
 
     GameTypeFields fields;
-    for (const GameTypeField& field : gameTypeFields()) {
-        const QJsonValue value = object.value(QLatin1String(field.name));
-        switch (field.kind) {
-        case FieldKind::Edit:
-            fields.*field.text = reader.text(field, value, exactGiven(field) ? &(exactShown.*field.text) : nullptr);
+    for (const BoundControl& control : boundControls()) {
+        const QJsonValue value = object.value(QLatin1String(control.name()));
+        switch (control.kind) {
+        case BoundControl::Edit:
+            fields[control].text = reader.text(control, value, exactGiven(control) ? &exactShown[control].text : nullptr);
             break;
-        case FieldKind::ComboBox: fields.*field.selection = reader.selection(field, value); break;
-        case FieldKind::CheckBox: fields.*field.checked = reader.checked(field, value); break;
+        case BoundControl::ComboBox: fields[control].selection = reader.selection(control, value); break;
+        case BoundControl::CheckBox: fields[control].checked = reader.checked(control, value); break;
         }
     }
     fieldsToRecord(fields, record);
@@ -305,12 +300,13 @@ GameTypeRecord recordFromJson(const QByteArray& json, const QString& source) {
     const GameTypeFields shownByExact = fieldsFromRecord(record);
     fieldsToRecord(fields, record, &shownByExact);
     const GameField& resourceType = gameField(GameFieldId::ResourceType);
-    if (resources && fields.defaultmin != (*resources != 0))
+    const bool defaultmin = fields[resourceType.shownBy.control].checked;
+    if (resources && defaultmin != (*resources != 0))
         reader.fail(QStringLiteral("defaultmin and %1 give byte %2 different values: \"Use default minerals\" "
                                    "%3 needs %1 %4")
                         .arg(QLatin1String(resourceType.key), offsetKey(resourceType.offset),
-                             fields.defaultmin ? QStringLiteral("checked") : QStringLiteral("unchecked"),
-                             fields.defaultmin ? QStringLiteral("other than 0") : QStringLiteral("0")));
+                             defaultmin ? QStringLiteral("checked") : QStringLiteral("unchecked"),
+                             defaultmin ? QStringLiteral("other than 0") : QStringLiteral("0")));
     if (resources)
         record.setValue(resourceType, *resources);
     return record;

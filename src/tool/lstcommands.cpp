@@ -9,28 +9,11 @@
 #include "tool/console.h"
 #include "tool/eightbit.h"
 #include "tool/fileloop.h"
+#include "tool/toolhelp.h"
 
 namespace pellax {
 
 namespace {
-
-constexpr const char* kHelp = R"(Template lists (template.lst): 8-bit text, one entry a line. FILE must
-exist; an empty file is an empty list.
-
-show       prints the entries, one a line. With several files or a folder,
-           each list begins with a line "==> FILE <==".
-add        appends ENTRY as the list window's Add button does: in double
-           quotes, putting in the one missing at either end. An entry
-           holding CR, LF or byte 26 (which end a line or the list) or a
-           character that Windows-1252 has no byte for is refused.
-delete     removes the first entry that is ENTRY or, when none is, the first
-           that is ENTRY quoted as add would write it (a.got finds "a.got");
-           with --index, the Nth entry, 1 being the first.
-normalize  rewrites the list as the list window saves it: CR LF after every
-           entry, nothing after a Ctrl+Z byte. A list already in that form
-           is left alone.
-
-add and delete save the list with CR LF line ends too.)";
 
 const QString kCommand = QStringLiteral("lst");
 
@@ -130,12 +113,12 @@ int normalize(const CommandArgs& args, Console& console) {
 }  // namespace
 
 CommandGroup lstCommands() {
-    return {"lst", kHelp, {
-        {"show", {{"FILE...", "the entries of template lists"}}, {}, nullptr, show},
-        {"add", {{"FILE ENTRY", "add an entry, quoted as the Add button does"}}, {}, nullptr, add, 2, 2},
+    return {"lst", helpSection("lst"), {
+        {"show", {{"FILE...", "the entries of template lists"}}, {}, {}, show},
+        {"add", {{"FILE ENTRY", "add an entry, quoted as the Add button does"}}, {}, {}, add, 2, 2},
         {"delete", {{"FILE ENTRY", "delete an entry by its text,"}, {"--index N FILE", "or by its place, 1 being the first"}},
-         {{"--index", true}}, nullptr, remove},
-        {"normalize", {{"FILE...", "rewrite with CR LF line ends"}}, {}, nullptr, normalize},
+         {{"--index", true}}, {}, remove},
+        {"normalize", {{"FILE...", "rewrite with CR LF line ends"}}, {}, {}, normalize},
     }};
 }
 

@@ -15,4 +15,9 @@ QString helpText(const CommandGroup* group = nullptr, const Command* command = n
 // pellax-tool's manual page, in roff: the same texts as --help, in sections.
 QString manualPage();
 
+// The text under "== NAME" in data/help/pellax-tool.txt, which holds every
+// text of --help: a command's ("got show"), a group's ("trg"), or a section
+// of the tool's own ("DESCRIPTION").
+QString helpSection(const char* name);
+
 }  // namespace pellax

@@ -4,22 +4,13 @@
 #include "tool/commandtable.h"
 #include "tool/console.h"
 #include "tool/fileloop.h"
+#include "tool/toolhelp.h"
 #include "tool/trgtextcommands.h"
 #include "trigger/triggerconvert.h"
 
 namespace pellax {
 
 namespace {
-
-constexpr const char* kHelp = R"(Converts each trigger file into a new file beside it, named as the editor
-names it: the source's name with "ed" appended (one.trg gives one.trged).
-The source is never changed; an output file of that name is replaced.
-
-strip  drops the first 8 bytes, whatever they are.
-add    puts the 8-byte trigger header in front. A file that begins with the
-       header already gets no output, and standard error says "File already
-       has a header", as the editor's message box does; since nothing was
-       written, the exit status is 1.)";
 
 int convert(bool strip, const CommandArgs& args, Console& console) {
     bool anyNotice = false;
@@ -38,10 +29,10 @@ int convert(bool strip, const CommandArgs& args, Console& console) {
 }  // namespace
 
 CommandGroup trgCommands() {
-    CommandGroup group{"trg", kHelp, {
-        {"strip", {{"FILE...", "copy each file to FILEed without its header"}}, {}, nullptr,
+    CommandGroup group{"trg", helpSection("trg"), {
+        {"strip", {{"FILE...", "copy each file to FILEed without its header"}}, {}, {},
          [](const CommandArgs& args, Console& console) { return convert(true, args, console); }},
-        {"add", {{"FILE...", "copy each file to FILEed with the header"}}, {}, nullptr,
+        {"add", {{"FILE...", "copy each file to FILEed with the header"}}, {}, {},
          [](const CommandArgs& args, Console& console) { return convert(false, args, console); }},
     }};
     for (Command& command : trgTextCommands())

@@ -6,6 +6,7 @@
 #include "tool/commandtable.h"
 #include "tool/console.h"
 #include "tool/fileloop.h"
+#include "tool/toolhelp.h"
 #include "trigger/scenariosections.h"
 #include "trigger/triggercheck.h"
 #include "trigger/triggerjson.h"
@@ -15,90 +16,6 @@
 namespace pellax {
 
 namespace {
-
-constexpr const char* kShowHelp = R"(Prints the triggers of each trigger file as text, in the form map editors
-show triggers in, so that they can be pasted into a map editor and back:
-
-  Trigger("Player 1","Player 2"){
-  Conditions:
-      Command("Current Player", "Buildings", At most, 0);
-
-  Actions:
-      Defeat();
-  }
-
-  //-----------------------------------------------------------------//
-
-Each condition and action is on a line of its own, after a tab: its type's
-name with its arguments, by the game's names where it has them and as
-numbers where not. Players, groups, unit types, locations ("Location 3",
-"Anywhere", "None"), switches ("Switch 1" is the first) and string numbers
-("String 5": a trigger file has no string table) are in double quotes. A disabled condition or action begins
-with ";". A trigger with flags ends in "Flags:" and a line of the 32 bits in
-binary; a player byte other than 1 is written "Player 1":5; a type the game
-does not know, or an empty slot before a used one, is written Custom(...)
-with the numbers of all its fields in the order of its bytes. Bytes that a
-type does not use but that are not 0 follow its arguments by name
-(Location=5, Flags=0x12), and an index of the current action other than 0
-comes as "Current Action:" and the number, so that trg set writes the same
-bytes back. Several files each begin with a comment line "// ==> FILE <==".
-
---json  one line of JSON per file instead: {"file": FILE, "triggers": [...]}
-        with each trigger as {"players": {"Player 1": 1, ...}, "flags": N,
-        "currentAction": N, "conditions": [...], "actions": [...]} and each
-        condition and action as {"type": N, "name": NAME, FIELD: N...}, its
-        fields named location, player, number, unit, comparison, resource,
-        flags, unused (conditions) or location, text, sound, time, player,
-        number, unit, modifier, flags, unused (actions). The lists end at the
-        last slot that is not all 0.
-
-A file that is not 8 bytes of header and whole triggers of 2400 bytes is
-reported, and shown as nothing.)";
-
-constexpr const char* kSetHelp = R"(Writes the trigger file FILE from triggers as text, as trg show prints them
-(or a map editor's text view), read from the file TEXT, or from standard
-input for -. FILE is replaced in one step; it may be a member of an archive.
-
-Names are read without regard to case or spaces ("at most", "AtMost"), and
-other tools' spellings too: P1 for "Player 1", >=, <=, ==, setto, sub,
-cleared, minerals, both, enabled, disabled, the second unit names, "Commands
-the Most At", "Leaderboard Greed". A number may stand for any value, and may
-be hexadecimal (0x1F). Lines that begin with // are comments.
-
-Text that does not compile gets every error on standard error, as
-"TEXT:LINE:COLUMN: expected ...", and nothing is written; the exit status
-is 1.
-
---json  read one object as trg show --json writes it instead. A key left out
-        is 0 (or no slot, no player); a slot may give its type by "type" (a
-        number or a name) or "name". An unknown key, a wrong type or a number
-        out of range is reported with its place (triggers[2].actions[0].
-        player), and nothing is written.
-
-Any valid trigger file comes back byte for byte:
-  pellax-tool trg show a.trg | pellax-tool trg set b.trg -
-  pellax-tool trg show --json a.trg | pellax-tool trg set --json b.trg -)";
-
-constexpr const char* kImportHelp = R"(Writes the trigger file FILE (the 8-byte header, then the triggers) from the
-triggers of a map: the TRIG section of its scenario. MAP is a bare scenario
-when its name ends in .chk, else an MPQ archive holding
-staredit\scenario.chk (.scm, .scx), loose or a member of an archive.
-
-A map whose sections claim a negative size or more bytes than there are,
-that ends inside a section's name and size, that has no TRIG section or
-more than one, or whose TRIG section is not a whole number of triggers
-(2400 bytes each) gets a message saying so, and nothing is written.)";
-
-constexpr const char* kCheckHelp = R"(Tells, for each trigger file, everything in it that the game cannot use,
-one "FILE: finding" line each, on standard output:
-  - a file that is not the 8-byte header followed by whole triggers;
-  - a condition type above 23, or an action type above 59;
-  - a unit type above 232, or a player or group above 26, where a condition
-    or action takes one;
-  - a trigger that runs for no player or group.
-Empty slots are not judged; disabled conditions and actions are. Files the
-game can use print nothing. The exit status is 1 when any file has a
-finding or could not be read, else 0.)";
 
 const QString kExtension = QStringLiteral("trg");
 
@@ -205,11 +122,11 @@ int check(const CommandArgs& args, Console& console) {
 
 std::vector<Command> trgTextCommands() {
     return {
-        {"show", {{"[--json] FILE...", "the triggers of trigger files, as text"}}, {{"--json"}}, kShowHelp, show},
+        {"show", {{"[--json] FILE...", "the triggers of trigger files, as text"}}, {{"--json"}}, helpSection("trg show"), show},
         {"set", {{"FILE TEXT", "write FILE from triggers as text"}, {"--json FILE JSON", "write FILE from triggers as JSON"}},
-         {{"--json"}}, kSetHelp, set, 2, 2},
-        {"import", {{"MAP FILE", "write FILE from the triggers of a map"}}, {}, kImportHelp, import, 2, 2},
-        {"check", {{"FILE...", "what in trigger files the game cannot use"}}, {}, kCheckHelp, check},
+         {{"--json"}}, helpSection("trg set"), set, 2, 2},
+        {"import", {{"MAP FILE", "write FILE from the triggers of a map"}}, {}, helpSection("trg import"), import, 2, 2},
+        {"check", {{"FILE...", "what in trigger files the game cannot use"}}, {}, helpSection("trg check"), check},
     };
 }
 

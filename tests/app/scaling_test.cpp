@@ -77,13 +77,18 @@ void expectPixelWhole(const QImage& one, const QImage& scaled, qreal scale, QPoi
     }
 }
 
-void expectFramesWhole(TForm& window, const QList<qreal>& scales) {
+// Checks every framed part of the window at each scale; the names of the
+// parts it checked, for the test to tell that they are the ones it meant.
+QStringList expectFramesWhole(TForm& window, const QList<qreal>& scales) {
+    QStringList checked;
     window.Show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(&window));
     const QImage one = drawnAt(window, 1);
     std::vector<std::pair<qreal, QImage>> pictures;
     for (const qreal scale : scales)
         pictures.emplace_back(scale, drawnAt(window, scale));
+    for (const auto& [name, r] : framedParts(window))
+        checked.append(name);
     for (const auto& [scale, picture] : pictures) {
         for (const auto& [name, r] : framedParts(window)) {
             const QPoint middle = r.center();
@@ -96,6 +101,7 @@ void expectFramesWhole(TForm& window, const QList<qreal>& scales) {
         }
     }
     window.hide();
+    return checked;
 }
 
 // At a fractional scale every frame line of the three windows covers the
@@ -104,13 +110,17 @@ void expectFramesWhole(TForm& window, const QList<qreal>& scales) {
 TEST_F(Scaling, FrameLinesStayWholeAtFractionalScales) {
     const QList<qreal> scales{1.25, 1.5, 1.75};
     Tmainform main;
-    expectFramesWhole(main, scales);
+    const QStringList mainParts = expectFramesWhole(main, scales);
+    for (const char* part : {"mainform", "GroupBox1", "gametypename", "colorbox", "Canally box", "minerals"})
+        EXPECT_TRUE(mainParts.contains(QLatin1String(part))) << part;
     Ttemplateform list;
     // Long enough for a scroll bar.
     list.entries->assign(TemplateEntries::parse(serialiseTemplateList(QStringList(100, QStringLiteral("a.got")))));
-    expectFramesWhole(list, scales);
+    const QStringList listParts = expectFramesWhole(list, scales);
+    for (const char* part : {"gotlist", "Button1", "Button3", "scroll bar button"})
+        EXPECT_TRUE(listParts.contains(QLatin1String(part))) << part;
     Taboutform about;
-    expectFramesWhole(about, scales);
+    EXPECT_TRUE(expectFramesWhole(about, scales).contains(QStringLiteral("BitBtn1")));
 }
 
 }  // namespace

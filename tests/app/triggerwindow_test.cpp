@@ -1,7 +1,7 @@
 #include "app/program.h"
 #include "framework/files/filelocation.h"
 #include "framework/windows/application.h"
-#include "got/gamefieldsform.h"
+#include "got/allgamefieldsform.h"
 #include "got/mainform.h"
 #include "got/triggerfilerow.h"
 #include "programfixture.h"
@@ -100,7 +100,7 @@ TEST_F(TriggerCommands, AllGameFieldsOpensTheArchivesTriggerFileInAWindowOverIts
     bool overFields = false;
     bool fieldsShown = false;
     QTimer::singleShot(0, &program->mainform(), [&] {
-        auto* fields = qobject_cast<TGameFieldsForm*>(QApplication::activeModalWidget());
+        auto* fields = qobject_cast<TAllGameFieldsForm*>(QApplication::activeModalWidget());
         if (!fields)
             return;
         fieldsShown = true;

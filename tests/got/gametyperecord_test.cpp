@@ -93,7 +93,7 @@ TEST(TextFields, StoreEightBitCharacters) {
 
 TEST(Numbers, AreLittleEndianAtTheirWidth) {
     GameTypeRecord r = filled(0x99);
-    r.setMinerals(0x01020304u);
+    r.setValue(gameField(GameFieldId::ResourceValue), 0x01020304u);
     EXPECT_EQ(bytesOf(r, 0x58, 4), QByteArray("\x04\x03\x02\x01"));
     EXPECT_EQ(r.minerals(), 0x01020304u);
     r.setValue(gameField(GameFieldId::VariationId), 0x12345);  // two bytes keep the low two

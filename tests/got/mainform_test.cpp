@@ -3,8 +3,12 @@
 #include "got/mainformfixture.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QGroupBox>
 #include <QTest>
+
+#include <functional>
+#include <random>
 
 namespace pellax {
 namespace {
@@ -146,7 +150,7 @@ TEST_F(Editor, DigitFiltersCleanTheFieldOnKeyRelease) {
     EXPECT_EQ(form->Gametypesetting->text(), QStringLiteral("$1F"));
     EXPECT_EQ(form->gametypename->text(), QStringLiteral("a1"));
     form->getsettingsfromGUI();
-    EXPECT_EQ(form->record().at(gto::InternalSetting), 31);
+    EXPECT_EQ(form->record().at(0x49), 31);
 }
 
 TEST_F(Editor, DefaultMineralsSwitchesTheFieldAndEditsClearIt) {
@@ -304,6 +308,81 @@ TEST_F(Editor, CancelledDialogsChangeNothing) {
     }
     // The cancelled save still took the fields into the record.
     EXPECT_EQ(decodeName(form->record()), QStringLiteral("kept"));
+}
+
+// Load and Save with no edit give the record back, whatever its bytes; a
+// change of one control writes its field's bytes, as the control holds it,
+// and no other.
+TEST_F(Editor, OnlyTheFieldsTheUserChangedAreSaved) {
+    std::mt19937 random(97);
+    std::uniform_int_distribution<int> byte(0, 255);
+    const auto randomRecord = [&] {
+        GameTypeRecord r;
+        for (auto& b : r.bytes)
+            b = static_cast<std::uint8_t>(byte(random));
+        return r;
+    };
+    for (int n = 0; n < 2000; ++n) {
+        const GameTypeRecord record = randomRecord();
+        form->record() = record;
+        form->displayinfo();
+        form->getsettingsfromGUI();
+        ASSERT_EQ(form->record(), record) << "record " << n;
+    }
+
+    // Each edit, the bytes it may write, and what they must say after it.
+    using F = Tmainform;
+    using R = GameTypeRecord;
+    struct Edit {
+        const char* what;
+        std::function<void(F&)> change;
+        std::size_t from, to;
+        std::function<bool(const R&, const F&)> written;
+    };
+    const auto checked = [](const QCheckBox* box) { return box->isChecked() ? 1 : 0; };
+    const Edit edits[] = {
+        {"name", [](F& f) { f.gametypename->setText(QStringLiteral("Renamed")); }, 0x01, 0x20,
+         [](const R& r, const F&) { return decodeName(r) == QStringLiteral("Renamed"); }},
+        {"colour", [](F& f) { f.colorbox->setCurrentIndex((f.colorbox->currentIndex() + 2) % 9); }, 0x01, 0x20,
+         [](const R& r, const F& f) { return decodeColorSelection(r) == f.colorbox->currentIndex(); }},
+        {"variation name", [](F& f) { f.descripname->setText(QStringLiteral("v2")); }, 0x21, 0x40,
+         [](const R& r, const F&) { return decodeVariationName(r) == QStringLiteral("v2"); }},
+        {"position", [](F& f) { f.position->setText(QStringLiteral("300")); }, 0x41, 0x41,
+         [](const R& r, const F&) { return r.at(0x41) == 300 % 256; }},
+        {"var number", [](F& f) { f.varnum->setText(QStringLiteral("1234")); }, 0x43, 0x43,
+         [&](const R& r, const F& f) { return r.at(0x43) == checked(f.isenabled) * (1234 % 256); }},
+        {"enabled", [](F& f) { f.isenabled->toggle(); }, 0x43, 0x43,
+         [&](const R& r, const F& f) { return r.at(0x43) == checked(f.isenabled) * f.varnum->text().toInt(); }},
+        {"var setting", [](F& f) { f.varsetting->setText(QStringLiteral("7500")); }, 0x45, 0x48,
+         [](const R& r, const F&) { return r.number(0x45, 4) == 7500; }},
+        {"internal setting", [](F& f) { f.Gametypesetting->setText(QStringLiteral("$1F0")); }, 0x49, 0x49,
+         [](const R& r, const F&) { return r.at(0x49) == 0xF0; }},
+        {"default minerals", [](F& f) { f.defaultmin->toggle(); }, 0x4A, 0x4A,
+         [&](const R& r, const F& f) { return r.at(0x4A) == checked(f.defaultmin); }},
+        {"game type", [](F& f) { f.Gametype->setCurrentIndex((f.Gametype->currentIndex() + 2) % 3); }, 0x4D, 0x4D,
+         [](const R& r, const F& f) { return r.at(0x4D) == f.Gametype->currentIndex(); }},
+        {"playability", [](F& f) { f.playability->setCurrentIndex((f.playability->currentIndex() + 2) % 4); }, 0x4F,
+         0x4F, [](const R& r, const F& f) { return r.at(0x4F) == f.playability->currentIndex(); }},
+        {"alliances", [](F& f) { f.Canally->toggle(); }, 0x50, 0x50,
+         [&](const R& r, const F& f) { return r.at(0x50) == checked(f.Canally); }},
+        {"teams", [](F& f) { f.numteams->setText(QStringLiteral("3")); }, 0x51, 0x51,
+         [](const R& r, const F&) { return r.at(0x51) == 3; }},
+    };
+    for (int n = 0; n < 40; ++n) {
+        const GameTypeRecord record = randomRecord();
+        for (const Edit& edit : edits) {
+            form->record() = record;
+            form->displayinfo();
+            edit.change(*form);
+            form->getsettingsfromGUI();
+            ASSERT_TRUE(edit.written(form->record(), *form)) << edit.what << ", record " << n;
+            for (std::size_t i = 0; i < GameTypeRecord::Size; ++i) {
+                if (i < edit.from || i > edit.to) {
+                    ASSERT_EQ(form->record().at(i), record.at(i)) << edit.what << ", offset " << i;
+                }
+            }
+        }
+    }
 }
 
 }  // namespace

@@ -23,11 +23,11 @@ class TriggerFileRow;
 // and kept), a number field at the game's width for the rest. What the game
 // would make of the values is shown below them as they change. OK (or Enter)
 // ends the show with mrOk; Cancel and Esc with mrCancel.
-class TGameFieldsForm final : public TForm {
+class TAllGameFieldsForm final : public TForm {
     Q_OBJECT
 public:
-    explicit TGameFieldsForm(QWidget* parent = nullptr);
-    ~TGameFieldsForm() override;
+    explicit TAllGameFieldsForm(QWidget* parent = nullptr);
+    ~TAllGameFieldsForm() override;
 
     // Shows the game fields of `record`.
     void setRecord(const GameTypeRecord& record);

@@ -1,10 +1,9 @@
-#include "got/gamefieldsform.h"
+#include "got/allgamefieldsform.h"
 
 #include "controls/titlebar.h"
 #include "framework/widgets/bitbtn.h"
 #include "framework/windows/application.h"
 #include "got/gamecheck.h"
-#include "got/gamefieldvalues.h"
 #include "got/mainformlayout.h"
 #include "got/triggerfilerow.h"
 
@@ -34,7 +33,7 @@ QString rangeText(const GameField& field) {
 
 }  // namespace
 
-TGameFieldsForm::TGameFieldsForm(QWidget* parent) : TForm(QStringLiteral("gamefieldsform"), parent) {
+TAllGameFieldsForm::TAllGameFieldsForm(QWidget* parent) : TForm(QStringLiteral("allgamefieldsform"), parent) {
     BeginLoading();
     SetCaption(QStringLiteral("All game fields"));
     SetBorderStyle(TFormBorderStyle::bsDialog);
@@ -49,19 +48,22 @@ TGameFieldsForm::TGameFieldsForm(QWidget* parent) : TForm(QStringLiteral("gamefi
     EndLoading();
 }
 
-TGameFieldsForm::~TGameFieldsForm() = default;
+TAllGameFieldsForm::~TAllGameFieldsForm() = default;
 
-void TGameFieldsForm::buildControls() {
+void TAllGameFieldsForm::buildControls() {
     auto* grid = new QGridLayout(client());
     grid->setContentsMargins(8, 8, 8, 8);
     grid->setHorizontalSpacing(8);
     grid->setVerticalSpacing(4);
     // Digits only; the width of each field is checked as the value is taken.
     static const QRegularExpression kDigits(QStringLiteral("[0-9]{0,10}"));
-    for (std::size_t i = 0; i < kGameFields.size(); ++i) {
-        const GameField& field = kGameFields[i];
-        const int row = static_cast<int>(i) % kRowsPerColumn;
-        const int column = 2 * (static_cast<int>(i) / kRowsPerColumn);
+    int place = 0;
+    for (const GameField& field : kGameFields) {
+        if (!field.isValue())
+            continue;
+        const std::size_t i = static_cast<std::size_t>(field.id);
+        const int row = place % kRowsPerColumn;
+        const int column = 2 * (place++ / kRowsPerColumn);
         auto* label = new QLabel(QLatin1String(field.name), client());
         QWidget* control = nullptr;
         if (!field.values.empty()) {
@@ -118,24 +120,27 @@ void TGameFieldsForm::buildControls() {
     SetClientSize(size.width(), size.height());
 }
 
-QWidget* TGameFieldsForm::control(GameFieldId id) const {
+QWidget* TAllGameFieldsForm::control(GameFieldId id) const {
     const auto i = static_cast<std::size_t>(id);
     return choices_[i] ? static_cast<QWidget*>(choices_[i]) : numbers_[i];
 }
 
-void TGameFieldsForm::setRecord(const GameTypeRecord& record) {
+void TAllGameFieldsForm::setRecord(const GameTypeRecord& record) {
     record_ = record;
     {
         const QScopedValueRollback<bool> filling(filling_, true);
-        for (std::size_t i = 0; i < kGameFields.size(); ++i) {
-            const GameField& field = kGameFields[i];
+        for (const GameField& field : kGameFields) {
+            const std::size_t i = static_cast<std::size_t>(field.id);
             const std::uint32_t value = record_.value(field);
             if (QComboBox* combo = choices_[i]) {
                 combo->clear();
-                for (const GameFieldChoice& choice : gameFieldChoices(field, value))
-                    combo->addItem(choice.text, QVariant::fromValue(choice.value));
+                // The game's names, and the value as it stands where it has none, so that it is kept.
+                for (const GameValue& named : field.values)
+                    combo->addItem(QLatin1String(named.name), QVariant::fromValue(named.value));
+                if (!gameValueName(field, value))
+                    combo->addItem(QString::number(value), QVariant::fromValue(value));
                 combo->setCurrentIndex(combo->findData(QVariant::fromValue(value)));
-            } else {
+            } else if (numbers_[i]) {
                 numbers_[i]->setText(QString::number(value));
             }
         }
@@ -143,14 +148,16 @@ void TGameFieldsForm::setRecord(const GameTypeRecord& record) {
     takeValues();
 }
 
-void TGameFieldsForm::takeValues() {
+void TAllGameFieldsForm::takeValues() {
     if (filling_)
         return;
     QStringList problems;
-    for (std::size_t i = 0; i < kGameFields.size(); ++i) {
-        const GameField& field = kGameFields[i];
+    for (const GameField& field : kGameFields) {
+        const std::size_t i = static_cast<std::size_t>(field.id);
         if (QComboBox* combo = choices_[i]) {
             record_.setValue(field, combo->currentData().value<std::uint32_t>());
+        } else if (!numbers_[i]) {
+            continue;
         } else if (const std::optional<std::uint32_t> number = parseGameNumber(field, numbers_[i]->text())) {
             record_.setValue(field, *number);
         } else {
@@ -168,7 +175,7 @@ void TGameFieldsForm::takeValues() {
     Findings->addItems(problems);
 }
 
-void TGameFieldsForm::keyPressEvent(QKeyEvent* event) {
+void TAllGameFieldsForm::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
         SetModalResult(mrCancel);
         return;

@@ -1,4 +1,4 @@
-#include "got/gametypefields.h"
+#include "got/mainformbinding.h"
 
 #include <gtest/gtest.h>
 
@@ -10,7 +10,7 @@ namespace {
 
 // Without a display to compare with, every byte a control covers is written
 // and only those; the game's fields that no control shows keep their bytes.
-TEST(GameTypeFields, SavingEverythingWritesTheControlsBytesOnly) {
+TEST(MainformBinding, SavingEverythingWritesTheControlsBytesOnly) {
     GameTypeRecord record;
     record.bytes.fill(0xEE);
     const GameTypeRecord before = record;
@@ -26,7 +26,7 @@ TEST(GameTypeFields, SavingEverythingWritesTheControlsBytesOnly) {
 
 // Any record read and taken back unchanged is the same record, and a change
 // of one control writes that control's bytes and no other.
-TEST(GameTypeFields, OnlyWhatChangedIsWritten) {
+TEST(MainformBinding, OnlyWhatChangedIsWritten) {
     std::mt19937 random(22);
     std::uniform_int_distribution<int> byte(0, 255);
     for (int n = 0; n < 3000; ++n) {
@@ -39,7 +39,7 @@ TEST(GameTypeFields, OnlyWhatChangedIsWritten) {
         ASSERT_EQ(saved, record) << "record " << n;
 
         GameTypeFields edited = shown;
-        edited.numteams = QStringLiteral("3");
+        edited[*findBoundControl(u"numteams")].text = QStringLiteral("3");
         saved = record;
         fieldsToRecord(edited, saved, &shown);
         for (std::size_t i = 0; i < GameTypeRecord::Size; ++i)
@@ -47,22 +47,22 @@ TEST(GameTypeFields, OnlyWhatChangedIsWritten) {
     }
 }
 
-TEST(GameTypeFields, TypingFollowsTheDigitFilterAndTheMineralsRule) {
+TEST(MainformBinding, TypingFollowsTheDigitFilterAndTheMineralsRule) {
     GameTypeFields fields = fieldsFromRecord([] {
         GameTypeRecord r;
         applyNewDefaults(r);
         return r;
     }());
-    ASSERT_TRUE(fields.defaultmin);
-    typeIntoField(fields, *findGameTypeField(u"NUMTEAMS"), QStringLiteral("-1a2"));
-    EXPECT_EQ(fields.numteams, QStringLiteral("12"));
-    typeIntoField(fields, *findGameTypeField(u"minerals"), QStringLiteral("5x0"));
-    EXPECT_TRUE(fields.defaultmin);  // the text is still 50
-    typeIntoField(fields, *findGameTypeField(u"minerals"), QStringLiteral("51"));
-    EXPECT_FALSE(fields.defaultmin);
-    typeIntoField(fields, *findGameTypeField(u"Gametypesetting"), QStringLiteral("$1F"));
-    EXPECT_EQ(fields.Gametypesetting, QStringLiteral("$1F"));
-    EXPECT_EQ(findGameTypeField(u"UpDown1"), nullptr);
+    ASSERT_TRUE(fields[*findBoundControl(u"defaultmin")].checked);
+    typeIntoField(fields, *findBoundControl(u"NUMTEAMS"), QStringLiteral("-1a2"));
+    EXPECT_EQ(fields[*findBoundControl(u"numteams")].text, QStringLiteral("12"));
+    typeIntoField(fields, *findBoundControl(u"minerals"), QStringLiteral("5x0"));
+    EXPECT_TRUE(fields[*findBoundControl(u"defaultmin")].checked);  // the text is still 50
+    typeIntoField(fields, *findBoundControl(u"minerals"), QStringLiteral("51"));
+    EXPECT_FALSE(fields[*findBoundControl(u"defaultmin")].checked);
+    typeIntoField(fields, *findBoundControl(u"Gametypesetting"), QStringLiteral("$1F"));
+    EXPECT_EQ(fields[*findBoundControl(u"Gametypesetting")].text, QStringLiteral("$1F"));
+    EXPECT_EQ(findBoundControl(u"UpDown1"), nullptr);
 }
 
 }  // namespace
