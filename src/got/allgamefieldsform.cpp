@@ -1,10 +1,10 @@
 #include "got/allgamefieldsform.h"
 
 #include "controls/titlebar.h"
+#include "controls/titlebardescription.h"
 #include "framework/widgets/bitbtn.h"
 #include "framework/windows/application.h"
 #include "got/gamecheck.h"
-#include "got/mainformlayout.h"
 #include "got/triggerfilerow.h"
 
 #include <QComboBox>
@@ -43,7 +43,7 @@ TAllGameFieldsForm::TAllGameFieldsForm(QWidget* parent) : TForm(QStringLiteral("
     SetFont(TFont{QStringLiteral("MS Sans Serif"), -11, 0, clWhite});
     buildControls();
     ROTitleBar1 = &make<TROTitleBar>(QStringLiteral("ROTitleBar1"));
-    describeTitleBar(*ROTitleBar1, mainformTitleBar());
+    describeTitleBar(*ROTitleBar1, programTitleBar());
     setAccessibleName(QStringLiteral("All game fields"));
     EndLoading();
 }

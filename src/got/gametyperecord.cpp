@@ -25,6 +25,16 @@ void writeCountedText(GameTypeRecord& record, std::size_t field, QStringView tex
                 record.bytes.begin() + static_cast<std::ptrdiff_t>(field));
 }
 
+// A text field's characters: the bytes `isCharacter` keeps, in order.
+QString readText(const GameTypeRecord& record, std::size_t field, bool (*isCharacter)(std::uint8_t) noexcept) {
+    QString text;
+    for (std::size_t i = 0; i < gto::TextFieldSize; ++i) {
+        if (const std::uint8_t b = record.at(field + i); isCharacter(b))
+            text += ansiToChar(b);
+    }
+    return text;
+}
+
 }  // namespace
 
 std::uint32_t GameTypeRecord::number(std::size_t offset, std::size_t size) const {
@@ -59,24 +69,10 @@ int decodeColorSelection(const GameTypeRecord& record) {
     return (code >= 1 && code <= 8) ? code : 0;
 }
 
-QString decodeName(const GameTypeRecord& record) {
-    QString name;
-    for (std::size_t i = 0; i < gto::TextFieldSize; ++i) {
-        const std::uint8_t b = record.at(gto::Name + i);
-        if (isNameCharacter(b))
-            name += ansiToChar(b);
-    }
-    return name;
-}
+QString decodeName(const GameTypeRecord& record) { return readText(record, gto::Name, isNameCharacter); }
 
 QString decodeVariationName(const GameTypeRecord& record) {
-    QString name;
-    for (std::size_t i = 0; i < gto::TextFieldSize; ++i) {
-        const std::uint8_t b = record.at(gto::VariationName + i);
-        if (isVariationNameCharacter(b))
-            name += ansiToChar(b);
-    }
-    return name;
+    return readText(record, gto::VariationName, isVariationNameCharacter);
 }
 
 }  // namespace pellax

@@ -9,8 +9,8 @@
 #include "framework/windows/keyrelease.h"
 #include "framework/windows/timer.h"
 #include "got/allgamefieldsform.h"
-#include "got/mainformbinding.h"
 #include "got/gotfile.h"
+#include "got/mainformbinding.h"
 #include "got/mainformlayout.h"
 #include "got/numbertext.h"
 
@@ -75,7 +75,7 @@ Tmainform::~Tmainform() = default;
 
 void Tmainform::buildTitleBar() {
     ROTitleBar1 = &make<TROTitleBar>(QStringLiteral("ROTitleBar1"));
-    describeTitleBar(*ROTitleBar1, mainformTitleBar());
+    describeTitleBar(*ROTitleBar1, programTitleBar());
 }
 
 void Tmainform::buildControls() {

@@ -2,8 +2,8 @@
 
 #include "framework/widgets/filedialog.h"
 #include "framework/windows/form.h"
-#include "got/mainformbinding.h"
 #include "got/gametyperecord.h"
+#include "got/mainformbinding.h"
 #include "got/triggerfilerow.h"
 
 #include <array>

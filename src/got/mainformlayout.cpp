@@ -46,8 +46,6 @@ constexpr std::array<ControlDescription, 29> kControls = {{
 
 std::span<const ControlDescription> mainformControls() { return kControls; }
 
-const TitleBarDescription& mainformTitleBar() { return programTitleBar(); }
-
 std::span<const char* const> mainformComboItems(std::string_view name) {
     for (const BoundControl& control : boundControls()) {
         if (name == control.name())

@@ -36,9 +36,8 @@ FieldEdit parseGameFieldEdit(const GameField& field, const QString& value) {
     return edit;
 }
 
-// The byte value a control edit gives the game field it shows, or nothing
-// where any value of the field agrees with it: a checked box stands for every
-// value but 0.
+// Whether a control edit gives the game field it shows `value`: a checked box
+// stands for every value but 0.
 bool controlAgrees(const FieldEdit& control, const GameField& game, std::uint32_t value) {
     if (control.control->kind == BoundControl::CheckBox)
         return control.shown.checked == (value != 0);

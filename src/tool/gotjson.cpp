@@ -54,6 +54,13 @@ public:
 
     [[noreturn]] void fail(const QString& message) const { throw UsageError(kCommand, source_ + QStringLiteral(": ") + message); }
 
+    std::uint32_t wholeNumber(const QString& where, const QJsonValue& value, std::uint32_t max) const {
+        const double number = value.toDouble(-1);
+        if (!value.isDouble() || number < 0 || number > max || std::floor(number) != number)
+            fail(QStringLiteral("%1: expected a whole number from 0 to %2, not %3").arg(where).arg(max).arg(shown(value)));
+        return static_cast<std::uint32_t>(number);
+    }
+
     QJsonObject object(const QByteArray& json) const {
         if (json.trimmed().isEmpty())
             fail(QStringLiteral("empty; expected one object as got show --json writes it"));
@@ -89,14 +96,8 @@ public:
     // `asShown` is the text the exact bytes show, which needs no check: it is not an edit.
     QString text(const BoundControl& control, const QJsonValue& value, const QString* asShown) const {
         const QString name = QLatin1String(control.name());
-        if (control.showsNumber()) {
-            const double max = control.field->shownSize() == 4 ? 4294967295.0 : 255.0;
-            const double number = value.toDouble(-1);
-            if (!value.isDouble() || number < 0 || number > max || std::floor(number) != number)
-                fail(QStringLiteral("%1: expected a whole number from 0 to %2, not %3")
-                         .arg(name, QString::number(max, 'f', 0), shown(value)));
-            return QString::number(static_cast<qint64>(number));
-        }
+        if (control.showsNumber())
+            return QString::number(wholeNumber(name, value, control.field->shownSize() == 4 ? 0xFFFFFFFFu : 0xFFu));
         if (!value.isString())
             fail(QStringLiteral("%1: expected a text, not %2").arg(name, shown(value)));
         if (asShown && *asShown == value.toString())
@@ -160,12 +161,6 @@ public:
     // names the value; both must agree), or the number or the name alone.
     std::uint32_t gameValue(const GameField& field, const QJsonValue& value) const {
         const QString key = QLatin1String(field.key);
-        const auto number = [&](const QString& where, const QJsonValue& v) {
-            const double n = v.toDouble(-1);
-            if (!v.isDouble() || n < 0 || n > field.maxValue() || std::floor(n) != n)
-                fail(QStringLiteral("%1: expected a whole number from 0 to %2, not %3").arg(where).arg(field.maxValue()).arg(shown(v)));
-            return static_cast<std::uint32_t>(n);
-        };
         const auto named = [&](const QString& where, const QJsonValue& v) {
             const std::optional<std::uint32_t> parsed = v.isString() ? parseGameValue(field, v.toString()) : std::nullopt;
             if (!parsed)
@@ -173,7 +168,7 @@ public:
             return *parsed;
         };
         if (value.isDouble())
-            return number(key, value);
+            return wholeNumber(key, value, field.maxValue());
         if (value.isString() && !field.values.empty())
             return named(key, value);
         if (!value.isObject() || field.values.empty())
@@ -189,7 +184,7 @@ public:
         std::optional<std::uint32_t> byValue;
         std::optional<std::uint32_t> byName;
         if (object.contains(QLatin1String("value")))
-            byValue = number(key + QStringLiteral(".value"), object.value(QLatin1String("value")));
+            byValue = wholeNumber(key + QStringLiteral(".value"), object.value(QLatin1String("value")), field.maxValue());
         const QJsonValue name = object.value(QLatin1String("name"));
         // An empty name is what got show writes for a value the game does not name.
         if (object.contains(QLatin1String("name")) && !(name.isString() && name.toString().isEmpty() && byValue))
