@@ -1,13 +1,10 @@
 #include "got/numbertext.h"
 
+#include <optional>
+
 namespace pellax {
 
 namespace {
-
-struct Parsed {
-    bool negative = false;
-    std::uint64_t magnitude = 0;  // capped just above 2^32, enough to reject
-};
 
 int digitValue(QChar c, bool hex) {
     const char16_t u = c.unicode();
@@ -20,16 +17,16 @@ int digitValue(QChar c, bool hex) {
     return -1;
 }
 
-std::optional<Parsed> parse(QStringView text) {
+// The value of the text as both conversions read it, from -2^31 to 2^32 - 1;
+// nothing for anything else.
+std::optional<std::int64_t> parse(QStringView text) {
     qsizetype i = 0;
     const qsizetype n = text.size();
     while (i < n && (text[i] == u' ' || text[i] == u'\t'))
         ++i;
-    Parsed p;
-    if (i < n && (text[i] == u'+' || text[i] == u'-')) {
-        p.negative = text[i] == u'-';
+    const bool negative = i < n && text[i] == u'-';
+    if (i < n && (negative || text[i] == u'+'))
         ++i;
-    }
     bool hex = false;
     if (i < n && (text[i] == u'$' || text[i] == u'x' || text[i] == u'X')) {
         hex = true;
@@ -40,48 +37,31 @@ std::optional<Parsed> parse(QStringView text) {
     }
     if (i >= n)
         return std::nullopt;
-    constexpr std::uint64_t cap = (std::uint64_t{1} << 32) + 1;
+    std::int64_t magnitude = 0;
     for (; i < n; ++i) {
         const int d = digitValue(text[i], hex);
         if (d < 0)
             return std::nullopt;
-        p.magnitude = p.magnitude * (hex ? 16 : 10) + static_cast<std::uint64_t>(d);
-        if (p.magnitude > cap)
-            p.magnitude = cap;
+        magnitude = magnitude * (hex ? 16 : 10) + d;
+        // Too large is as wrong as a stray character, whatever follows.
+        if (magnitude > 0xFFFFFFFFll)
+            return std::nullopt;
     }
-    return p;
+    if (negative && magnitude > 2147483648ll)
+        return std::nullopt;
+    return negative ? -magnitude : magnitude;
 }
 
 }  // namespace
 
-std::optional<std::int32_t> parseInt32(QStringView text) {
-    const auto p = parse(text);
-    if (!p)
-        return std::nullopt;
-    if (p->negative) {
-        if (p->magnitude > 2147483648ull)
-            return std::nullopt;
-        return static_cast<std::int32_t>(-static_cast<std::int64_t>(p->magnitude));
-    }
-    if (p->magnitude > 2147483647ull)
-        return std::nullopt;
-    return static_cast<std::int32_t>(p->magnitude);
+std::int32_t textToInt(QStringView text) {
+    const std::optional<std::int64_t> value = parse(text);
+    return value && *value <= 2147483647ll ? static_cast<std::int32_t>(*value) : 0;
 }
 
-std::int32_t textToInt(QStringView text) { return parseInt32(text).value_or(0); }
-
 std::uint32_t textToUInt32(QStringView text) {
-    const auto p = parse(text);
-    if (!p)
-        return 0;
-    if (p->negative) {
-        if (p->magnitude > 2147483648ull)
-            return 0;
-        return static_cast<std::uint32_t>(-static_cast<std::int64_t>(p->magnitude));
-    }
-    if (p->magnitude > 0xFFFFFFFFull)
-        return 0;
-    return static_cast<std::uint32_t>(p->magnitude);
+    // A negative value wraps, as it does in the 32 bits.
+    return static_cast<std::uint32_t>(parse(text).value_or(0));
 }
 
 }  // namespace pellax

@@ -97,10 +97,6 @@ std::optional<QStringList> listFolder(const QString& folder, const QString& suff
     return names;
 }
 
-}  // namespace
-
-namespace {
-
 // The members of the command's kind in an archive's folder, sorted by name;
 // nothing when the archive cannot be listed.
 std::optional<QStringList> listArchiveFolder(const FileLocation& folder, const QString& extension) {
