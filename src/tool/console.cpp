@@ -4,6 +4,7 @@
 #include "framework/files/inputfile.h"
 #include "framework/files/ioerror.h"
 #include "framework/files/nativebytes.h"
+#include "tool/arguments.h"
 
 #include <cerrno>
 #include <memory>
@@ -15,6 +16,28 @@ namespace pellax {
 namespace {
 
 const QString kProgram = QStringLiteral("pellax-tool: ");
+
+// `in` to its end; raises EInOutError when it cannot be read, or returns more
+// than `limit` bytes (limit + 1) when there are more.
+QByteArray readAtMost(std::FILE* in, qsizetype limit) {
+    QByteArray data;
+    // A file's size, where it has one, saves copying what is read as it grows.
+    struct stat st {};
+    if (::fstat(::fileno(in), &st) == 0 && S_ISREG(st.st_mode) && st.st_size < limit)
+        data.reserve(static_cast<qsizetype>(st.st_size) + 1);
+    char buffer[4096];
+    errno = 0;
+    while (data.size() <= limit) {
+        const std::size_t n = std::fread(buffer, 1, sizeof buffer, in);
+        data.append(buffer, static_cast<qsizetype>(n));
+        if (n < sizeof buffer) {
+            if (std::ferror(in))
+                EInOutError::raiseErrno(errno != 0 ? errno : EIO);
+            break;
+        }
+    }
+    return data.left(limit + 1);
+}
 
 }  // namespace
 
@@ -47,35 +70,29 @@ void Console::fileError(const QString& file, std::exception_ptr failure) {
 
 void Console::notice(const QString& file, const QString& text) { error(file + QStringLiteral(": ") + text); }
 
-QByteArray readAtMost(std::FILE* in, qsizetype limit) {
-    QByteArray data;
-    // A file's size, where it has one, saves copying what is read as it grows.
-    struct stat st {};
-    if (::fstat(::fileno(in), &st) == 0 && S_ISREG(st.st_mode) && st.st_size < limit)
-        data.reserve(static_cast<qsizetype>(st.st_size) + 1);
-    char buffer[4096];
-    errno = 0;
-    while (data.size() <= limit) {
-        const std::size_t n = std::fread(buffer, 1, sizeof buffer, in);
-        data.append(buffer, static_cast<qsizetype>(n));
-        if (n < sizeof buffer) {
-            if (std::ferror(in))
-                EInOutError::raiseErrno(errno != 0 ? errno : EIO);
-            break;
-        }
-    }
-    return data.left(limit + 1);
-}
-
 QByteArray Console::readInput(qsizetype limit) { return readAtMost(in_, limit); }
 
-QByteArray readSource(const QString& source, Console& console, qsizetype limit) {
-    if (source == QLatin1String("-"))
-        return console.readInput(limit);
-    const std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(nativePath(source).constData(), "rbe"), &std::fclose);
-    if (!file)
-        EInOutError::raiseErrno(errno);
-    return readAtMost(file.get(), limit);
+QString sourceName(const QString& source) {
+    return source == QLatin1String("-") ? QStringLiteral("standard input") : source;
+}
+
+QByteArray readSource(const QString& source, Console& console, const QString& command, qsizetype limitMiB,
+                      const char* what) {
+    const qsizetype limit = limitMiB * 1024 * 1024;
+    QByteArray bytes;
+    if (source == QLatin1String("-")) {
+        bytes = console.readInput(limit);
+    } else {
+        const std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(nativePath(source).constData(), "rbe"),
+                                                                   &std::fclose);
+        if (!file)
+            EInOutError::raiseErrno(errno);
+        bytes = readAtMost(file.get(), limit);
+    }
+    if (bytes.size() > limit)
+        throw UsageError(command, QStringLiteral("%1: more than %2 MiB, not %3")
+                                      .arg(sourceName(source), QString::number(limitMiB), QLatin1String(what)));
+    return bytes;
 }
 
 bool Console::finish() {

@@ -12,15 +12,17 @@ namespace pellax {
 // into `head`): nothing more can reach it, so the tool stops where it is.
 struct OutputClosed {};
 
-// `in` to its end; raises EInOutError when it cannot be read, or returns more
-// than `limit` bytes (limit + 1) when there are more.
-QByteArray readAtMost(std::FILE* in, qsizetype limit);
-
 class Console;
 
-// The bytes of `source`, as readAtMost reads them: standard input for "-",
-// else the file of that name, which may be a pipe (the shell's <(...)).
-QByteArray readSource(const QString& source, Console& console, qsizetype limit);
+// What messages call a source that may be "-": "standard input".
+QString sourceName(const QString& source);
+
+// The bytes of `source`: standard input for "-", else the file of that name,
+// which may be a pipe (the shell's <(...)). EInOutError when it cannot be
+// read; UsageError for `command` when it holds more than `limitMiB`, which is
+// not `what` the command reads.
+QByteArray readSource(const QString& source, Console& console, const QString& command, qsizetype limitMiB,
+                      const char* what);
 
 // The tool's streams. Results go to standard output as UTF-8; failures and
 // notices go to standard error, each line naming the program and the file it
@@ -45,7 +47,7 @@ public:
     // True once fileError() has been called.
     bool anyFileFailed() const noexcept { return fileFailed_; }
 
-    // Standard input to its end, as readAtMost reads it.
+    // Standard input to its end, or more than `limit` bytes when it has more.
     QByteArray readInput(qsizetype limit);
 
     // Flushes standard output; false (with the reason on standard error) when

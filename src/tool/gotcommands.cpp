@@ -27,18 +27,9 @@ namespace {
 const QString kExtension = QStringLiteral("got");
 const QString kSet = QStringLiteral("got set");
 
-// One object of got show --json is well under a kilobyte; more than this is
-// not one, and is not read into memory whole.
-constexpr qsizetype kJsonLimit = 1024 * 1024;
-
-// The JSON text from a file, or from standard input for "-".
-QByteArray readJson(const QString& source, Console& console) {
-    const QByteArray json = readSource(source, console, kJsonLimit);
-    if (json.size() > kJsonLimit)
-        throw UsageError(kSet, QStringLiteral("%1: more than 1 MiB, not one object of got show --json")
-                                   .arg(source == QLatin1String("-") ? QStringLiteral("standard input") : source));
-    return json;
-}
+// One object of got show --json is well under a kilobyte; more than this, in
+// MiB, is not one, and is not read into memory whole.
+constexpr qsizetype kJsonLimitMiB = 1;
 
 // got set --json FILE JSON: the whole file from the object alone.
 int gotSetJson(const CommandArgs& parsed, Console& console) {
@@ -50,14 +41,14 @@ int gotSetJson(const CommandArgs& parsed, Console& console) {
     const QString source = parsed.operands[1];
     if (isFolder(target))
         throw UsageError(kSet, QStringLiteral("--json needs the name of the file to write, not a folder"));
-    const QString sourceName = source == QLatin1String("-") ? QStringLiteral("standard input") : source;
     GameTypeRecord record;
     try {
-        record = recordFromJson(readJson(source, console), sourceName);
+        record = recordFromJson(readSource(source, console, kSet, kJsonLimitMiB, "one object of got show --json"),
+                                sourceName(source));
     } catch (const UsageError&) {
         throw;
     } catch (...) {
-        console.fileError(sourceName, std::current_exception());
+        console.fileError(sourceName(source), std::current_exception());
         return 1;
     }
     FileOperands files;

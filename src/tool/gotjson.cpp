@@ -57,7 +57,7 @@ public:
     std::uint32_t wholeNumber(const QString& where, const QJsonValue& value, std::uint32_t max) const {
         const double number = value.toDouble(-1);
         if (!value.isDouble() || number < 0 || number > max || std::floor(number) != number)
-            fail(QStringLiteral("%1: expected a whole number from 0 to %2, not %3").arg(where).arg(max).arg(shown(value)));
+            fail(QStringLiteral("%1: expected a whole number from 0 to %2, not %3").arg(where, QString::number(max), shown(value)));
         return static_cast<std::uint32_t>(number);
     }
 

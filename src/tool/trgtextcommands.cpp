@@ -20,20 +20,8 @@ namespace {
 const QString kExtension = QStringLiteral("trg");
 
 // The text or JSON of the largest trigger file the game could hold is far
-// below this; more is not read into memory.
-constexpr qsizetype kSourceLimit = qsizetype{512} * 1024 * 1024;
-
-QString sourceName(const QString& source) {
-    return source == QLatin1String("-") ? QStringLiteral("standard input") : source;
-}
-
-// The text or JSON from a file, or from standard input for "-".
-QByteArray readText(const QString& command, const QString& source, Console& console) {
-    const QByteArray bytes = readSource(source, console, kSourceLimit);
-    if (bytes.size() > kSourceLimit)
-        throw UsageError(command, QStringLiteral("%1: more than 512 MiB, not the triggers of one file").arg(sourceName(source)));
-    return bytes;
-}
+// below this many MiB; more is not read into memory.
+constexpr qsizetype kSourceLimitMiB = 512;
 
 // The one file a command writes: a name, not a folder.
 QString targetOf(const QString& command, const QString& target) {
@@ -73,14 +61,16 @@ int set(const CommandArgs& args, Console& console) {
     const QString source = args.operands[1];
     TriggerList triggers;
     try {
-        const QByteArray bytes = readText(command, source, console);
+        const QByteArray bytes = readSource(source, console, command, kSourceLimitMiB, "the triggers of one file");
         if (json) {
             triggers = triggersFromJson(bytes);
         } else {
             CompiledTriggers compiled = compileTriggerText(QString::fromUtf8(bytes));
             // Every error, where an editor's "file:line:column:" finds it; nothing is written.
             for (const TriggerTextError& error : compiled.errors)
-                console.error(QStringLiteral("%1:%2:%3: %4").arg(sourceName(source)).arg(error.line).arg(error.column).arg(error.message));
+                console.error(QStringLiteral("%1:%2:%3: %4")
+                                  .arg(sourceName(source), QString::number(error.line), QString::number(error.column),
+                                       error.message));
             if (!compiled.ok())
                 return 1;
             triggers = std::move(compiled.triggers);

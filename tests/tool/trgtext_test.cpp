@@ -71,13 +71,14 @@ TEST_F(TriggerTool, ShowAndSetCarryEveryByteThroughTextAndJson) {
 
 TEST_F(TriggerTool, TextThatDoesNotCompileGetsEveryErrorAndNothingIsWritten) {
     write(QStringLiteral("old.trg"), kHeader);
-    write(QStringLiteral("bad.txt"), "Trigger(\"Player 1\"){\nConditions:\n\tAlways(1);\n\tComand();\nActions:\n\tDefeat()\n}\n");
-    const ToolRun run = tool({QStringLiteral("trg"), QStringLiteral("set"), QStringLiteral("old.trg"), QStringLiteral("bad.txt")});
+    // A name with a per cent sign is told as it is, not taken for a place in the message.
+    write(QStringLiteral("bad%2.txt"), "Trigger(\"Player 1\"){\nConditions:\n\tAlways(1);\n\tComand();\nActions:\n\tDefeat()\n}\n");
+    const ToolRun run = tool({QStringLiteral("trg"), QStringLiteral("set"), QStringLiteral("old.trg"), QStringLiteral("bad%2.txt")});
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.out, QString());
-    EXPECT_EQ(run.err, QStringLiteral("pellax-tool: bad.txt:3:9: Always takes no arguments, found 1\n"
-                                      "pellax-tool: bad.txt:4:2: unknown condition \"Comand\": did you mean \"Command\"?\n"
-                                      "pellax-tool: bad.txt:6:10: expected \";\"\n"));
+    EXPECT_EQ(run.err, QStringLiteral("pellax-tool: bad%2.txt:3:9: Always takes no arguments, found 1\n"
+                                      "pellax-tool: bad%2.txt:4:2: unknown condition \"Comand\": did you mean \"Command\"?\n"
+                                      "pellax-tool: bad%2.txt:6:10: expected \";\"\n"));
     EXPECT_EQ(read(QStringLiteral("old.trg")), kHeader);
 
     const ToolRun json = tool({QStringLiteral("trg"), QStringLiteral("set"), QStringLiteral("--json"), QStringLiteral("old.trg"),
