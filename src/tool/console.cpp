@@ -70,18 +70,15 @@ void Console::fileError(const QString& file, std::exception_ptr failure) {
 
 void Console::notice(const QString& file, const QString& text) { error(file + QStringLiteral(": ") + text); }
 
-QByteArray Console::readInput(qsizetype limit) { return readAtMost(in_, limit); }
-
 QString sourceName(const QString& source) {
     return source == QLatin1String("-") ? QStringLiteral("standard input") : source;
 }
 
-QByteArray readSource(const QString& source, Console& console, const QString& command, qsizetype limitMiB,
-                      const char* what) {
+QByteArray Console::readSource(const QString& source, const QString& command, qsizetype limitMiB, const char* what) {
     const qsizetype limit = limitMiB * 1024 * 1024;
     QByteArray bytes;
     if (source == QLatin1String("-")) {
-        bytes = console.readInput(limit);
+        bytes = readAtMost(in_, limit);
     } else {
         const std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(nativePath(source).constData(), "rbe"),
                                                                    &std::fclose);

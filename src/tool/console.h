@@ -12,17 +12,8 @@ namespace pellax {
 // into `head`): nothing more can reach it, so the tool stops where it is.
 struct OutputClosed {};
 
-class Console;
-
 // What messages call a source that may be "-": "standard input".
 QString sourceName(const QString& source);
-
-// The bytes of `source`: standard input for "-", else the file of that name,
-// which may be a pipe (the shell's <(...)). EInOutError when it cannot be
-// read; UsageError for `command` when it holds more than `limitMiB`, which is
-// not `what` the command reads.
-QByteArray readSource(const QString& source, Console& console, const QString& command, qsizetype limitMiB,
-                      const char* what);
 
 // The tool's streams. Results go to standard output as UTF-8; failures and
 // notices go to standard error, each line naming the program and the file it
@@ -47,8 +38,11 @@ public:
     // True once fileError() has been called.
     bool anyFileFailed() const noexcept { return fileFailed_; }
 
-    // Standard input to its end, or more than `limit` bytes when it has more.
-    QByteArray readInput(qsizetype limit);
+    // The bytes of `source`: standard input for "-", else the file of that
+    // name, which may be a pipe (the shell's <(...)). EInOutError when it
+    // cannot be read; UsageError for `command` when it holds more than
+    // `limitMiB`, which is not `what` the command reads.
+    QByteArray readSource(const QString& source, const QString& command, qsizetype limitMiB, const char* what);
 
     // Flushes standard output; false (with the reason on standard error) when
     // the results could not all be written. A reader that has gone is no

@@ -43,7 +43,7 @@ int gotSetJson(const CommandArgs& parsed, Console& console) {
         throw UsageError(kSet, QStringLiteral("--json needs the name of the file to write, not a folder"));
     GameTypeRecord record;
     try {
-        record = recordFromJson(readSource(source, console, kSet, kJsonLimitMiB, "one object of got show --json"),
+        record = recordFromJson(console.readSource(source, kSet, kJsonLimitMiB, "one object of got show --json"),
                                 sourceName(source));
     } catch (const UsageError&) {
         throw;

@@ -61,7 +61,7 @@ int set(const CommandArgs& args, Console& console) {
     const QString source = args.operands[1];
     TriggerList triggers;
     try {
-        const QByteArray bytes = readSource(source, console, command, kSourceLimitMiB, "the triggers of one file");
+        const QByteArray bytes = console.readSource(source, command, kSourceLimitMiB, "the triggers of one file");
         if (json) {
             triggers = triggersFromJson(bytes);
         } else {
